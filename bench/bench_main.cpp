@@ -1,0 +1,19 @@
+// main() of the benchmarks: a QApplication on the offscreen platform, so
+// drawing and fonts work without a display.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <clocale>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,72 @@
+#include "app/Startup.h"
+
+#include "app/CommandLine.h"
+#include "app/UZenita.h"
+#include "app/USobre.h"
+#include "app/USplash.h"
+#include "widgets/Dialogs.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
+
+#include <clocale>
+#include <exception>
+
+void fixNumberLocale() {
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+}
+
+namespace {
+
+void loadPortugueseTexts(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_pt_BR"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
+}
+
+int runWindows(QApplication& app) {
+    MessageBoxDialogs dialogs;
+    Services services;
+    services.baseDirectory = QApplication::applicationDirPath();
+    services.dialogs = &dialogs;
+
+    TFormZenita formZenita(services);
+    dialogs.setParent(&formZenita);
+    TdlgSobre dlgSobre(&formZenita);
+    formZenita.dlgSobre = &dlgSobre;
+
+    {
+        TSplashForm splash;
+        splash.exec();
+    }
+    formZenita.show();
+    return app.exec();
+}
+
+}  // namespace
+
+int runZenita(int argc, char** argv) {
+    const bool headless = isCommandLineRun(argc, argv);
+    if (headless) {
+        prepareHeadless();
+    }
+    QApplication app(argc, argv);
+    fixNumberLocale();
+    QApplication::setApplicationName(QStringLiteral("ZENITA"));
+    loadPortugueseTexts(app);
+    if (headless) {
+        return runCommandLine(QApplication::arguments());
+    }
+    try {
+        return runWindows(app);
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, QStringLiteral("ZENITA"), QString::fromUtf8(error.what()));
+        return 1;
+    }
+}

@@ -1,0 +1,245 @@
+// TFormZenita: the main window of ZENITA.
+//
+// It owns every control, the four chart layers, the wind image and the
+// window's state; its handlers read the controls into plain inputs, call the
+// drawing and file code of the core, and write results back into controls.
+// Control and handler names follow the window's design: `plotar` is the chart
+// button, `plotarClick` its click handler, and so on.
+//
+// Layout: client area 703 x 478 pixels; the chart area at (8, 8) on the left,
+// the input panel `Panel1` at (480, 8) on the right.
+#pragma once
+
+#include "app/Services.h"
+#include "chart/ChartGeometry.h"
+#include "widgets/DropDownList.h"
+#include "widgets/ImageLayer.h"
+#include "widgets/TFnpNumericEdit.h"
+#include "widgets/WindGrid.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPoint>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <array>
+#include <exception>
+#include <string>
+#include <vector>
+
+class TFormZenita : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormZenita(const Services& services, QWidget* parent = nullptr);
+    ~TFormZenita() override;
+
+    // ---- Controls (public, as the window's published members) ----
+
+    // Chart area: the four layers from bottom to top, the hidden composition
+    // image and the six reference pictograms.
+    ImageLayer* imagem = nullptr;
+    ImageLayer* imagem4 = nullptr;
+    ImageLayer* imagem2 = nullptr;
+    ImageLayer* imagem3 = nullptr;
+    ImageLayer* imagemCompleta = nullptr;
+    QLabel* IAlfaInterno = nullptr;
+    QLabel* IAlfaExterno = nullptr;
+    QLabel* IBetaInterno = nullptr;
+    QLabel* IBetaExterno = nullptr;
+    QLabel* IGamaInterno = nullptr;
+    QLabel* IGamaExterno = nullptr;
+
+    // Wind view.
+    QFrame* pnlVentos = nullptr;
+    ImageLayer* imVentos = nullptr;
+
+    // Input panel.
+    QFrame* Panel1 = nullptr;
+    QCheckBox* ckTrajetoria = nullptr;
+    QLabel* Label3 = nullptr;
+    DropDownList* cmbCidades = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* editLatitude = nullptr;
+    QCheckBox* TransferidorCheck = nullptr;
+    TFnpNumericEdit* editOrient = nullptr;
+    QLabel* Label2 = nullptr;
+    DropDownList* rgAngulos = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QCheckBox* ckPontos = nullptr;
+    DropDownList* cmbTipoDados = nullptr;
+    QPushButton* btnLegenda = nullptr;
+    DropDownList* rgPeriodo = nullptr;
+    QPushButton* pontos = nullptr;
+    QPushButton* novo = nullptr;
+    QPushButton* plotar = nullptr;
+    QPushButton* btnPlotarVentos = nullptr;
+    DropDownList* rgVentos = nullptr;
+
+    // Pages "Alfa", "Beta", "Gama": the angle pairs.
+    QCheckBox* Alfa1Check = nullptr;
+    TFnpNumericEdit* editAlfa1 = nullptr;
+    QCheckBox* Alfa2Check = nullptr;
+    TFnpNumericEdit* editAlfa2 = nullptr;
+    QCheckBox* Beta1aCheck = nullptr;
+    TFnpNumericEdit* editBeta1a = nullptr;
+    QCheckBox* Beta1bCheck = nullptr;
+    TFnpNumericEdit* editBeta1b = nullptr;
+    QCheckBox* Beta2aCheck = nullptr;
+    TFnpNumericEdit* editBeta2a = nullptr;
+    QCheckBox* Beta2bCheck = nullptr;
+    TFnpNumericEdit* editBeta2b = nullptr;
+    QCheckBox* GamaD1Check = nullptr;
+    TFnpNumericEdit* editGamaD1 = nullptr;
+    QCheckBox* GamaD2Check = nullptr;
+    TFnpNumericEdit* editGamaD2 = nullptr;
+    QCheckBox* GamaE1Check = nullptr;
+    TFnpNumericEdit* editGamaE1 = nullptr;
+    QCheckBox* GamaE2Check = nullptr;
+    TFnpNumericEdit* editGamaE2 = nullptr;
+
+    // Page "Máscara": freehand mask drawing.
+    QCheckBox* desMascCheck = nullptr;
+    QCheckBox* preMascCheck = nullptr;
+    QRadioButton* radioPreTotal = nullptr;
+    QRadioButton* radioPreParcial = nullptr;
+    QPushButton* btnLimparDesenho = nullptr;
+
+    // Legend panel.
+    QFrame* pnlLegenda = nullptr;
+    QFrame* Bevel1 = nullptr;
+    std::array<QFrame*, 5> cx{};          // cx1 .. cx5, the colour boxes
+    std::array<QLabel*, 5> lbRange{};     // lbRange1 .. lbRange5
+    QPushButton* btnFechaLegenda = nullptr;
+
+    // Wind tables panel.
+    QFrame* pnlDadosVentos = nullptr;
+    QLabel* tituloVentos = nullptr;
+    WindGrid* gridVentos = nullptr;
+    QLabel* lbVentosAusentes = nullptr;
+    WindGrid* gridVentos2 = nullptr;
+    QPushButton* btnVoltaParaCarta = nullptr;
+
+    // Menu MainMenu1.
+    QMenu* Arquivo = nullptr;
+    QAction* CartaZenita1 = nullptr;
+    QAction* RosadosVentos1 = nullptr;
+    QAction* IncluirCidade1 = nullptr;
+    QAction* Comparar1 = nullptr;
+    QAction* Imprimir1 = nullptr;
+    QAction* fechar = nullptr;
+    QMenu* Editar1 = nullptr;
+    QAction* Copiar1 = nullptr;
+    QMenu* Ajuda1 = nullptr;
+    QAction* Sobre1 = nullptr;
+
+    // ---- State ----
+    bool chartDrawn = false;
+    bool windRoseDrawn = false;
+    bool drawMaskMode = false;
+    bool fillMaskMode = false;
+    bool segmentStart = true;
+    double lastPointX = 0.0;
+    double lastPointY = 0.0;
+    chart::ChartGeometry geometry;
+    double windCentreX = 0.0;
+    double windCentreY = 0.0;
+    std::array<QPoint, 28> windFrameTemplate{};
+
+    // Parallel to the items of cmbCidades; the texts as the index holds them
+    // (Windows-1252 bytes).
+    std::vector<std::string> listaLatitudes;
+    std::vector<std::string> listaArquivosHorarios;
+    std::vector<std::string> listaArquivosVentos;
+    std::vector<std::string> listaLongitudes;
+
+    const Services& services() const { return services_; }
+
+    // True while the chart view is shown (CartaZenita1 checked).
+    bool chartViewShown() const { return CartaZenita1->isChecked(); }
+
+    // ---- Handlers: shell ----
+    void FormCreate();
+    void FormActivate();
+    void CartaZenita1Click();
+    void RosadosVentos1Click();
+    void btnVoltaParaCartaClick();
+    void Sobre1Click();
+    void fecharClick();
+    void FormClose();
+
+    // ---- Window reset ----
+    void novoClick();
+    void ClearChartLayers();
+    void ClearWindImage();
+    void ClearWindTables();
+
+    // Repaints the images after a handler has drawn on them.
+    void refreshImages();
+
+    // Runs a handler. The outermost one shows an escaping exception in the
+    // error dialog and goes on; a handler reached through another lets it
+    // through to the outer one.
+    template <class Handler>
+    void handle(Handler&& handler);
+    // Connects a control's signal to a handler run through handle().
+    template <class Sender, class Signal>
+    void bind(Sender* sender, Signal signal, void (TFormZenita::*handler)());
+
+    // The windows created at start-up after this one.
+    QDialog* dlgSobre = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildInputPanel();
+    void buildAnglePages();
+    void buildLegendPanel();
+    void buildWindPanel();
+    void buildMenu();
+    void connectHandlers();
+
+    void showChartView();
+    void showWindView();
+
+    void showException(const std::exception& error);
+
+    Services services_;
+    int handlerDepth_ = 0;
+    bool activated_ = false;
+};
+
+template <class Handler>
+inline void TFormZenita::handle(Handler&& handler) {
+    ++handlerDepth_;
+    const bool outermost = handlerDepth_ == 1;
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        if (!outermost) {
+            --handlerDepth_;
+            throw;
+        }
+        refreshImages();
+        showException(error);
+    }
+    --handlerDepth_;
+    if (outermost) {
+        refreshImages();
+    }
+}
+
+template <class Sender, class Signal>
+inline void TFormZenita::bind(Sender* sender, Signal signal, void (TFormZenita::*handler)()) {
+    connect(sender, signal, this, [this, handler] { handle([this, handler] { (this->*handler)(); }); });
+}

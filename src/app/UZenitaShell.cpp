@@ -1,0 +1,110 @@
+// The main window's shell: creation, activation, the two views, About,
+// closing, and the window reset that blanks both views.
+#include "app/UZenita.h"
+
+#include "canvas/Truncate.h"
+
+void TFormZenita::FormCreate() {
+    geometry = chart::ChartGeometry::forImage(imagem->canvas().width(), imagem->canvas().height());
+    windCentreX = static_cast<double>(imVentos->canvas().width() / 2);
+    windCentreY = static_cast<double>(imVentos->canvas().height() / 2);
+    pnlVentos->hide();
+    CartaZenita1->setChecked(true);
+    RosadosVentos1->setChecked(false);
+    chartDrawn = false;
+    windRoseDrawn = false;
+    drawMaskMode = false;
+    fillMaskMode = false;
+    segmentStart = true;
+}
+
+void TFormZenita::FormActivate() {}
+
+void TFormZenita::showChartView() {
+    pnlVentos->hide();
+    pnlDadosVentos->hide();
+    ckTrajetoria->show();
+    CartaZenita1->setChecked(true);
+    RosadosVentos1->setChecked(false);
+    setWindowTitle(QStringLiteral("ZENITA 6.2"));
+    Imprimir1->setEnabled(chartDrawn);
+    Copiar1->setEnabled(chartDrawn);
+}
+
+void TFormZenita::showWindView() {
+    pnlVentos->show();
+    pnlDadosVentos->show();
+    ckTrajetoria->hide();
+    CartaZenita1->setChecked(false);
+    RosadosVentos1->setChecked(true);
+    setWindowTitle(QStringLiteral("ZENITA 6.2"));
+    Imprimir1->setEnabled(windRoseDrawn);
+    Copiar1->setEnabled(windRoseDrawn);
+}
+
+void TFormZenita::CartaZenita1Click() { showChartView(); }
+
+void TFormZenita::btnVoltaParaCartaClick() { showChartView(); }
+
+void TFormZenita::RosadosVentos1Click() { showWindView(); }
+
+void TFormZenita::Sobre1Click() {
+    if (dlgSobre) {
+        dlgSobre->exec();
+    }
+}
+
+void TFormZenita::fecharClick() { close(); }
+
+void TFormZenita::FormClose() {
+    listaLatitudes.clear();
+    listaArquivosHorarios.clear();
+    listaArquivosVentos.clear();
+    listaLongitudes.clear();
+}
+
+void TFormZenita::ClearChartLayers() {
+    for (ImageLayer* layer : {imagem, imagem2, imagem3, imagem4}) {
+        Canvas& c = layer->canvas();
+        c.setCopyMode(CopyMode::Whiteness);
+        c.copyRect(0, 0, c.width(), c.height(), c.image(), 0, 0, c.width(), c.height());
+        c.setCopyMode(CopyMode::Source);
+    }
+}
+
+void TFormZenita::ClearWindImage() {
+    Canvas& c = imVentos->canvas();
+    c.setCopyMode(CopyMode::Whiteness);
+    c.copyRect(0, 0, c.width(), c.height(), c.image(), 0, 0, c.width(), c.height());
+    c.setCopyMode(CopyMode::Source);
+}
+
+void TFormZenita::ClearWindTables() {
+    for (int column = 1; column <= 4; ++column) {
+        for (int row = 1; row <= 8; ++row) {
+            gridVentos->setCell(column, row, QString());
+        }
+        for (int row = 1; row <= 4; ++row) {
+            gridVentos2->setCell(column, row, QString());
+        }
+    }
+    tituloVentos->setText(QStringLiteral(" "));
+}
+
+void TFormZenita::novoClick() {
+    ClearChartLayers();
+    const int right = truncPx(2 * geometry.chartCentreX);
+    const int bottom = truncPx(2 * geometry.chartCentreY);
+    for (ImageLayer* layer : {imagem3, imagem4}) {
+        Canvas& c = layer->canvas();
+        c.setPenColor(Qt::white);
+        c.rectangle(0, 0, right, bottom);
+    }
+    plotar->setEnabled(true);
+    chartDrawn = false;
+    Imprimir1->setEnabled(false);
+    Copiar1->setEnabled(false);
+    windRoseDrawn = false;
+    ClearWindImage();
+    ClearWindTables();
+}

@@ -1,0 +1,38 @@
+#include "chart/ChartGeometry.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace chart {
+
+namespace {
+// tan((90 - h) / 2) for h = 0, 10, ..., 90, as ten-digit decimals.
+constexpr std::array<double, 10> kAltitudeFactors{
+    1.0,          0.8390996312, 0.7002075382, 0.5773502692, 0.4663076582,
+    0.3639702343, 0.2679491924, 0.1763269807, 0.0874886635, 0.0};
+
+constexpr double kDegToRad = std::numbers::pi / 180.0;
+}  // namespace
+
+ChartGeometry ChartGeometry::forImage(int width, int height) {
+    ChartGeometry g;
+    g.chartRadius = 192.0;
+    for (std::size_t i = 0; i < kAltitudeFactors.size(); ++i) {
+        g.altitudeRadii[i] = g.chartRadius * kAltitudeFactors[i];
+    }
+    g.chartCentreX = static_cast<double>(width / 2);
+    g.chartCentreY = static_cast<double>(height / 2);
+    return g;
+}
+
+double ChartGeometry::radiusAtAltitude(double altitudeDeg) const {
+    return chartRadius * std::tan((90.0 - altitudeDeg) / 2.0 * kDegToRad);
+}
+
+QPointF ChartGeometry::toPixel(double azimuthDeg, double altitudeDeg) const {
+    const double r = radiusAtAltitude(altitudeDeg);
+    const double a = azimuthDeg * kDegToRad;
+    return {chartCentreX + r * std::sin(a), chartCentreY - r * std::cos(a)};
+}
+
+}  // namespace chart

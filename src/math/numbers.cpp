@@ -1,0 +1,182 @@
+#include "math/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <system_error>
+
+namespace math {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Accepts exactly [+-] (digits [. digits*] | . digits) [(e|E) [+-] digits].
+bool hasDecimalShape(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            ++i;
+        }
+        std::size_t exponentDigits = 0;
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) {
+            return false;
+        }
+    }
+    return i == s.size();
+}
+
+}  // namespace
+
+std::string notANumberMessage(std::string_view text) {
+    std::string message;
+    message.reserve(text.size() + 32);
+    message.append("'").append(text).append("' não é um número válido.");
+    return message;
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    std::string_view s = trimBlanks(text);
+    if (!hasDecimalShape(s)) {
+        return std::nullopt;
+    }
+    if (s.front() == '+') {
+        s.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        // Underflow to zero is a number; overflow to infinity is not.
+        if (std::isinf(std::strtod(std::string(s).c_str(), nullptr))) {
+            return std::nullopt;
+        }
+        return 0.0;
+    }
+    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+double toNumber(std::string_view text) {
+    if (const auto value = parseNumber(text)) {
+        return *value;
+    }
+    throw ConversionError(notANumberMessage(text));
+}
+
+std::optional<long long> parseInteger(std::string_view text) {
+    std::string_view s = trimBlanks(text);
+    if (!s.empty() && s.front() == '+') {
+        s.remove_prefix(1);
+        if (!s.empty() && s.front() == '-') {
+            return std::nullopt;
+        }
+    }
+    if (s.empty()) {
+        return std::nullopt;
+    }
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc() || end != s.data() + s.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+int toInteger(std::string_view text) {
+    const auto value = parseInteger(text);
+    if (!value || *value < std::numeric_limits<int>::min() ||
+        *value > std::numeric_limits<int>::max()) {
+        std::string message;
+        message.append("'").append(text).append("' não é um número inteiro válido.");
+        throw ConversionError(message);
+    }
+    return static_cast<int>(*value);
+}
+
+std::string formatFixed2(double value) {
+    if (!std::isfinite(value)) {
+        return "0.00";
+    }
+    char buffer[400];
+    // A tie at the third decimal can only happen when the value is exactly a
+    // three-decimal number ending in 5, which makes it a multiple of 1/8;
+    // to_chars would round it to even, so round it away from zero by hand.
+    auto [end3, ec3] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
+    std::string text;
+    const double eighths = value * 8.0;  // exact: a power-of-two scaling
+    if (ec3 == std::errc() && end3[-1] == '5' && std::fabs(eighths) < 0x1p52 &&
+        eighths == std::trunc(eighths)) {
+        const double magnitude = std::fabs(value) + 0.005;  // lifts the tie to the next hundredth
+        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                       std::chars_format::fixed, 3);
+        (void)ec;
+        if (value < 0) {
+            text.push_back('-');
+        }
+        text.append(buffer, end - 1);  // drop the third decimal, now a 0
+    } else {
+        auto [end, ec] =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+        (void)ec;
+        text.assign(buffer, end);
+    }
+    if (text == "-0.00") {
+        text = "0.00";
+    }
+    return text;
+}
+
+std::string formatGeneral(double value) {
+    if (!std::isfinite(value) || value == 0.0) {
+        return "0";
+    }
+    char buffer[64];
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    (void)ec;
+    std::string text(buffer, end);
+    if (text == "-0") {
+        text = "0";
+    }
+    return text;
+}
+
+}  // namespace math

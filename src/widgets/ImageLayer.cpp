@@ -1,0 +1,53 @@
+#include "widgets/ImageLayer.h"
+
+#include "canvas/Truncate.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ImageLayer::ImageLayer(int width, int height, bool transparent, QWidget* parent)
+    : QWidget(parent), canvas_(width, height), transparent_(transparent) {
+    resize(width, height);
+    setMouseTracking(true);
+    if (!transparent) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+}
+
+QImage withWhiteKeyedOut(const QImage& picture) {
+    QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            if ((line[x] & 0x00FFFFFF) == 0x00FFFFFF) {
+                line[x] = 0;
+            }
+        }
+    }
+    return keyed;
+}
+
+void ImageLayer::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (transparent_) {
+        painter.drawImage(0, 0, withWhiteKeyedOut(canvas_.image()));
+    } else {
+        painter.drawImage(0, 0, canvas_.image());
+    }
+}
+
+void ImageLayer::mousePressEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    emit mousePressed(event->button(), event->modifiers(), truncPx(p.x()), truncPx(p.y()));
+}
+
+void ImageLayer::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    emit mouseMoved(event->buttons(), event->modifiers(), truncPx(p.x()), truncPx(p.y()));
+}
+
+void ImageLayer::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}

@@ -1,0 +1,39 @@
+// An image control: shows the picture of its Canvas at its own size.
+//
+// A transparent layer leaves out its white pixels, so the controls beneath it
+// show through; layers stacked at one place thus compose like the old
+// transparent images. The owner calls update() after drawing.
+#pragma once
+
+#include "canvas/Canvas.h"
+
+#include <QWidget>
+
+class ImageLayer : public QWidget {
+    Q_OBJECT
+public:
+    ImageLayer(int width, int height, bool transparent, QWidget* parent = nullptr);
+
+    Canvas& canvas() { return canvas_; }
+    const Canvas& canvas() const { return canvas_; }
+    bool isTransparent() const { return transparent_; }
+
+signals:
+    // Mouse events in image pixels (fractional positions truncated).
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Canvas canvas_;
+    bool transparent_;
+};
+
+// The picture with its white pixels made fully transparent.
+QImage withWhiteKeyedOut(const QImage& picture);

@@ -1,0 +1,39 @@
+// A main window of its own for each test, on a temporary city database, with
+// recording dialogs.
+#pragma once
+
+#include "app/UZenita.h"
+#include "support/RecordingDialogs.h"
+#include "support/TempDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <memory>
+
+class ZenitaFixture : public ::testing::Test {
+protected:
+    void SetUp() override { createWindow(); }
+
+    // (Re)creates the window; call after preparing the database when the
+    // window must load it.
+    void createWindow() {
+        window.reset();
+        services.baseDirectory = database.path();
+        services.dialogs = &dialogs;
+        window = std::make_unique<TFormZenita>(services);
+    }
+    // Shows the window and lets its first activation run.
+    void showWindow() {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QApplication::processEvents();
+    }
+    TFormZenita& w() { return *window; }
+
+    TempDatabase database;
+    RecordingDialogs dialogs;
+    Services services;
+    std::unique_ptr<TFormZenita> window;
+};

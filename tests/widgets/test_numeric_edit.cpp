@@ -1,0 +1,124 @@
+#include "widgets/TFnpNumericEdit.h"
+#include "widgets/WindGrid.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+// A shown, active window with the edit and a second box to move the focus to.
+struct EditWindow {
+    EditWindow() {
+        auto* layout = new QVBoxLayout(&window);
+        edit = new TFnpNumericEdit(&window);
+        edit->setMaxValue(90.0);
+        other = new QLineEdit(&window);
+        layout->addWidget(edit);
+        layout->addWidget(other);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        edit->setFocus();
+        QApplication::processEvents();
+    }
+    QWidget window;
+    TFnpNumericEdit* edit;
+    QLineEdit* other;
+};
+
+}  // namespace
+
+TEST(NumericEdit, ShowsValuesSetByTheProgramWithTwoDecimals) {
+    TFnpNumericEdit edit;
+    EXPECT_EQ(edit.text(), "0.00");
+    edit.setValue(90.0);
+    EXPECT_EQ(edit.text(), "90.00");
+    EXPECT_EQ(edit.value(), 90.0);
+    edit.setText(QStringLiteral("abc"));
+    EXPECT_ANY_THROW((void)edit.value());
+}
+
+TEST(NumericEdit, AcceptsOnlyDigitsThePointAndEditingKeys) {
+    EditWindow w;
+    w.edit->clear();
+    QTest::keyClicks(w.edit, QStringLiteral("1a2,-.5 x"));
+    EXPECT_EQ(w.edit->text(), "12.5");
+    QTest::keyClick(w.edit, Qt::Key_Backspace);
+    EXPECT_EQ(w.edit->text(), "12.");
+}
+
+TEST(NumericEdit, RefusesAZeroTypedAtTheVeryStart) {
+    EditWindow w;
+    w.edit->clear();
+    QTest::keyClicks(w.edit, QStringLiteral("0"));
+    EXPECT_EQ(w.edit->text(), "");
+    QTest::keyClicks(w.edit, QStringLiteral("10"));
+    EXPECT_EQ(w.edit->text(), "10");
+    w.edit->selectAll();
+    QTest::keyClicks(w.edit, QStringLiteral("0"));
+    EXPECT_EQ(w.edit->text(), "10");
+}
+
+TEST(NumericEdit, EnterReachesTheKeyHandlerAsTheNullCharacter) {
+    EditWindow w;
+    w.edit->setText(QStringLiteral("30"));
+    QSignalSpy keys(w.edit, &TFnpNumericEdit::keyPressed);
+    QTest::keyClick(w.edit, Qt::Key_Return);
+    QTest::keyClick(w.edit, Qt::Key_Enter);
+    QTest::keyClicks(w.edit, QStringLiteral("5"));
+    ASSERT_EQ(keys.count(), 3);
+    EXPECT_EQ(keys.at(0).at(0).value<QChar>(), QChar(0));
+    EXPECT_EQ(keys.at(1).at(0).value<QChar>(), QChar(0));
+    EXPECT_EQ(keys.at(2).at(0).value<QChar>(), QChar('5'));
+    EXPECT_EQ(w.edit->text(), "305");
+}
+
+TEST(NumericEdit, PasteOfForeignTextIsRefused) {
+    EditWindow w;
+    w.edit->setText(QStringLiteral("12"));
+    w.edit->setCursorPosition(2);
+    QApplication::clipboard()->setText(QStringLiteral("x9"));
+    w.edit->paste();
+    EXPECT_EQ(w.edit->text(), "12");
+    QApplication::clipboard()->setText(QStringLiteral("3.5"));
+    w.edit->paste();
+    EXPECT_EQ(w.edit->text(), "123.5");
+}
+
+TEST(NumericEdit, LeavingWithAValueOutOfRangeRaisesInvalidEntry) {
+    EditWindow w;
+    QSignalSpy invalid(w.edit, &TFnpNumericEdit::invalidEntry);
+    w.edit->setText(QStringLiteral("95"));
+    w.other->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(invalid.count(), 1);
+
+    w.edit->setFocus();
+    w.edit->setText(QStringLiteral("45"));
+    w.other->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(invalid.count(), 1);
+
+    w.edit->setMaxValue(0.0);  // minimum and maximum equal: no check
+    w.edit->setFocus();
+    w.edit->setText(QStringLiteral("95"));
+    w.other->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(invalid.count(), 1);
+}
+
+TEST(WindGrid, CellsAreAddressedByColumnThenRowWithHeadersKept) {
+    WindGrid grid(5, 9);
+    grid.setHeaders({"P", "V", "O", "I"}, {"N", "NE", "L", "SE", "S", "SO", "O", "NO"});
+    grid.setCell(2, 3, QStringLiteral("2.50"));
+    EXPECT_EQ(grid.cell(2, 3), "2.50");
+    EXPECT_EQ(grid.cell(1, 0), "P");
+    EXPECT_EQ(grid.cell(0, 8), "NO");
+    EXPECT_EQ(grid.cell(0, 0), "");
+    EXPECT_EQ(grid.cell(9, 9), "");  // outside: empty, no crash
+    EXPECT_EQ(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
+}

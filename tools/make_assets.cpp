@@ -1,0 +1,273 @@
+// Draws the pictures of assets/ (the six reference pictograms, the splash and
+// the two About pictures) and saves them as JPEG files. Run once by hand when
+// a picture changes:  build/tools/zenita_make_assets assets
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <numbers>
+
+namespace {
+
+const QColor kOrange(255, 140, 0);
+const QColor kInk(40, 40, 40);
+
+double rad(double deg) { return deg * std::numbers::pi / 180.0; }
+
+// An arc of the angle between two directions (degrees, counter-clockwise from
+// the x axis, y up as on paper) around a point.
+void angleArc(QPainter& p, QPointF at, double radius, double fromDeg, double toDeg) {
+    QPen pen(kOrange, 1.6);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    QRectF box(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius);
+    p.drawArc(box, static_cast<int>(fromDeg * 16), static_cast<int>((toDeg - fromDeg) * 16));
+}
+
+void greekLetter(QPainter& p, QPointF at, const QString& letter) {
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(kOrange);
+    p.drawText(at, letter);
+}
+
+QImage blank(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+void frame(QPainter& p, int w, int h) {
+    p.setPen(QPen(QColor(150, 150, 150), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, w - 1, h - 1);
+}
+
+// Section through wall and overhang: window on the left wall, overhang on top.
+QImage alfa(bool interior) {
+    QImage image = blank(80, 75);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    frame(p, 80, 75);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRect(QRectF(6, 8, 8, 60));          // wall
+    p.drawRect(QRectF(6, 8, 52, 5));          // overhang
+    p.setBrush(QColor(190, 225, 250));
+    p.drawRect(QRectF(6, 22, 8, 34));         // window in the wall
+    const QPointF sill(14, 56);
+    const QPointF tip(58, 13);
+    p.setPen(QPen(kInk, 1, Qt::DashLine));
+    p.drawLine(sill, tip);
+    const double lineDeg = std::atan2(sill.y() - tip.y(), tip.x() - sill.x()) * 180 / std::numbers::pi;
+    if (interior) {
+        p.drawLine(sill, QPointF(14, 18));
+        angleArc(p, sill, 20, lineDeg, 90);
+        greekLetter(p, QPointF(20, 36), QStringLiteral("α"));
+    } else {
+        p.drawLine(sill, QPointF(70, 56));
+        angleArc(p, sill, 24, 0, lineDeg);
+        greekLetter(p, QPointF(40, 54), QStringLiteral("α"));
+    }
+    return image;
+}
+
+// Plan of façade and fin: façade along the bottom, the fin standing out.
+QImage beta(bool interior) {
+    QImage image = blank(80, 50);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    frame(p, 80, 50);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRect(QRectF(4, 38, 72, 6));         // wall in plan
+    p.drawRect(QRectF(62, 8, 5, 30));         // fin
+    p.setBrush(QColor(190, 225, 250));
+    p.drawRect(QRectF(18, 38, 40, 3));        // window
+    const QPointF edge(18, 38);
+    const QPointF tip(62, 8);
+    p.setPen(QPen(kInk, 1, Qt::DashLine));
+    p.drawLine(edge, tip);
+    const double lineDeg = std::atan2(edge.y() - tip.y(), tip.x() - edge.x()) * 180 / std::numbers::pi;
+    if (interior) {
+        angleArc(p, edge, 22, 0, lineDeg);
+        greekLetter(p, QPointF(40, 34), QStringLiteral("β"));
+    } else {
+        p.drawLine(edge, QPointF(18, 4));
+        angleArc(p, edge, 22, lineDeg, 90);
+        greekLetter(p, QPointF(22, 18), QStringLiteral("β"));
+    }
+    return image;
+}
+
+// Elevation of the window under a horizontal protection wider than it.
+QImage gama(bool interior) {
+    QImage image = blank(81, 58);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    frame(p, 81, 58);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRect(QRectF(6, 8, 69, 5));          // protection
+    p.setBrush(QColor(190, 225, 250));
+    p.drawRect(QRectF(24, 18, 33, 30));       // window
+    const QPointF left(24, 48);
+    const QPointF right(57, 48);
+    p.setPen(QPen(kInk, 1, Qt::DashLine));
+    p.drawLine(left, QPointF(6, 13));
+    p.drawLine(right, QPointF(75, 13));
+    const double leftDeg = std::atan2(48.0 - 13.0, 6.0 - 24.0) * 180 / std::numbers::pi;
+    const double rightDeg = std::atan2(48.0 - 13.0, 75.0 - 57.0) * 180 / std::numbers::pi;
+    if (interior) {
+        angleArc(p, left, 14, 90, leftDeg);
+        angleArc(p, right, 14, rightDeg, 90);
+        greekLetter(p, QPointF(14, 34), QStringLiteral("γ"));
+        greekLetter(p, QPointF(60, 34), QStringLiteral("γ"));
+    } else {
+        p.drawLine(left, QPointF(4, 48));
+        p.drawLine(right, QPointF(77, 48));
+        angleArc(p, left, 14, leftDeg, 180);
+        angleArc(p, right, 14, 0, rightDeg);
+        greekLetter(p, QPointF(6, 46), QStringLiteral("γ"));
+        greekLetter(p, QPointF(66, 46), QStringLiteral("γ"));
+    }
+    return image;
+}
+
+// A night-blue sky plan with sun paths: the splash picture.
+QImage splash() {
+    QImage image(449, 399, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 399);
+    sky.setColorAt(0, QColor(10, 30, 80));
+    sky.setColorAt(1, QColor(60, 110, 170));
+    p.fillRect(image.rect(), sky);
+    const QPointF c(150, 200);
+    const double r = 130;
+    p.setPen(QPen(QColor(255, 255, 255, 160), 1));
+    for (int h = 0; h < 90; h += 15) {
+        const double rr = r * std::tan(rad((90.0 - h) / 2));
+        p.drawEllipse(c, rr, rr);
+    }
+    for (int a = 0; a < 360; a += 30) {
+        p.drawLine(c, c + QPointF(r * std::sin(rad(a)), -r * std::cos(rad(a))));
+    }
+    const double lat = rad(-23.5);
+    for (double decl : {-23.45, 0.0, 23.45}) {
+        const double d = rad(decl);
+        QPainterPath path;
+        bool started = false;
+        for (double t = 0; t <= 24.0; t += 0.1) {
+            const double w = rad(15 * (t - 12));
+            const double sinH = std::sin(d) * std::sin(lat) + std::cos(d) * std::cos(lat) * std::cos(w);
+            const double h = std::asin(sinH);
+            if (h < 0) {
+                started = false;
+                continue;
+            }
+            const double az = std::atan2(std::cos(d) * std::sin(w),
+                                         std::sin(d) * std::cos(lat) - std::cos(d) * std::sin(lat) * std::cos(w));
+            const double rr = r * std::tan((std::numbers::pi / 2 - h) / 2);
+            const QPointF pt = c + QPointF(-rr * std::sin(az), -rr * std::cos(az));
+            if (!started) {
+                path.moveTo(pt);
+                started = true;
+            } else {
+                path.lineTo(pt);
+            }
+        }
+        p.setPen(QPen(QColor(255, 200, 60), 2.5));
+        p.drawPath(path);
+    }
+    QRadialGradient sun(QPointF(150, 120), 22);
+    sun.setColorAt(0, QColor(255, 250, 200));
+    sun.setColorAt(1, QColor(255, 170, 0, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sun);
+    p.drawEllipse(QPointF(150, 120), 22, 22);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(44);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(296, 100, 150, 50), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("ZENITA"));
+    f.setPixelSize(13);
+    f.setBold(false);
+    p.setFont(f);
+    p.drawText(QRectF(296, 200, 150, 80), Qt::AlignLeft | Qt::TextWordWrap,
+               QStringLiteral("Carta solar, máscaras de sombra e rosa dos ventos"));
+    return image;
+}
+
+QImage aboutSun() {
+    QImage image = blank(96, 96);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kOrange, 3));
+    for (int a = 0; a < 360; a += 30) {
+        p.drawLine(QPointF(48 + 26 * std::cos(rad(a)), 48 + 26 * std::sin(rad(a))),
+                   QPointF(48 + 40 * std::cos(rad(a)), 48 + 40 * std::sin(rad(a))));
+    }
+    p.setBrush(QColor(255, 200, 40));
+    p.drawEllipse(QPointF(48, 48), 20, 20);
+    return image;
+}
+
+QImage aboutRose() {
+    QImage image = blank(96, 96);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kInk, 1));
+    const std::array<QColor, 4> seasons{QColor(255, 255, 0), QColor(255, 0, 0), QColor(0, 128, 0),
+                                        QColor(0, 0, 255)};
+    for (int d = 0; d < 8; ++d) {
+        const double a = rad(45 * d - 90);
+        for (int s = 0; s < 4; ++s) {
+            const double len = 14 + 6 * ((d * 3 + s * 5) % 5);
+            const double off = (s - 1.5) * 3.0;
+            const QPointF n(-std::sin(a), std::cos(a));
+            const QPointF base = QPointF(48, 48) + QPointF(12 * std::cos(a), 12 * std::sin(a)) + off * n;
+            p.setBrush(seasons[s]);
+            QPolygonF bar;
+            bar << base - 1.5 * n << base + 1.5 * n
+                << base + 1.5 * n + QPointF(len * std::cos(a), len * std::sin(a))
+                << base - 1.5 * n + QPointF(len * std::cos(a), len * std::sin(a));
+            p.drawPolygon(bar);
+        }
+    }
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(48, 48), 12, 12);
+    return image;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("assets"));
+    const std::vector<std::pair<const char*, std::function<QImage()>>> pictures{
+        {"IAlfaInterno", [] { return alfa(true); }},  {"IAlfaExterno", [] { return alfa(false); }},
+        {"IBetaInterno", [] { return beta(true); }},  {"IBetaExterno", [] { return beta(false); }},
+        {"IGamaInterno", [] { return gama(true); }},  {"IGamaExterno", [] { return gama(false); }},
+        {"splash", splash},                           {"sobre1", aboutSun},
+        {"sobre2", aboutRose}};
+    for (const auto& [name, draw] : pictures) {
+        const QString path = out.filePath(QString::fromLatin1(name) + QStringLiteral(".jpg"));
+        if (!draw().save(path, "JPEG", 95)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
