@@ -4,6 +4,8 @@
 #include "app/UZenita.h"
 #include "app/USobre.h"
 #include "app/USplash.h"
+#include "output/Clipboard.h"
+#include "output/Printer.h"
 #include "widgets/Dialogs.h"
 
 #include <QApplication>
@@ -14,6 +16,7 @@
 
 #include <clocale>
 #include <exception>
+#include <memory>
 
 void fixNumberLocale() {
     std::setlocale(LC_NUMERIC, "C");
@@ -32,14 +35,23 @@ void loadPortugueseTexts(QApplication& app) {
 
 int runWindows(QApplication& app) {
     MessageBoxDialogs dialogs;
+    const std::unique_ptr<output::Printer> printer = output::makeSystemPrinter();
+    const std::unique_ptr<output::Clipboard> clipboard = output::makeSystemClipboard();
     Services services;
     services.baseDirectory = QApplication::applicationDirPath();
     services.dialogs = &dialogs;
+    services.printer = printer.get();
+    services.clipboard = clipboard.get();
 
+    // The windows, in their order of creation.
     TFormZenita formZenita(services);
     dialogs.setParent(&formZenita);
+    TdlgRaioCarta dlgRaioCarta(&formZenita);
     TdlgSobre dlgSobre(&formZenita);
+    TdlgDupla dlgDupla(&formZenita);
+    formZenita.dlgRaioCarta = &dlgRaioCarta;
     formZenita.dlgSobre = &dlgSobre;
+    formZenita.dlgDupla = &dlgDupla;
 
     {
         TSplashForm splash;

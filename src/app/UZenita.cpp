@@ -353,6 +353,7 @@ void TFormZenita::connectHandlers() {
     bind(Sobre1, &QAction::triggered, &TFormZenita::Sobre1Click);
     bind(fechar, &QAction::triggered, &TFormZenita::fecharClick);
     bind(novo, &QPushButton::clicked, &TFormZenita::novoClick);
+    connectOutputHandlers();
 }
 
 void TFormZenita::refreshImages() {

@@ -12,6 +12,10 @@
 
 #include "app/Services.h"
 #include "chart/ChartGeometry.h"
+#include "output/Composition.h"
+#include "output/Printer.h"
+#include "output/UDupla.h"
+#include "output/URaioCarta.h"
 #include "widgets/DropDownList.h"
 #include "widgets/ImageLayer.h"
 #include "widgets/TFnpNumericEdit.h"
@@ -32,6 +36,7 @@
 
 #include <array>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -148,7 +153,7 @@ public:
     bool segmentStart = true;
     double lastPointX = 0.0;
     double lastPointY = 0.0;
-    chart::ChartGeometry geometry;
+    chart::ChartGeometry chartGeometry;
     double windCentreX = 0.0;
     double windCentreY = 0.0;
     std::array<QPoint, 28> windFrameTemplate{};
@@ -181,6 +186,17 @@ public:
     void ClearWindImage();
     void ClearWindTables();
 
+    // ---- Print, copy and compare ----
+    void Imprimir1Click();
+    void Copiar1Click();
+    void Comparar1Click();
+    void PrintChart();
+    void PrintWindRose();
+    void CopyChart();
+    void CopyWindRose();
+    // The pictograms of the set rgAngulos chooses now (none without a choice).
+    std::optional<output::Pictograms> chosenPictograms() const;
+
     // Repaints the images after a handler has drawn on them.
     void refreshImages();
 
@@ -194,7 +210,9 @@ public:
     void bind(Sender* sender, Signal signal, void (TFormZenita::*handler)());
 
     // The windows created at start-up after this one.
+    TdlgRaioCarta* dlgRaioCarta = nullptr;
     QDialog* dlgSobre = nullptr;
+    TdlgDupla* dlgDupla = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -208,6 +226,10 @@ private:
     void buildWindPanel();
     void buildMenu();
     void connectHandlers();
+    void connectOutputHandlers();
+    // The printer's geometry, or a warning and nothing when there is none.
+    std::optional<output::PrinterGeometry> printerOrWarn();
+    void printPage(const output::PrintPage& page);
 
     void showChartView();
     void showWindView();

@@ -5,7 +5,7 @@
 #include "canvas/Truncate.h"
 
 void TFormZenita::FormCreate() {
-    geometry = chart::ChartGeometry::forImage(imagem->canvas().width(), imagem->canvas().height());
+    chartGeometry = chart::ChartGeometry::forImage(imagem->canvas().width(), imagem->canvas().height());
     windCentreX = static_cast<double>(imVentos->canvas().width() / 2);
     windCentreY = static_cast<double>(imVentos->canvas().height() / 2);
     pnlVentos->hide();
@@ -93,8 +93,8 @@ void TFormZenita::ClearWindTables() {
 
 void TFormZenita::novoClick() {
     ClearChartLayers();
-    const int right = truncPx(2 * geometry.chartCentreX);
-    const int bottom = truncPx(2 * geometry.chartCentreY);
+    const int right = truncPx(2 * chartGeometry.chartCentreX);
+    const int bottom = truncPx(2 * chartGeometry.chartCentreY);
     for (ImageLayer* layer : {imagem3, imagem4}) {
         Canvas& c = layer->canvas();
         c.setPenColor(Qt::white);

@@ -4,6 +4,7 @@
 
 #include "app/UZenita.h"
 #include "support/RecordingDialogs.h"
+#include "support/RecordingOutput.h"
 #include "support/TempDatabase.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,11 @@ protected:
         window.reset();
         services.baseDirectory = database.path();
         services.dialogs = &dialogs;
+        services.printer = &printer;
+        services.clipboard = &clipboard;
         window = std::make_unique<TFormZenita>(services);
+        window->dlgRaioCarta = &dlgRaioCarta;
+        window->dlgDupla = &dlgDupla;
     }
     // Shows the window and lets its first activation run.
     void showWindow() {
@@ -34,6 +39,10 @@ protected:
 
     TempDatabase database;
     RecordingDialogs dialogs;
+    RecordingPrinter printer;
+    RecordingClipboard clipboard;
+    TdlgRaioCarta dlgRaioCarta;
+    TdlgDupla dlgDupla;
     Services services;
     std::unique_ptr<TFormZenita> window;
 };

@@ -157,11 +157,11 @@ TEST_F(MainWindow, ControlsHaveTheirCaptionsItemsAndInitialState) {
 }
 
 TEST_F(MainWindow, SharesTheChartAndWindGeometry) {
-    EXPECT_EQ(w().geometry.chartRadius, 192.0);
-    EXPECT_EQ(w().geometry.chartCentreX, 230.0);
-    EXPECT_EQ(w().geometry.chartCentreY, 230.0);
-    EXPECT_NEAR(w().geometry.altitudeRadii[3], 192.0 * 0.5773502692, 1e-12);
-    EXPECT_EQ(w().geometry.altitudeRadii[9], 0.0);
+    EXPECT_EQ(w().chartGeometry.chartRadius, 192.0);
+    EXPECT_EQ(w().chartGeometry.chartCentreX, 230.0);
+    EXPECT_EQ(w().chartGeometry.chartCentreY, 230.0);
+    EXPECT_NEAR(w().chartGeometry.altitudeRadii[3], 192.0 * 0.5773502692, 1e-12);
+    EXPECT_EQ(w().chartGeometry.altitudeRadii[9], 0.0);
     EXPECT_EQ(w().windCentreX, 230.0);
     EXPECT_FALSE(w().drawMaskMode);
     EXPECT_TRUE(w().segmentStart);

@@ -1,0 +1,19 @@
+#include "output/Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace output {
+
+namespace {
+class SystemClipboard : public Clipboard {
+public:
+    void setImage(const QImage& picture) override {
+        QGuiApplication::clipboard()->setImage(picture);
+    }
+};
+}  // namespace
+
+std::unique_ptr<Clipboard> makeSystemClipboard() { return std::make_unique<SystemClipboard>(); }
+
+}  // namespace output

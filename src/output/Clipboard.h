@@ -1,0 +1,20 @@
+// The clipboard behind a small interface, so the copy commands can be tested
+// without touching the desktop's clipboard.
+#pragma once
+
+#include <QImage>
+
+#include <memory>
+
+namespace output {
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // Replaces the clipboard's contents by the picture, as a bitmap.
+    virtual void setImage(const QImage& picture) = 0;
+};
+
+std::unique_ptr<Clipboard> makeSystemClipboard();
+
+}  // namespace output
