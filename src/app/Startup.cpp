@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/CommandLine.h"
+#include "canvas/Canvas.h"
 #include "app/UZenita.h"
 #include "app/USobre.h"
 #include "app/USplash.h"
@@ -9,6 +10,7 @@
 #include "widgets/Dialogs.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -71,6 +73,9 @@ int runZenita(int argc, char** argv) {
     QApplication app(argc, argv);
     fixNumberLocale();
     QApplication::setApplicationName(QStringLiteral("ZENITA"));
+    QFont windowFont(Canvas::fontFamily());
+    windowFont.setPointSize(8);
+    QApplication::setFont(windowFont);
     loadPortugueseTexts(app);
     if (headless) {
         return runCommandLine(QApplication::arguments());
