@@ -33,9 +33,9 @@ void BM_OverlayMarksAndLabelsSecondHalf(benchmark::State& state) {
     Canvas canvas;
     for (auto _ : state) {
         canvas.clear();
-        overlay::DrawHourlyPoints(canvas, kChart, column,
-                                  {kLatitude, kLongitude, kSecondHalf,
-                                   overlay::Quantity::Temperature, 45.0});
+        overlay::DrawHourlyPoints(
+            canvas, kChart, column,
+            {kLatitude, kLongitude, kSecondHalf, overlay::Quantity::Temperature, 45.0});
         overlay::DrawPathMarks(canvas, kChart, {kLatitude, kSecondHalf, true});
         overlay::DrawPathLabels(canvas, kChart, {kLatitude, true, true, kSecondHalf});
         benchmark::DoNotOptimize(canvas.image().constBits());
@@ -48,9 +48,9 @@ void BM_OverlayOnlySecondHalf(benchmark::State& state) {
     Canvas canvas;
     for (auto _ : state) {
         canvas.clear();
-        overlay::DrawHourlyPoints(canvas, kChart, column,
-                                  {kLatitude, kLongitude, kSecondHalf,
-                                   overlay::Quantity::Temperature, 45.0});
+        overlay::DrawHourlyPoints(
+            canvas, kChart, column,
+            {kLatitude, kLongitude, kSecondHalf, overlay::Quantity::Temperature, 45.0});
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }

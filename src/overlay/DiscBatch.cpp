@@ -15,7 +15,9 @@ DiscBatch::DiscBatch(Canvas& canvas, std::size_t expectedDiscs) : canvas_(canvas
     pending_.reserve(expectedDiscs);
 }
 
-DiscBatch::~DiscBatch() { flush(); }
+DiscBatch::~DiscBatch() {
+    flush();
+}
 
 std::size_t DiscBatch::stampFor(int width, int height, int penWidth, QRgb colour) {
     for (std::size_t i = 0; i < stamps_.size(); ++i) {
@@ -76,8 +78,8 @@ void DiscBatch::add(const DiscBox& box, QRgb colour, int penWidth) {
         return;  // Canvas::ellipse draws nothing for an empty box
     }
     const std::size_t stamp = stampFor(width, height, penWidth, colour);
-    const QRect area =
-        stamps_[stamp].extent.translated(box.left, box.top) & QRect(0, 0, canvas_.width(), canvas_.height());
+    const QRect area = stamps_[stamp].extent.translated(box.left, box.top) &
+                       QRect(0, 0, canvas_.width(), canvas_.height());
     if (area.isEmpty()) {
         return;
     }

@@ -15,6 +15,8 @@ const std::array<int, 6>& pathDates(int periodItem) {
     return periodItem == 0 ? kFirstHalfPathDates : kSecondHalfPathDates;
 }
 
-int hourLabelDate(int periodItem) { return periodItem == 0 ? 21 : 326; }
+int hourLabelDate(int periodItem) {
+    return periodItem == 0 ? 21 : 326;
+}
 
 }  // namespace overlay

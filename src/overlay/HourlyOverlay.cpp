@@ -37,8 +37,7 @@ std::optional<OverlayFailure::Reason> readValue(const climate::HourlyColumn& col
 
 }  // namespace
 
-HourlyReading readHourlyValue(const climate::HourlyColumn& column, int day,
-                              double clockTimeHours) {
+HourlyReading readHourlyValue(const climate::HourlyColumn& column, int day, double clockTimeHours) {
     const HourlyReadPoint at = readPointFor(day, clockTimeHours);
     HourlyReading reading;
     double v1 = 0.0;

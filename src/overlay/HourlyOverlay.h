@@ -66,8 +66,7 @@ struct HourlyReading {
 
     bool ok() const { return !failure.has_value(); }
 };
-HourlyReading readHourlyValue(const climate::HourlyColumn& column, int day,
-                              double clockTimeHours);
+HourlyReading readHourlyValue(const climate::HourlyColumn& column, int day, double clockTimeHours);
 
 // The overlay of the quantity's column (one value per line of the hourly
 // file). Leaves the pen and the brush white, as every step does.

@@ -37,7 +37,8 @@ void DrawPathMarks(Canvas& canvas, const chart::ChartGeometry& geometry,
                 if (!wholeHour && !onPath) {
                     continue;  // such a step draws nothing
                 }
-                const auto position = sun.ifAboveHorizon(times[static_cast<std::size_t>(k)], geometry);
+                const auto position =
+                    sun.ifAboveHorizon(times[static_cast<std::size_t>(k)], geometry);
                 if (!position) {
                     continue;
                 }

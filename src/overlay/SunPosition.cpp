@@ -16,8 +16,12 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kSurelyBelowHorizonSine = -1e-9;
 }  // namespace
 
-double degToRad(double degrees) { return degrees * (kPi / 180.0); }
-double radToDeg(double radians) { return radians * (180.0 / kPi); }
+double degToRad(double degrees) {
+    return degrees * (kPi / 180.0);
+}
+double radToDeg(double radians) {
+    return radians * (180.0 / kPi);
+}
 
 double solarDeclinationDeg(int day) {
     return 23.45 * std::sin(degToRad(0.986 * (day + 284)));

@@ -50,8 +50,8 @@ struct SunPosition {
     double declinationDeg = 0.0;
     double hourAngleDeg = 0.0;  // negative in the morning
     double altitudeDeg = 0.0;
-    double azimuthDeg = 0.0;    // from north, positive towards west
-    double rhoUnits = 0.0;      // distance from the centre in chart units
+    double azimuthDeg = 0.0;  // from north, positive towards west
+    double rhoUnits = 0.0;    // distance from the centre in chart units
     double radiusPx = 0.0;
     // r sin A and r cos A: the sun is at (cx - offsetX, cy - offsetY).
     double offsetX = 0.0;

@@ -22,9 +22,13 @@ inline constexpr int kHoursPerDay = 24;
 // The accumulated clock time of every step, in hours; the same every day.
 const std::array<double, kStepsPerDay>& stepClockTimes();
 
-constexpr bool isWholeHourStep(int step) { return step % 10 == 0; }
+constexpr bool isWholeHourStep(int step) {
+    return step % 10 == 0;
+}
 // The hour a whole-hour step names (the noon step, at 12.01 h, names 12).
-constexpr int hourOfStep(int step) { return step / 10; }
+constexpr int hourOfStep(int step) {
+    return step / 10;
+}
 
 // Where the value of a clock time is read: the line of the hourly file (from
 // 0; line 24 (n - 1) + h holds hour h of day n) and the fraction of the way

@@ -12,8 +12,7 @@ const QuantityClasses kTemperature{
     3,
     {10.0, 14.0, 20.0, 25.0},
     {0x800000, 0xFF0000, 0xFFC000, 0x00CCFF, 0x0000CF},
-    {"TBS <= 10°C", "10°C < TBS <= 14°C", "14°C < TBS <= 20°C", "20°C < TBS <= 25°C",
-     "TBS > 25°C"},
+    {"TBS <= 10°C", "10°C < TBS <= 14°C", "14°C < TBS <= 20°C", "20°C < TBS <= 25°C", "TBS > 25°C"},
 };
 
 constexpr std::array<std::uint32_t, 5> kRadiationColours{0x96FFFF, 0x00FFFF, 0x00CCFF, 0x0081D8,
@@ -61,7 +60,9 @@ const QuantityClasses& quantityClasses(Quantity quantity) {
     return kDirectNormal;
 }
 
-int hourlyField(Quantity quantity) { return quantityClasses(quantity).field; }
+int hourlyField(Quantity quantity) {
+    return quantityClasses(quantity).field;
+}
 
 int valueClass(Quantity quantity, double value) {
     const auto& bounds = quantityClasses(quantity).bounds;

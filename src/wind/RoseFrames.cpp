@@ -59,7 +59,14 @@ WindFrameTemplate northFrameTemplate() {
 void DrawWindOctagon(Canvas& canvas, const WindGeometry& geometry) {
     const double k = octagonSide();
     const std::array<std::array<double, 2>, 9> vertices{{
-        {1.0, k}, {k, 1.0}, {k, -1.0}, {1.0, -k}, {-1.0, -k}, {-k, -1.0}, {-k, 1.0}, {-1.0, k},
+        {1.0, k},
+        {k, 1.0},
+        {k, -1.0},
+        {1.0, -k},
+        {-1.0, -k},
+        {-k, -1.0},
+        {-k, 1.0},
+        {-1.0, k},
         {1.0, k},
     }};
     std::vector<QPoint> points;

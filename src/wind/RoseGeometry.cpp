@@ -19,11 +19,17 @@ QPoint WindGeometry::toImage(double frameX, double frameY) const {
     return {truncPx(windCentreX + frameX), truncPx(windCentreY - frameY)};
 }
 
-double WindUnit(double units) { return units * kUnitPixels; }
+double WindUnit(double units) {
+    return units * kUnitPixels;
+}
 
-double octagonSide() { return 1.0 + std::sqrt(2.0); }
+double octagonSide() {
+    return 1.0 + std::sqrt(2.0);
+}
 
-int unitPx(double units) { return truncPx(WindUnit(units)); }
+int unitPx(double units) {
+    return truncPx(WindUnit(units));
+}
 
 BearingTurn::BearingTurn(double bearingDeg)
     : matrix_(math::matrix::identity(3) * math::rotation(bearingDeg * (std::numbers::pi / 180.0)) *

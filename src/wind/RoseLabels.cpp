@@ -62,8 +62,8 @@ void drawLegend(Canvas& canvas, const WindGeometry& g) {
         double t1;
         double t2;
     };
-    constexpr std::array<Row, kSeasonCount> rows{{{3.0, 2.5}, {2.25, 1.75}, {1.5, 1.0},
-                                                  {0.75, 0.25}}};
+    constexpr std::array<Row, kSeasonCount> rows{
+        {{3.0, 2.5}, {2.25, 1.75}, {1.5, 1.0}, {0.75, 0.25}}};
     const auto& styles = seasonStyles();
     const double bottom = 2.0 * g.windCentreY;
     const int left = 15;

@@ -22,10 +22,10 @@ enum class WindMode { PredominantSpeeds, Frequencies };
 WindMode windModeFromItem(int itemIndex);
 
 struct WindModeTexts {
-    std::array<const char*, 3> title;     // UTF-8
-    std::array<double, 3> titleX;         // units; the lines stand at y = 1.0, 0.3, -0.38
-    std::array<const char*, 6> scale;     // the unit, then the values at 1 to 5 units
-    double factor;                        // what the file's values are multiplied by for the bars
+    std::array<const char*, 3> title;  // UTF-8
+    std::array<double, 3> titleX;      // units; the lines stand at y = 1.0, 0.3, -0.38
+    std::array<const char*, 6> scale;  // the unit, then the values at 1 to 5 units
+    double factor;                     // what the file's values are multiplied by for the bars
 };
 
 const WindModeTexts& windModeTexts(WindMode mode);

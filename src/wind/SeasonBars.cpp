@@ -22,7 +22,9 @@ long long cross(const QPoint& a, const QPoint& b, const QPoint& p) {
 
 }  // namespace
 
-double barLengthUnits(double value) { return value * 2.0 * 0.01 * 5.0; }
+double barLengthUnits(double value) {
+    return value * 2.0 * 0.01 * 5.0;
+}
 
 bool BarOutline::seedInside() const {
     // Strictly on the inner side of all four edges, whichever way round the

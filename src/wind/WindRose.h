@@ -21,7 +21,9 @@ inline constexpr int kDirectionCount = 8;
 using WindValueTable = std::array<std::array<double, 4>, kDirectionCount>;
 
 // Bearing of direction d (0 = N ... 7 = NO), degrees clockwise from north.
-constexpr double directionBearingDeg(int direction) { return 45.0 * direction; }
+constexpr double directionBearingDeg(int direction) {
+    return 45.0 * direction;
+}
 
 // Returns the north frame the rotated frames were drawn from.
 WindFrameTemplate DrawWindRose(Canvas& canvas, const WindGeometry& geometry,

@@ -43,7 +43,8 @@ std::string textMatches(const QImage& drawing, double x, double y, const QString
     const int py = truncPx(y);
     expected.textOut(px, py, text);
     const QRect box(QPoint(px, py), expected.textExtent(text));
-    return compareImages(drawing.copy(box), expected.image().copy(box), QStringLiteral("label_") + text);
+    return compareImages(drawing.copy(box), expected.image().copy(box),
+                         QStringLiteral("label_") + text);
 }
 
 struct RelabelCase {
@@ -70,10 +71,14 @@ TEST_P(DateLabels, NameTheHalfYearShownAtBothEnds) {
     const SunPosition first = sunrise(21);
     const double x = first.offsetX;
     const double y = first.offsetY;
-    EXPECT_EQ(textMatches(canvas.image(), 230 - x + 7, 230 - y - 7, labels[0], false, Qt::black), "");
-    EXPECT_EQ(textMatches(canvas.image(), 230 + x - 40, 230 - y - 7, labels[10], false, Qt::black), "");
-    EXPECT_EQ(textMatches(canvas.image(), 230 - x + 5, 230 - y + 7, labels[11], false, Qt::black), "");
-    EXPECT_EQ(textMatches(canvas.image(), 230 + x - 37, 230 - y + 7, labels[11], false, Qt::black), "");
+    EXPECT_EQ(textMatches(canvas.image(), 230 - x + 7, 230 - y - 7, labels[0], false, Qt::black),
+              "");
+    EXPECT_EQ(textMatches(canvas.image(), 230 + x - 40, 230 - y - 7, labels[10], false, Qt::black),
+              "");
+    EXPECT_EQ(textMatches(canvas.image(), 230 - x + 5, 230 - y + 7, labels[11], false, Qt::black),
+              "");
+    EXPECT_EQ(textMatches(canvas.image(), 230 + x - 37, 230 - y + 7, labels[11], false, Qt::black),
+              "");
     // The equinox labels stand 20 pixels up.
     const SunPosition equinox = sunrise(81);
     EXPECT_EQ(textMatches(canvas.image(), 230 - equinox.offsetX + 5, 230 - equinox.offsetY - 20,
@@ -86,16 +91,21 @@ TEST_P(DateLabels, NameTheHalfYearShownAtBothEnds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DateLabels,
-    ::testing::Values(
-        RelabelCase{"WithoutOverlay", false, 1,
-                    {"21 Jan", "23 Fev", "21 Mar", "16 Abr", "21 Mai", "22 Jun"},
-                    {"22 Nov", "20 Out", "23 Set", "28 Ago", "24 Jul", "22 Jun"}},
-        RelabelCase{"OverlayFirstHalf", true, 0,
-                    {"21 Jan", "23 Fev", "21 Mar", "16 Abr", "21 Mai", "22 Jun"},
-                    {"21 Jan", "23 Fev", "21 Mar", "16 Abr", "21 Mai", "22 Jun"}},
-        RelabelCase{"OverlaySecondHalf", true, 1,
-                    {"22 Nov", "20 Out", "23 Set", "28 Ago", "24 Jul", "22 Jun"},
-                    {"22 Nov", "20 Out", "23 Set", "28 Ago", "24 Jul", "22 Jun"}}),
+    ::testing::Values(RelabelCase{"WithoutOverlay",
+                                  false,
+                                  1,
+                                  {"21 Jan", "23 Fev", "21 Mar", "16 Abr", "21 Mai", "22 Jun"},
+                                  {"22 Nov", "20 Out", "23 Set", "28 Ago", "24 Jul", "22 Jun"}},
+                      RelabelCase{"OverlayFirstHalf",
+                                  true,
+                                  0,
+                                  {"21 Jan", "23 Fev", "21 Mar", "16 Abr", "21 Mai", "22 Jun"},
+                                  {"21 Jan", "23 Fev", "21 Mar", "16 Abr", "21 Mai", "22 Jun"}},
+                      RelabelCase{"OverlaySecondHalf",
+                                  true,
+                                  1,
+                                  {"22 Nov", "20 Out", "23 Set", "28 Ago", "24 Jul", "22 Jun"},
+                                  {"22 Nov", "20 Out", "23 Set", "28 Ago", "24 Jul", "22 Jun"}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 struct HourCase {
@@ -122,13 +132,14 @@ TEST_P(HourNumbers, BlackAlongTheHourLabelDateOfThePathMarks) {
     Canvas canvas;
     DrawPathMarks(canvas, kChart, {kLatitude, 0, true});
     const SunPosition p = at(hourLabelDate(0), c.step);
-    EXPECT_EQ(textMatches(canvas.image(), p.x - c.shift, p.y + 10, QString::number(c.step / 10), true,
-                          Qt::black),
+    EXPECT_EQ(textMatches(canvas.image(), p.x - c.shift, p.y + 10, QString::number(c.step / 10),
+                          true, Qt::black),
               "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Offsets, HourNumbers,
-                         ::testing::Values(HourCase{90, 10.0}, HourCase{120, 5.0}, HourCase{150, 0.0}));
+                         ::testing::Values(HourCase{90, 10.0}, HourCase{120, 5.0},
+                                           HourCase{150, 0.0}));
 
 TEST(PathMarks, TrailsOnThePathDatesAndDiscsAtWholeHours) {
     Canvas canvas;

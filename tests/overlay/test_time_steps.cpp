@@ -1,4 +1,3 @@
-#include "overlay/HalfYear.h"
 #include "overlay/HourlyOverlay.h"
 #include "overlay/TimeSteps.h"
 
@@ -16,7 +15,7 @@ namespace {
 struct DriftCase {
     const char* name;
     int step;
-    double time;          // the accumulated value, to the last bit
+    double time;           // the accumulated value, to the last bit
     std::size_t lineDay2;  // its line on day 2
     double fraction;
 };
@@ -41,16 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DriftCase{"LastStep", 230, 23.000000000000057, 47, 5.7e-14}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST(AccumulatedTime, WholeHoursAreToldByTheStepNumber) {
+TEST(AccumulatedTime, LineIsComputedInIntegers) {
     const auto& t = stepClockTimes();
-    ASSERT_EQ(t.size(), 231u);
-    int wholeHours = 0;
-    for (int k = 0; k < kStepsPerDay; ++k) {
-        wholeHours += isWholeHourStep(k) ? 1 : 0;
-    }
-    EXPECT_EQ(wholeHours, 24);
-    EXPECT_EQ(hourOfStep(120), 12);
-    EXPECT_NE(t[120], 12.0);  // there is no step at exactly noon
     // The line of a late step of day 2 is computed in integers: in doubles,
     // 24 + 0.9999999999999999 would round up to line 25.
     EXPECT_EQ(24.0 + t[10], 25.0);
@@ -68,7 +59,8 @@ HourlyColumn numbers(std::size_t lines, double (*value)(std::size_t)) {
 TEST(HourlyReading, WholeHourReadFromThePreviousLineGivesTheHoursOwnValue) {
     // Hour h holds 2h: step 10 (one o'clock) reads line 0 with a fraction
     // just below 1 and must land on line 1's value.
-    const HourlyColumn column = numbers(48, [](std::size_t i) { return 2.0 * static_cast<double>(i); });
+    const HourlyColumn column =
+        numbers(48, [](std::size_t i) { return 2.0 * static_cast<double>(i); });
     const auto& t = stepClockTimes();
     for (int k = 10; k <= 230; k += 10) {
         if (k == kNoonStep) {
@@ -128,40 +120,23 @@ TEST_P(HourlyReadingFailure, NamesTheLineAndTheReason) {
     } else {
         column[c.badLine] = {c.kind, 0.0};
     }
-    const HourlyReading r = readHourlyValue(column, 1, stepClockTimes()[static_cast<std::size_t>(c.step)]);
+    const HourlyReading r =
+        readHourlyValue(column, 1, stepClockTimes()[static_cast<std::size_t>(c.step)]);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(*r.failure, c.reason);
     EXPECT_EQ(r.failedLine, c.badLine);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Reasons, HourlyReadingFailure,
-    ::testing::Values(
-        FailureCase{"MissingFieldOnOwnLine", 3, Kind::Missing, 35, OverlayFailure::Reason::MissingField},
-        FailureCase{"InvalidOnNextLine", 4, Kind::Invalid, 35, OverlayFailure::Reason::NotANumber},
-        FailureCase{"InvalidReachedByWholeHourFromBelow", 1, Kind::Invalid, 10,
-                    OverlayFailure::Reason::NotANumber},
-        FailureCase{"ShortColumn", 3, Kind::Number, 35, OverlayFailure::Reason::MissingLine}),
-    [](const auto& p) { return std::string(p.param.name); });
-
-struct HalfYearCase {
-    int periodItem;
-    int first;
-    int last;
-    int hourLabelDay;
-};
-
-class HalfYear : public ::testing::TestWithParam<HalfYearCase> {};
-
-TEST_P(HalfYear, SplitsTheYearOnTwentyFirstOfJune) {
-    const HalfYearCase& c = GetParam();
-    EXPECT_EQ(halfYearDays(c.periodItem).first, c.first);
-    EXPECT_EQ(halfYearDays(c.periodItem).last, c.last);
-    EXPECT_EQ(hourLabelDate(c.periodItem), c.hourLabelDay);
-}
-
-INSTANTIATE_TEST_SUITE_P(Items, HalfYear,
-                         ::testing::Values(HalfYearCase{0, 1, 171, 21}, HalfYearCase{1, 172, 365, 326},
-                                           HalfYearCase{5, 172, 365, 326}));
+INSTANTIATE_TEST_SUITE_P(Reasons, HourlyReadingFailure,
+                         ::testing::Values(FailureCase{"MissingFieldOnOwnLine", 3, Kind::Missing,
+                                                       35, OverlayFailure::Reason::MissingField},
+                                           FailureCase{"InvalidOnNextLine", 4, Kind::Invalid, 35,
+                                                       OverlayFailure::Reason::NotANumber},
+                                           FailureCase{"InvalidReachedByWholeHourFromBelow", 1,
+                                                       Kind::Invalid, 10,
+                                                       OverlayFailure::Reason::NotANumber},
+                                           FailureCase{"ShortColumn", 3, Kind::Number, 35,
+                                                       OverlayFailure::Reason::MissingLine}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace

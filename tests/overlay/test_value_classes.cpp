@@ -27,14 +27,15 @@ constexpr auto D = Quantity::DirectNormalRadiation;
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, ValueClass,
-    ::testing::Values(ClassCase{T, -3.0, 1, QColor(0, 0, 128)}, ClassCase{T, 10.0, 1, QColor(0, 0, 128)},
-                      ClassCase{T, 10.01, 2, QColor(0, 0, 255)}, ClassCase{T, 14.0, 2, QColor(0, 0, 255)},
-                      ClassCase{T, 20.0, 3, QColor(0, 192, 255)}, ClassCase{T, 25.0, 4, QColor(255, 204, 0)},
-                      ClassCase{T, 25.5, 5, QColor(207, 0, 0)}, ClassCase{G, 250.0, 1, QColor(255, 255, 150)},
-                      ClassCase{G, 500.0, 2, QColor(255, 255, 0)}, ClassCase{G, 850.0, 3, QColor(255, 204, 0)},
-                      ClassCase{G, 1000.0, 4, QColor(216, 129, 0)}, ClassCase{G, 1000.5, 5, QColor(255, 0, 0)},
-                      ClassCase{D, 1300.0, 5, QColor(255, 0, 0)}, ClassCase{D, 1450.0, 5, QColor(255, 0, 0)},
-                      ClassCase{D, 250.5, 2, QColor(255, 255, 0)}));
+    ::testing::Values(
+        ClassCase{T, -3.0, 1, QColor(0, 0, 128)}, ClassCase{T, 10.0, 1, QColor(0, 0, 128)},
+        ClassCase{T, 10.01, 2, QColor(0, 0, 255)}, ClassCase{T, 14.0, 2, QColor(0, 0, 255)},
+        ClassCase{T, 20.0, 3, QColor(0, 192, 255)}, ClassCase{T, 25.0, 4, QColor(255, 204, 0)},
+        ClassCase{T, 25.5, 5, QColor(207, 0, 0)}, ClassCase{G, 250.0, 1, QColor(255, 255, 150)},
+        ClassCase{G, 500.0, 2, QColor(255, 255, 0)}, ClassCase{G, 850.0, 3, QColor(255, 204, 0)},
+        ClassCase{G, 1000.0, 4, QColor(216, 129, 0)}, ClassCase{G, 1000.5, 5, QColor(255, 0, 0)},
+        ClassCase{D, 1300.0, 5, QColor(255, 0, 0)}, ClassCase{D, 1450.0, 5, QColor(255, 0, 0)},
+        ClassCase{D, 250.5, 2, QColor(255, 255, 0)}));
 
 TEST(Quantities, ItemsFieldsAndLegendShareOneTable) {
     EXPECT_EQ(quantityFromItem(0), T);
