@@ -2,12 +2,12 @@
 // a fraction of the cost: the overlay puts some 20,000 discs on a chart, and a
 // painter opened per disc would take longer than the whole drawing may.
 //
-// Each kind of disc (box size, pen width, colour) is rendered once through
-// Canvas::ellipse on a small canvas; its pixels are then stamped wherever the
-// disc is wanted. Discs wait in the batch in drawing order and reach the
-// canvas, later ones over earlier ones, at flush(). Flush before drawing
-// anything else on the canvas, so that what follows lies over the discs; the
-// destructor flushes what is left.
+// Each kind of disc (box size, pen width, colour; solid pen, solid brush of
+// the pen's colour) is rendered once through Canvas::ellipse on a small
+// canvas; its pixels are then stamped wherever the disc is wanted. Discs wait
+// in the batch in drawing order and reach the canvas, later ones over earlier
+// ones, at flush(). Flush before drawing anything else on the canvas, so that
+// what follows lies over the discs; the destructor flushes what is left.
 //
 // Coordinates are canvas pixels, origin top-left, y down; a box is (left,
 // top, right, bottom) with right and bottom excluded.
