@@ -73,13 +73,13 @@ SeasonStarts readSeasonStarts(const SeasonStartTexts& texts) {
             try {
                 return math::toInteger(trimmed);
             } catch (const math::ConversionError&) {
-                throw FormatError(std::string("o ") + what + " de início da estação " +
+                throw FormatError(std::string(what) + " de início da estação " +
                                   seasonName(s).toStdString() + ", '" + trimmed +
                                   "', não é um número inteiro.");
             }
         };
-        starts[s] = {read(texts[s].day, "dia"), read(texts[s].month, "mês"),
-                     read(texts[s].hour, "hora")};
+        starts[s] = {read(texts[s].day, "O dia"), read(texts[s].month, "O mês"),
+                     read(texts[s].hour, "A hora")};
     }
     return starts;
 }

@@ -116,19 +116,30 @@ inline std::vector<std::string> sourceLines(const SourceOptions& options) {
     for (int month = 1, done = 0; month <= 12 && done < options.days; ++month) {
         for (int day = 1; day <= lengths[month - 1] && done < options.days; ++day, ++done) {
             for (int hour = 1; hour <= 24; ++hour, ++n) {
-                std::string line = (options.paddedMonths && month < 10 ? "0" : "") +
-                                   std::to_string(month) + "," + std::to_string(day) + "," +
-                                   std::to_string(hour);
-                line += "," + std::to_string(15 + n % 17) + ".5";  // 3 temperature
+                std::string line;
+                // Appending piece by piece: "," + to_string(...) trips a false
+                // -Wrestrict of GCC 12.
+                const auto add = [&line](const std::string& field) {
+                    if (!line.empty()) {
+                        line.push_back(',');
+                    }
+                    line.append(field);
+                };
+                add((options.paddedMonths && month < 10 ? std::string("0") : std::string()) +
+                    std::to_string(month));
+                add(std::to_string(day));
+                add(std::to_string(hour));
+                add(std::to_string(15 + n % 17).append(".5"));  // 3 temperature
                 for (int f = 4; f <= 10; ++f) {
-                    line += "," + std::to_string((n + f) % 9);
+                    add(std::to_string((n + f) % 9));
                 }
-                line += "," + std::to_string(n % 7) + "." + std::to_string(n % 2 * 5);  // 11 speed
-                line += "," + std::to_string(n * 37 % 361);                            // 12 dir
-                line += ",1,2";
-                line += "," + std::to_string(hour >= 6 && hour <= 18 ? 100 + n % 700 : 0);
-                line += ",50";
-                line += "," + std::to_string(hour >= 7 && hour <= 17 ? 200 + n % 500 : 0);
+                add(std::to_string(n % 7).append(".").append(std::to_string(n % 2 * 5)));  // 11
+                add(std::to_string(n * 37 % 361));  // 12 direction
+                add("1");
+                add("2");
+                add(std::to_string(hour >= 6 && hour <= 18 ? 100 + n % 700 : 0));  // 15 global
+                add("50");
+                add(std::to_string(hour >= 7 && hour <= 17 ? 200 + n % 500 : 0));  // 17 direct
                 lines.push_back(line);
             }
         }

@@ -86,10 +86,15 @@ TEST(CityIndex, SurvivesRandomFiles) {
             bytes.push_back(b < 128 ? frequent[static_cast<std::size_t>(b) % frequent.size()]
                                     : static_cast<char>(b));
         }
-        writeAll(path, bytes);
         std::vector<CityIndexEntry> entries;
         try {
-            climate::readCityIndex(path, entries);
+            // Through the file now and then; writing thousands of files is slow.
+            if (round % 50 == 0) {
+                writeAll(path, bytes);
+                climate::readCityIndex(path, entries);
+            } else {
+                climate::parseCityIndex(climate::splitLines(bytes), entries);
+            }
             ++completeFiles;
             ASSERT_EQ(entries.size(), climate::splitLines(bytes).size());
         } catch (const climate::FormatError& e) {
