@@ -28,8 +28,8 @@ std::vector<std::string> yearOfDataLines() {
         for (int day = 1; day <= lengths[month - 1]; ++day) {
             for (int hour = 1; hour <= 24; ++hour, ++n) {
                 std::string line;
-                for (const int value : {month, day, hour, 15 + n % 17, n % 9, n % 7, 1012, 5, 0,
-                                        3, 4, n % 7, n * 37 % 361, 1, 2, n % 800, 50, n % 600}) {
+                for (const int value : {month, day, hour, 15 + n % 17, n % 9, n % 7, 1012, 5, 0, 3,
+                                        4, n % 7, n * 37 % 361, 1, 2, n % 800, 50, n % 600}) {
                     if (!line.empty()) {
                         line.push_back(',');
                     }
@@ -66,8 +66,7 @@ void BM_ImportYear(benchmark::State& state) {
     QDir().mkpath(base + QStringLiteral("/cidades"));
     climate::writeLines(climate::indexPath(base), {"Aracaju,-10.91,s/a,s/a,37.07"});
     std::vector<std::string> source{"Localiza\xE7\xE3o,Latitude,Longitude",
-                                    "Porto Alegre,-30.03,-51.22", "livre",
-                                    "M\xEAs,Dia,Hora,TBS"};
+                                    "Porto Alegre,-30.03,-51.22", "livre", "M\xEAs,Dia,Hora,TBS"};
     for (auto& line : yearOfDataLines()) {
         source.push_back(std::move(line));
     }
@@ -94,8 +93,7 @@ void BM_ReadHourlyColumn(benchmark::State& state) {
     const QString path = dir.path() + QStringLiteral("/cidade.csv");
     climate::writeLines(path, yearOfDataLines());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            climate::readHourlyColumn(path, climate::kDirectRadiationField));
+        benchmark::DoNotOptimize(climate::readHourlyColumn(path, climate::kDirectRadiationField));
     }
 }
 BENCHMARK(BM_ReadHourlyColumn)->Unit(benchmark::kMillisecond);

@@ -20,17 +20,22 @@ namespace climate {
 
 namespace {
 
-std::string systemError() { return std::strerror(errno); }
+std::string systemError() {
+    return std::strerror(errno);
+}
 
 // rename() replaces an existing file atomically on POSIX; QFile::rename refuses to.
 bool renameOver(const QString& from, const QString& to) {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+// A hidden name in the target's folder, so that whatever a crash leaves
+// behind does not look like a city file.
 QString unusedNameBeside(const QString& path, const QString& tag) {
+    const QFileInfo info(path);
     for (;;) {
-        const QString candidate = path + tag +
-                                  QString::number(QRandomGenerator::global()->generate(), 36);
+        const QString candidate = info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                                  tag + QString::number(QRandomGenerator::global()->generate(), 36);
         if (!QFileInfo::exists(candidate) && !QFileInfo(candidate).isSymLink()) {
             return candidate;
         }
@@ -73,17 +78,16 @@ void FileTransaction::stage(Target& target) {
     const bool synced = written;
 #endif
     if (!synced) {
-        throw FileWriteError("não foi possível gravar o arquivo (" +
-                                 file.errorString().toStdString() + ").",
-                             target.path);
+        throw FileWriteError(
+            "não foi possível gravar o arquivo (" + file.errorString().toStdString() + ").",
+            target.path);
     }
     file.close();
     // The new file keeps the old one's permissions; a new one gets the usual rw-r--r--.
     const QFileDevice::Permissions permissions =
-        info.exists() && info.isFile()
-            ? QFile::permissions(target.path)
-            : (QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-               QFileDevice::ReadOther);
+        info.exists() && info.isFile() ? QFile::permissions(target.path)
+                                       : (QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
     QFile::setPermissions(target.temporary, permissions);
 }
 
@@ -93,9 +97,10 @@ void FileTransaction::replace(Target& target) {
         target.backup = unusedNameBeside(target.path, QStringLiteral(".old-"));
         if (!keepOldFile(target.path, target.backup)) {
             target.backup.clear();
-            throw FileWriteError("não foi possível guardar uma cópia do arquivo antes de "
-                                 "substituí-lo.",
-                                 target.path);
+            throw FileWriteError(
+                "não foi possível guardar uma cópia do arquivo antes de "
+                "substituí-lo.",
+                target.path);
         }
     }
     if (beforeReplace_) {

@@ -26,9 +26,10 @@ std::vector<std::string> readIndexLines(const QString& path) {
     bool stoppedAtNul = false;
     std::vector<std::string> lines = readLines(path, &stoppedAtNul);
     if (stoppedAtNul) {
-        throw FormatError("o índice de cidades contém um caractere nulo; gravá-lo perderia as "
-                          "linhas depois dele.",
-                          path, static_cast<int>(lines.size()) + (lines.empty() ? 1 : 0));
+        throw FormatError(
+            "o índice de cidades contém um caractere nulo; gravá-lo perderia as "
+            "linhas depois dele.",
+            path, static_cast<int>(lines.size()) + (lines.empty() ? 1 : 0));
     }
     return lines;
 }
@@ -38,9 +39,15 @@ std::vector<std::string> readIndexLines(const QString& path) {
 ImportSession::ImportSession(QString baseDirectory, Notifier& notifier, SourceReader reader)
     : baseDirectory_(std::move(baseDirectory)), notifier_(notifier), reader_(std::move(reader)) {}
 
-QString ImportSession::cityName() const { return decodeWindows1252(name_); }
-QString ImportSession::latitudeText() const { return decodeWindows1252(latitude_); }
-QString ImportSession::longitudeText() const { return decodeWindows1252(longitude_); }
+QString ImportSession::cityName() const {
+    return decodeWindows1252(name_);
+}
+QString ImportSession::latitudeText() const {
+    return decodeWindows1252(latitude_);
+}
+QString ImportSession::longitudeText() const {
+    return decodeWindows1252(longitude_);
+}
 
 void ImportSession::activate() {
     cityAdded_ = false;
@@ -173,9 +180,8 @@ void ImportSession::includeChecked(const SeasonStartTexts& seasonStartTexts) {
     const QString index = indexPath(baseDirectory_);
     std::vector<std::string> indexLines;
     try {
-        const std::string cityLine =
-            JoinCommaText({name_, latitude_, hourlyFileName(chosenKey_), windFileName(chosenKey_),
-                           longitude_});
+        const std::string cityLine = JoinCommaText(
+            {name_, latitude_, hourlyFileName(chosenKey_), windFileName(chosenKey_), longitude_});
         indexLines = indexWithCityLine(readIndexLines(index), name_, cityLine);
     } catch (const FormatError& error) {
         throw error.file().isEmpty() ? error.relocated(index, 0) : error;

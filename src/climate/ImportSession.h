@@ -55,10 +55,10 @@ public:
     bool include(const SeasonStartTexts& seasonStartTexts);
 
     // The fields the window shows.
-    QString filePath() const { return filePath_; }  // edArquivo
-    QString cityName() const;                       // edCidade
-    QString latitudeText() const;                   // edLatitude
-    QString longitudeText() const;                  // edLongitude (sign inverted)
+    QString filePath() const { return filePath_; }           // edArquivo
+    QString cityName() const;                                // edCidade
+    QString latitudeText() const;                            // edLatitude
+    QString longitudeText() const;                           // edLongitude (sign inverted)
     bool includeEnabled() const { return includeEnabled_; }  // btIncluir
     // A city was added since the last activate(): the window's result is OK.
     bool cityAdded() const { return cityAdded_; }

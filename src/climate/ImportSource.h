@@ -23,11 +23,11 @@ namespace climate {
 enum class SourceEncoding { Windows1252, Utf8 };
 
 struct ImportSource {
-    std::string name;          // Windows-1252, spaces as "_", trimmed
-    std::string latitudeText;  // Windows-1252, trimmed, as written
-    double longitudeDeg = 0.0;  // positive east, as written
+    std::string name;                    // Windows-1252, spaces as "_", trimmed
+    std::string latitudeText;            // Windows-1252, trimmed, as written
+    double longitudeDeg = 0.0;           // positive east, as written
     std::vector<std::string> dataLines;  // Windows-1252 comma-text lines
-    int linesBeforeData = 4;   // so data line i is line linesBeforeData + i + 1 of the file
+    int linesBeforeData = 4;  // so data line i is line linesBeforeData + i + 1 of the file
     SourceEncoding encoding = SourceEncoding::Windows1252;
 };
 

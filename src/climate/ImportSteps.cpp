@@ -32,10 +32,10 @@ std::optional<long long> integerField(const std::vector<std::string>& fields, in
 
 std::string checkedFileKey(std::string_view name) {
     const std::string key = FileKey(name);
-    const bool refused = key.empty() || key == "." || key == ".." ||
-                         std::any_of(key.begin(), key.end(), [](char c) {
-                             return c == '/' || c == '\\' || isControlByte(c);
-                         });
+    const bool refused =
+        key.empty() || key == "." || key == ".." || std::any_of(key.begin(), key.end(), [](char c) {
+            return c == '/' || c == '\\' || isControlByte(c);
+        });
     if (refused) {
         throw RefusalError("Nome de cidade inválido: \"" + utf8Of(name) +
                            "\". O nome não pode ser vazio, \".\" nem \"..\", nem conter \"/\", "

@@ -4,9 +4,13 @@
 
 namespace climate {
 
-QString invalidFileMessage() { return QStringLiteral("Arquivo inválido!"); }
+QString invalidFileMessage() {
+    return QStringLiteral("Arquivo inválido!");
+}
 
-QString errorMessage() { return QStringLiteral("Erro!"); }
+QString errorMessage() {
+    return QStringLiteral("Erro!");
+}
 
 QString indexNotFoundMessage() {
     return QStringLiteral("Arquivo ") + QStringLiteral("Latitudes") +
@@ -18,7 +22,9 @@ QString cityExistsQuestion(const QString& name) {
            QStringLiteral(" já existe. Deseja substituir os dados existentes?");
 }
 
-QString noFileSelectedMessage() { return QStringLiteral("Nenhum arquivo selecionado!"); }
+QString noFileSelectedMessage() {
+    return QStringLiteral("Nenhum arquivo selecionado!");
+}
 
 QString fillSeasonStartsMessage() {
     return QStringLiteral("Preencha todos os dias, meses e horas iniciais das estações!");

@@ -6,7 +6,6 @@
 #include "climate/Seasons.h"
 #include "math/numbers.h"
 
-
 namespace climate {
 
 namespace {
@@ -106,7 +105,9 @@ LineWind readLine(const std::string& line, int lineNumber) {
     return wind;
 }
 
-double ratio(double part, double whole, double scale) { return whole == 0.0 ? 0.0 : part / whole * scale; }
+double ratio(double part, double whole, double scale) {
+    return whole == 0.0 ? 0.0 : part / whole * scale;
+}
 
 }  // namespace
 
@@ -115,8 +116,8 @@ std::vector<std::string> SeasonWindStatistics(const std::vector<std::string>& li
     const std::size_t count = lines.size();
     for (const int start : starts) {
         if (start < 0 || static_cast<std::size_t>(start) >= count) {
-            throw ClimateError("o início de estação " + std::to_string(start) +
-                               " está fora das " + std::to_string(count) + " linhas de dados.");
+            throw ClimateError("o início de estação " + std::to_string(start) + " está fora das " +
+                               std::to_string(count) + " linhas de dados.");
         }
     }
 

@@ -40,15 +40,13 @@ std::string readFileBytes(const QString& path) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw FileReadError("não foi possível abrir o arquivo (" + file.errorString().toStdString() +
-                                ").",
-                            path);
+        throw FileReadError(
+            "não foi possível abrir o arquivo (" + file.errorString().toStdString() + ").", path);
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        throw FileReadError("não foi possível ler o arquivo (" + file.errorString().toStdString() +
-                                ").",
-                            path);
+        throw FileReadError(
+            "não foi possível ler o arquivo (" + file.errorString().toStdString() + ").", path);
     }
     return std::string(data.constData(), static_cast<std::size_t>(data.size()));
 }

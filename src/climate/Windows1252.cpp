@@ -13,7 +13,8 @@ constexpr const char* kCodec = "windows-1252";
 
 void requireCodec(bool valid) {
     if (!valid) {
-        throw EncodingError("O código de caracteres Windows-1252 não está disponível neste sistema.");
+        throw EncodingError(
+            "O código de caracteres Windows-1252 não está disponível neste sistema.");
     }
 }
 
@@ -21,7 +22,8 @@ void requireCodec(bool valid) {
 
 QString decodeWindows1252(std::string_view bytes) {
     if (isAscii(bytes)) {
-        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));  // ASCII: the same text
+        return QString::fromUtf8(bytes.data(),
+                                 static_cast<qsizetype>(bytes.size()));  // ASCII: the same text
     }
     QStringDecoder decoder(kCodec, QStringDecoder::Flag::Stateless);
     requireCodec(decoder.isValid());

@@ -80,7 +80,9 @@ inline std::map<QString, std::string> snapshot(const QString& root) {
 }
 
 // Windows-1252 bytes of a UTF-8 literal.
-inline std::string cp1252(const char* utf8) { return climate::utf8ToWindows1252(utf8); }
+inline std::string cp1252(const char* utf8) {
+    return climate::utf8ToWindows1252(utf8);
+}
 
 // An import source: four header lines and one data line per hour (hour
 // numbered 1 to 24), 18 fields, from 1 January.
@@ -100,7 +102,9 @@ inline int dayOfYear(int month, int day) {
 }
 
 // The data line (from 0) of a date and hour in a generated source.
-inline int dataLineOf(int month, int day, int hour) { return dayOfYear(month, day) * 24 + hour - 1; }
+inline int dataLineOf(int month, int day, int hour) {
+    return dayOfYear(month, day) * 24 + hour - 1;
+}
 
 // The lines in UTF-8.
 inline std::vector<std::string> sourceLines(const SourceOptions& options) {

@@ -42,7 +42,9 @@ TEST(CityIndex, ReadsFiveFieldsPerLineInFileOrder) {
     EXPECT_EQ(entries[2].longitude, "51");
 }
 
-TEST(CityIndex, AnEmptyIndexHasNoCity) { EXPECT_TRUE(parse({}).empty()); }
+TEST(CityIndex, AnEmptyIndexHasNoCity) {
+    EXPECT_TRUE(parse({}).empty());
+}
 
 TEST(CityIndex, AShortLineStopsTheReadingAndKeepsTheWholeEntriesBeforeIt) {
     for (const std::string shortLine : {"Cidade_Z,-5,s/a,s/a", "", "Cidade_Z"}) {
@@ -137,7 +139,7 @@ TEST(BundledIndex, ListsTheTwentySevenCapitalsInWindows1252) {
     }
     EXPECT_EQ(entries[17], (CityIndexEntry{"Porto_Alegre", "-30.03", "s/a", "s/a", "51.22"}));
     EXPECT_EQ(entries[24].name, cp1252("São_Paulo"));
-    EXPECT_EQ(entries[1].longitude, "48.5");  // general form, no trailing zero
+    EXPECT_EQ(entries[1].longitude, "48.5");   // general form, no trailing zero
     EXPECT_EQ(entries[6].latitude, "-15.60");  // the latitude text as written
 }
 
@@ -222,9 +224,9 @@ TEST(Windows1252, RefusesWhatItCannotHold) {
 TEST(Utf8, ValidityFollowsTheStandard) {
     EXPECT_TRUE(climate::isValidUtf8(""));
     EXPECT_TRUE(climate::isValidUtf8("Mês €𝄞"));
-    EXPECT_FALSE(climate::isValidUtf8("M\xEAs"));           // Windows-1252
-    EXPECT_FALSE(climate::isValidUtf8("\xC0\xAF"));         // overlong
-    EXPECT_FALSE(climate::isValidUtf8("\xED\xA0\x80"));     // surrogate
+    EXPECT_FALSE(climate::isValidUtf8("M\xEAs"));            // Windows-1252
+    EXPECT_FALSE(climate::isValidUtf8("\xC0\xAF"));          // overlong
+    EXPECT_FALSE(climate::isValidUtf8("\xED\xA0\x80"));      // surrogate
     EXPECT_FALSE(climate::isValidUtf8("\xF4\x90\x80\x80"));  // past U+10FFFF
     EXPECT_FALSE(climate::isValidUtf8("\xE2\x82"));          // cut short
 }

@@ -44,8 +44,9 @@ TEST_F(ImportTest, PortoAlegreEndToEnd) {
     EXPECT_TRUE(session.cityAdded());
     EXPECT_FALSE(session.includeEnabled());
 
-    EXPECT_EQ(index(), "Aracaju,-10.91,s/a,s/a,37.07\r\n"
-                       "Porto_Alegre,-30.03,porto_alegre.csv,porto_alegre.ventos.csv,51.22\r\n");
+    EXPECT_EQ(index(),
+              "Aracaju,-10.91,s/a,s/a,37.07\r\n"
+              "Porto_Alegre,-30.03,porto_alegre.csv,porto_alegre.ventos.csv,51.22\r\n");
     const Lines data = dataLines();
     EXPECT_EQ(cityFile("porto_alegre.csv"), joinCrLf(data));
     EXPECT_EQ(cityFile("porto_alegre.ventos.csv"),
@@ -177,8 +178,8 @@ void setField(Lines& lines, std::size_t line, std::size_t field, const char* val
 INSTANTIATE_TEST_SUITE_P(
     Sources, BrokenSourceTest,
     ::testing::Values(
-        BrokenSource{"BlankLineAmongData",
-                     [](Lines& l) { l.insert(l.begin() + 104, ""); }, "linha 105"},
+        BrokenSource{"BlankLineAmongData", [](Lines& l) { l.insert(l.begin() + 104, ""); },
+                     "linha 105"},
         BrokenSource{"BlankLineAtTheEnd", [](Lines& l) { l.push_back(""); }, "linha 8765"},
         BrokenSource{"MonthNotAnInteger", [](Lines& l) { setField(l, 5000, 0, "9.5"); },
                      "linha 5001"},
@@ -189,8 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "primeiro"},
         BrokenSource{"SpeedNotANumber", [](Lines& l) { setField(l, 7000, 11, "forte"); },
                      "linha 7001"},
-        BrokenSource{"LineTooShortForTheWind",
-                     [](Lines& l) { l[300] = "1,13,5,20,0,0,0,0"; }, "linha 301"}),
+        BrokenSource{"LineTooShortForTheWind", [](Lines& l) { l[300] = "1,13,5,20,0,0,0,0"; },
+                     "linha 301"}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(ImportTest, ANonIntegerSeasonEditIsAnError) {
@@ -290,8 +291,9 @@ TEST_F(ImportTest, ANameListedTwiceEndsUpListedOnce) {
                 "Porto_Alegre,-30,porto_alegre.csv,porto_alegre.ventos.csv,51"});
     notifier.answers = {true};
     EXPECT_TRUE(import(writeSource(sourceBytes({}))));
-    EXPECT_EQ(index(), "Porto_Alegre,-30.03,porto_alegre.csv,porto_alegre.ventos.csv,51.22\r\n"
-                       "Aracaju,-10.91,s/a,s/a,37.07\r\n");
+    EXPECT_EQ(index(),
+              "Porto_Alegre,-30.03,porto_alegre.csv,porto_alegre.ventos.csv,51.22\r\n"
+              "Aracaju,-10.91,s/a,s/a,37.07\r\n");
 }
 
 TEST_F(ImportTest, DecliningToReplaceChangesNothing) {
@@ -323,8 +325,9 @@ TEST_F(ImportTest, AnUpperCaseTwinAsksBeforeReplacing) {
 
     notifier.answers = {true};
     EXPECT_TRUE(import(path));
-    EXPECT_EQ(index(), "PORTO_ALEGRE,-30.03,porto_alegre.csv,porto_alegre.ventos.csv,51.22\r\n"
-                       "Aracaju,-10.91,s/a,s/a,37.07\r\n");
+    EXPECT_EQ(index(),
+              "PORTO_ALEGRE,-30.03,porto_alegre.csv,porto_alegre.ventos.csv,51.22\r\n"
+              "Aracaju,-10.91,s/a,s/a,37.07\r\n");
 }
 
 TEST_F(ImportTest, Utf8AndWindows1252SourcesGiveTheSameDatabase) {
@@ -427,29 +430,30 @@ TEST_P(ChoiceFailureTest, ShowsItsMessageAndDisablesIncluding) {
 }
 
 std::string headerWith(const char* line0, const char* line1, const char* line3) {
-    return cp1252((std::string(line0) + "\r\n" + line1 + "\r\nlivre\r\n" + line3 +
-                   "\r\n1,1,1,20\r\n")
-                      .c_str());
+    return cp1252(
+        (std::string(line0) + "\r\n" + line1 + "\r\nlivre\r\n" + line3 + "\r\n1,1,1,20\r\n")
+            .c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, ChoiceFailureTest,
-    ::testing::Values(
-        ChoiceFailure{"NotLocalizacao", headerWith("Localizacao", "X,-30,-51", "Mês"),
-                      "Arquivo inválido!", NoticeKind::Error},
-        ChoiceFailure{"LowerCaseLocalizacao", headerWith("localização", "X,-30,-51", "Mês"),
-                      "Arquivo inválido!", NoticeKind::Error},
-        ChoiceFailure{"NotMes", headerWith("Localização", "X,-30,-51", "Mes"),
-                      "Arquivo inválido!", NoticeKind::Error},
-        ChoiceFailure{"EmptyFirstLine", headerWith("", "X,-30,-51", "Mês"), "Arquivo inválido!",
-                      NoticeKind::Error},
-        ChoiceFailure{"TooFewLines", cp1252("Localização\r\nX,-30,-51\r\n"), "Erro!",
-                      NoticeKind::Error},
-        ChoiceFailure{"EmptyFile", "", "Erro!", NoticeKind::Error},
-        ChoiceFailure{"NameLineTooShort", headerWith("Localização", "X,-30", "Mês"), "Erro!",
-                      NoticeKind::Error},
-        ChoiceFailure{"LongitudeNotANumber", headerWith("Localização", "X,-30,oeste", "Mês"),
-                      "Erro!", NoticeKind::Error}),
+    ::testing::Values(ChoiceFailure{"NotLocalizacao", headerWith("Localizacao", "X,-30,-51", "Mês"),
+                                    "Arquivo inválido!", NoticeKind::Error},
+                      ChoiceFailure{"LowerCaseLocalizacao",
+                                    headerWith("localização", "X,-30,-51", "Mês"),
+                                    "Arquivo inválido!", NoticeKind::Error},
+                      ChoiceFailure{"NotMes", headerWith("Localização", "X,-30,-51", "Mes"),
+                                    "Arquivo inválido!", NoticeKind::Error},
+                      ChoiceFailure{"EmptyFirstLine", headerWith("", "X,-30,-51", "Mês"),
+                                    "Arquivo inválido!", NoticeKind::Error},
+                      ChoiceFailure{"TooFewLines", cp1252("Localização\r\nX,-30,-51\r\n"), "Erro!",
+                                    NoticeKind::Error},
+                      ChoiceFailure{"EmptyFile", "", "Erro!", NoticeKind::Error},
+                      ChoiceFailure{"NameLineTooShort", headerWith("Localização", "X,-30", "Mês"),
+                                    "Erro!", NoticeKind::Error},
+                      ChoiceFailure{"LongitudeNotANumber",
+                                    headerWith("Localização", "X,-30,oeste", "Mês"), "Erro!",
+                                    NoticeKind::Error}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(ImportTest, ChoosingNeedsAReadableIndexAndSource) {

@@ -64,7 +64,8 @@ private:
                     if (kind == 6) {
                         fields.erase(fields.begin() + field);
                     } else {
-                        fields.insert(fields.begin() + field, fields[static_cast<std::size_t>(field)]);
+                        fields.insert(fields.begin() + field,
+                                      fields[static_cast<std::size_t>(field)]);
                     }
                     lines[line] = climate::JoinCommaText(fields);
                 }
@@ -106,10 +107,10 @@ protected:
         ASSERT_EQ(climate::findCityLines(index, session.cityNameBytes()).size(), 1u)
             << "round " << round;
         const std::string key = climate::FileKey(session.cityNameBytes());
-        ASSERT_EQ(climate::splitLines(readAll(climate::cityFilePath(
-                                          base(), climate::windFileName(key))))
-                      .size(),
-                  20u)
+        ASSERT_EQ(
+            climate::splitLines(readAll(climate::cityFilePath(base(), climate::windFileName(key))))
+                .size(),
+            20u)
             << "round " << round;
     }
 
@@ -121,10 +122,10 @@ TEST_F(ImportRobustness, MutatedShortSourcesNeverHalfWriteTheDatabase) {
     options.days = 4;
     const std::string original = sourceBytes(options);
     // Starts within the four days.
-    climate::SeasonStartTexts starts{{{"1", "1", "5"}, {"2", "1", "3"}, {"3", "1", "7"},
-                                      {"4", "1", "10"}}};
+    climate::SeasonStartTexts starts{
+        {{"1", "1", "5"}, {"2", "1", "3"}, {"3", "1", "7"}, {"4", "1", "10"}}};
     Mutator mutator(2024);
-    for (int round = 0; round < 600; ++round) {
+    for (int round = 0; round < 400; ++round) {
         std::string bytes = original;
         for (int n = round % 3 + 1; n > 0; --n) {
             bytes = mutator.mutate(bytes);
@@ -134,7 +135,7 @@ TEST_F(ImportRobustness, MutatedShortSourcesNeverHalfWriteTheDatabase) {
             return;
         }
     }
-    EXPECT_GT(successes, 50) << successes;  // many mutations leave an importable file
+    EXPECT_GT(successes, 40) << successes;  // many mutations leave an importable file
 }
 
 TEST_F(ImportRobustness, MutatedYearSourcesNeverHalfWriteTheDatabase) {

@@ -17,13 +17,15 @@ std::string hourLine(const std::string& hour, const std::string& speed,
 }
 
 std::string cell(const Lines& table, int row, int season) {
-    return climate::SplitCommaText(table.at(static_cast<std::size_t>(row))).at(
-        static_cast<std::size_t>(season));
+    return climate::SplitCommaText(table.at(static_cast<std::size_t>(row)))
+        .at(static_cast<std::size_t>(season));
 }
 
 // Spring holds line 1 alone (from 1 up to summer's start 0, wrapping);
 // summer and autumn are empty; winter holds line 0.
-Lines springOf(const std::string& line) { return {hourLine("3", "0", "0"), line}; }
+Lines springOf(const std::string& line) {
+    return {hourLine("3", "0", "0"), line};
+}
 constexpr Starts kSpringIsLineOne{1, 0, 0, 0};
 
 struct SectorCase {
@@ -32,13 +34,13 @@ struct SectorCase {
 };
 
 TEST(SeasonWindStatistics, DirectionsFallInHalfOpenSectors) {
-    const SectorCase cases[] = {{"22.5", 0},  {"22.6", 1},  {"67.5", 1},   {"67.6", 2},
-                                {"112.5", 2}, {"157.5", 3}, {"202.5", 4},  {"247.5", 5},
-                                {"292.5", 6}, {"337.5", 7}, {"337.6", 0},  {"360", 0},
-                                {"400", 0},   {"0.01", 0},  {"0", -1},     {"-10", -1}};
+    const SectorCase cases[] = {{"22.5", 0},  {"22.6", 1},  {"67.5", 1},  {"67.6", 2},
+                                {"112.5", 2}, {"157.5", 3}, {"202.5", 4}, {"247.5", 5},
+                                {"292.5", 6}, {"337.5", 7}, {"337.6", 0}, {"360", 0},
+                                {"400", 0},   {"0.01", 0},  {"0", -1},    {"-10", -1}};
     for (const auto& c : cases) {
-        const Lines table = SeasonWindStatistics(springOf(hourLine("10", "3.5", c.direction)),
-                                                 kSpringIsLineOne);
+        const Lines table =
+            SeasonWindStatistics(springOf(hourLine("10", "3.5", c.direction)), kSpringIsLineOne);
         ASSERT_EQ(table.size(), 20u);
         for (int k = 0; k < 8; ++k) {
             EXPECT_EQ(cell(table, k, 0), k == c.row ? "100.00" : "0.00") << c.direction;
@@ -57,8 +59,8 @@ TEST(SeasonWindStatistics, CalmCountsInItsPeriodAndNoDirection) {
 }
 
 TEST(SeasonWindStatistics, ANegativeSpeedIsNeitherWindNorCalm) {
-    const Lines table = SeasonWindStatistics(springOf(hourLine("5", "-1", "abc")),
-                                             kSpringIsLineOne);
+    const Lines table =
+        SeasonWindStatistics(springOf(hourLine("5", "-1", "abc")), kSpringIsLineOne);
     for (int row = 0; row < 20; ++row) {
         EXPECT_EQ(cell(table, row, 0), "0.00") << row;
     }
@@ -69,8 +71,8 @@ TEST(SeasonWindStatistics, PeriodsFollowTheHourAsTheFileNumbersIt) {
                                                  {"13", 2}, {"18", 2}, {"19", 3}, {"24", 3},
                                                  {"-2", 0}, {"09", 1}};
     for (const auto& [hour, period] : cases) {
-        const Lines table = SeasonWindStatistics(springOf(hourLine(hour, "0", "0")),
-                                                 kSpringIsLineOne);
+        const Lines table =
+            SeasonWindStatistics(springOf(hourLine(hour, "0", "0")), kSpringIsLineOne);
         for (int p = 0; p < 4; ++p) {
             EXPECT_EQ(cell(table, 16 + p, 0), p == period ? "100.00" : "0.00") << hour;
         }
@@ -81,24 +83,27 @@ TEST(SeasonWindStatistics, SeasonsWrapPastTheLastLineAndMayOverlap) {
     // Lines 0-49 from N, 50-99 NE, 100-199 L, 200-299 SE, 300-399 S.
     Lines lines;
     for (int i = 0; i < 400; ++i) {
-        const char* direction = i < 50 ? "10" : i < 100 ? "45" : i < 200 ? "90" : i < 300 ? "135"
-                                                                                          : "180";
+        const char* direction = i < 50    ? "10"
+                                : i < 100 ? "45"
+                                : i < 200 ? "90"
+                                : i < 300 ? "135"
+                                          : "180";
         lines.push_back(hourLine("12", "2", direction));
     }
     const Lines table = SeasonWindStatistics(lines, {100, 50, 200, 300});
     // Spring: 100-399 and 0-49 (350 lines); summer 50-199; autumn 200-299;
     // winter 300-399 and 0-99.
     const char* expected[5][4] = {
-        {"14.29", "0.00", "0.00", "25.00"},    // N
-        {"0.00", "33.33", "0.00", "25.00"},    // NE
-        {"28.57", "66.67", "0.00", "0.00"},    // L
-        {"28.57", "0.00", "100.00", "0.00"},   // SE
-        {"28.57", "0.00", "0.00", "50.00"},    // S
+        {"14.29", "0.00", "0.00", "25.00"},   // N
+        {"0.00", "33.33", "0.00", "25.00"},   // NE
+        {"28.57", "66.67", "0.00", "0.00"},   // L
+        {"28.57", "0.00", "100.00", "0.00"},  // SE
+        {"28.57", "0.00", "0.00", "50.00"},   // S
     };
     for (int k = 0; k < 5; ++k) {
         EXPECT_EQ(table[static_cast<std::size_t>(k)],
-                  climate::JoinCommaText({expected[k][0], expected[k][1], expected[k][2],
-                                          expected[k][3]}))
+                  climate::JoinCommaText(
+                      {expected[k][0], expected[k][1], expected[k][2], expected[k][3]}))
             << k;
     }
 }
@@ -127,10 +132,9 @@ TEST(SeasonWindStatistics, SharesAreRoundedHalfAwayFromZero) {
     EXPECT_EQ(cell(table, 17, 0), "75.00");
 
     // Thirds, and a mean speed of exactly 2.125.
-    table = SeasonWindStatistics(
-        {hourLine("1", "0", "0"), hourLine("12", "2", "90"), hourLine("12", "2.25", "180"),
-         hourLine("12", "2", "180")},
-        {1, 0, 0, 0});
+    table = SeasonWindStatistics({hourLine("1", "0", "0"), hourLine("12", "2", "90"),
+                                  hourLine("12", "2.25", "180"), hourLine("12", "2", "180")},
+                                 {1, 0, 0, 0});
     EXPECT_EQ(cell(table, 2, 0), "33.33");
     EXPECT_EQ(cell(table, 4, 0), "66.67");
     EXPECT_EQ(cell(table, 12, 0), "2.13");
@@ -141,8 +145,8 @@ TEST(SeasonWindStatistics, AMalformedLineNamesItsLine) {
         {hourLine("x", "0", "0"), "'x'"},
         {hourLine("12", "fast", "0"), "'fast'"},
         {hourLine("12", "3", "north"), "'north'"},
-        {"1,1,12,20,0,0,0,0,0,0,0", "12"},      // no speed
-        {"1,1,12,20,0,0,0,0,0,0,0,3", "13"},    // wind but no direction
+        {"1,1,12,20,0,0,0,0,0,0,0", "12"},    // no speed
+        {"1,1,12,20,0,0,0,0,0,0,0,3", "13"},  // wind but no direction
         {"", "12"},
     };
     for (const auto& [bad, mention] : cases) {
