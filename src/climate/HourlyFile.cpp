@@ -1,0 +1,51 @@
+#include "climate/HourlyFile.h"
+
+#include "climate/CommaText.h"
+#include "climate/TextFile.h"
+#include "math/numbers.h"
+
+#include <string_view>
+
+namespace climate {
+
+namespace {
+
+HourlyValue valueOf(std::string_view line, int field, std::string& scratch) {
+    CommaTextReader reader(line);
+    for (int i = 0; i <= field; ++i) {
+        if (!reader.next(scratch)) {
+            return {HourlyValue::Kind::Missing, 0.0};
+        }
+    }
+    if (scratch.empty()) {
+        return {HourlyValue::Kind::Empty, 0.0};
+    }
+    if (const auto number = math::parseNumber(scratch)) {
+        return {HourlyValue::Kind::Number, *number};
+    }
+    return {HourlyValue::Kind::Invalid, 0.0};
+}
+
+}  // namespace
+
+HourlyColumn hourlyColumnFromLines(const std::vector<std::string>& lines, int field) {
+    HourlyColumn column;
+    column.reserve(lines.size());
+    std::string scratch;
+    for (const auto& line : lines) {
+        column.push_back(valueOf(line, field, scratch));
+    }
+    return column;
+}
+
+HourlyColumn readHourlyColumn(const QString& path, int field) {
+    const std::string bytes = readFileBytes(path);
+    HourlyColumn column;
+    column.reserve(8760);
+    std::string scratch;
+    forEachLine(bytes,
+                [&](std::string_view line) { column.push_back(valueOf(line, field, scratch)); });
+    return column;
+}
+
+}  // namespace climate

@@ -1,0 +1,207 @@
+#include "climate/ImportSession.h"
+
+#include "climate/CityDatabase.h"
+#include "climate/ClimateErrors.h"
+#include "climate/CommaText.h"
+#include "climate/ImportSteps.h"
+#include "climate/Messages.h"
+#include "climate/Notifier.h"
+#include "climate/SeasonWindStatistics.h"
+#include "climate/TextFile.h"
+#include "climate/Windows1252.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace climate {
+
+namespace {
+
+// Ends an include() that has shown its messages and must stop quietly.
+struct Stopped {};
+
+// The index lines, refusing an index that a NUL byte cuts short: rewriting it
+// would lose every line after the NUL.
+std::vector<std::string> readIndexLines(const QString& path) {
+    bool stoppedAtNul = false;
+    std::vector<std::string> lines = readLines(path, &stoppedAtNul);
+    if (stoppedAtNul) {
+        throw FormatError(
+            "o índice de cidades contém um caractere nulo; gravá-lo perderia as "
+            "linhas depois dele.",
+            path, static_cast<int>(lines.size()) + (lines.empty() ? 1 : 0));
+    }
+    return lines;
+}
+
+}  // namespace
+
+ImportSession::ImportSession(QString baseDirectory, Notifier& notifier, SourceReader reader)
+    : baseDirectory_(std::move(baseDirectory)), notifier_(notifier), reader_(std::move(reader)) {}
+
+QString ImportSession::cityName() const {
+    return decodeWindows1252(name_);
+}
+QString ImportSession::latitudeText() const {
+    return decodeWindows1252(latitude_);
+}
+QString ImportSession::longitudeText() const {
+    return decodeWindows1252(longitude_);
+}
+
+void ImportSession::activate() {
+    cityAdded_ = false;
+    filePath_.clear();
+    name_.clear();
+    latitude_.clear();
+    longitude_.clear();
+    chosenKey_.clear();
+    includeEnabled_ = false;
+}
+
+void ImportSession::report(const std::exception& error, bool invalidSourceMeansInvalidFile) {
+    if (invalidSourceMeansInvalidFile && dynamic_cast<const InvalidSourceError*>(&error)) {
+        notifier_.notify(NoticeKind::Error, invalidFileMessage(), QString::fromUtf8(error.what()));
+    } else if (dynamic_cast<const RefusalError*>(&error)) {
+        notifier_.notify(NoticeKind::Error, QString::fromUtf8(error.what()));
+    } else {
+        notifier_.notify(NoticeKind::Error, errorMessage(), QString::fromUtf8(error.what()));
+    }
+}
+
+void ImportSession::choose(const QString& sourcePath) {
+    filePath_.clear();
+    includeEnabled_ = false;
+    try {
+        chooseChecked(sourcePath);
+    } catch (const Stopped&) {
+    } catch (const std::exception& error) {
+        report(error, true);
+    }
+}
+
+void ImportSession::chooseChecked(const QString& sourcePath) {
+    const ImportSource source = reader_(sourcePath);
+    const std::string key = checkedFileKey(source.name);
+    checkLatitudeText(source.latitudeText);
+    const std::string longitude = invertedLongitudeText(source.longitudeDeg);
+
+    const QString index = indexPath(baseDirectory_);
+    if (!QFileInfo::exists(index)) {
+        notifier_.notify(NoticeKind::Warning, indexNotFoundMessage());
+        throw Stopped{};
+    }
+    const std::vector<std::string> indexLines = readIndexLines(index);
+    std::vector<std::size_t> found;
+    try {
+        found = findCityLines(indexLines, source.name);
+    } catch (const FormatError& error) {
+        throw error.relocated(index, 0);
+    }
+    if (!found.empty()) {
+        const std::string existing = SplitCommaText(indexLines[found.front()]).front();
+        QString details;
+        if (existing != source.name) {
+            details = QStringLiteral("A cidade ") + decodeWindows1252(existing) +
+                      QStringLiteral(" já usa os mesmos arquivos.");
+        }
+        if (!notifier_.askYesNo(cityExistsQuestion(decodeWindows1252(source.name)), details)) {
+            throw Stopped{};
+        }
+    }
+
+    filePath_ = sourcePath;
+    name_ = source.name;
+    latitude_ = source.latitudeText;
+    longitude_ = longitude;
+    chosenKey_ = key;
+    includeEnabled_ = true;
+}
+
+bool ImportSession::include(const SeasonStartTexts& seasonStartTexts) {
+    if (filePath_.trimmed().isEmpty()) {
+        notifier_.notify(NoticeKind::Warning, noFileSelectedMessage());
+        return false;
+    }
+    if (anySeasonStartEmpty(seasonStartTexts)) {
+        notifier_.notify(NoticeKind::Warning, fillSeasonStartsMessage());
+        return false;
+    }
+    try {
+        includeChecked(seasonStartTexts);
+    } catch (const Stopped&) {
+        return false;
+    } catch (const std::exception& error) {
+        report(error, false);
+        return false;
+    }
+    notifier_.notify(NoticeKind::Confirmation, cityIncludedMessage(cityName()));
+    cityAdded_ = true;
+    includeEnabled_ = false;
+    return true;
+}
+
+void ImportSession::includeChecked(const SeasonStartTexts& seasonStartTexts) {
+    const SeasonStarts seasonStarts = readSeasonStarts(seasonStartTexts);
+    const ImportSource source = reader_(filePath_);
+    if (source.name != name_ || source.latitudeText != latitude_ ||
+        invertedLongitudeText(source.longitudeDeg) != longitude_) {
+        throw FileReadError("o arquivo mudou desde que foi escolhido; escolha-o de novo.",
+                            filePath_);
+    }
+
+    HourlyLines hourly;
+    try {
+        hourly = computeHourlyLines(source.dataLines, seasonStarts);
+    } catch (const FormatError& error) {
+        throw error.relocated(filePath_, source.linesBeforeData);
+    }
+    std::array<int, kSeasonCount> starts{};
+    bool allFound = true;
+    for (int s = 0; s < kSeasonCount; ++s) {
+        if (hourly.starts[s]) {
+            starts[s] = *hourly.starts[s];
+        } else {
+            notifier_.notify(NoticeKind::Warning, seasonStartNotFoundMessage(s));
+            allFound = false;
+        }
+    }
+    if (!allFound) {
+        throw Stopped{};
+    }
+
+    std::vector<std::string> wind;
+    try {
+        wind = SeasonWindStatistics(hourly.lines, starts);
+    } catch (const FormatError& error) {
+        throw error.relocated(filePath_, source.linesBeforeData);
+    }
+
+    const QString index = indexPath(baseDirectory_);
+    std::vector<std::string> indexLines;
+    try {
+        const std::string cityLine = JoinCommaText(
+            {name_, latitude_, hourlyFileName(chosenKey_), windFileName(chosenKey_), longitude_});
+        indexLines = indexWithCityLine(readIndexLines(index), name_, cityLine);
+    } catch (const FormatError& error) {
+        throw error.file().isEmpty() ? error.relocated(index, 0) : error;
+    }
+
+    const bool madeFolder = ensureCitiesFolder(baseDirectory_);
+    FileTransaction transaction;
+    transaction.add(cityFilePath(baseDirectory_, hourlyFileName(chosenKey_)),
+                    joinLines(hourly.lines));
+    transaction.add(cityFilePath(baseDirectory_, windFileName(chosenKey_)), joinLines(wind));
+    transaction.add(index, joinLines(indexLines));
+    transaction.setBeforeReplace(beforeReplace_);
+    try {
+        transaction.commit();
+    } catch (...) {
+        if (madeFolder) {
+            QDir().rmdir(citiesFolderPath(baseDirectory_));
+        }
+        throw;
+    }
+}
+
+}  // namespace climate

@@ -1,0 +1,46 @@
+// The hourly source file a city is imported from, read into the form the
+// import needs whatever its format: the city's name, latitude and longitude
+// and its data lines as comma-text lines in Windows-1252, with the fields of
+// the hourly file (month, day, hour, temperature, ..., wind speed 11,
+// direction 12, radiation 15 and 17).
+//
+// The format ZENITA knows is the comma-text source: line 0 a header whose
+// first field is "Localização"; line 1 name, latitude, longitude (positive
+// east), its spaces read as "_"; line 2 free; line 3 a column header whose
+// first field is "Mês"; then one data line per hour. It may be written in
+// Windows-1252 or in UTF-8, with or without a byte-order mark. Another format
+// plugs in as another SourceReader.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace climate {
+
+enum class SourceEncoding { Windows1252, Utf8 };
+
+struct ImportSource {
+    std::string name;                    // Windows-1252, spaces as "_", trimmed
+    std::string latitudeText;            // Windows-1252, trimmed, as written
+    double longitudeDeg = 0.0;           // positive east, as written
+    std::vector<std::string> dataLines;  // Windows-1252 comma-text lines
+    int linesBeforeData = 4;  // so data line i is line linesBeforeData + i + 1 of the file
+    SourceEncoding encoding = SourceEncoding::Windows1252;
+};
+
+// Reads a source file. Throws FileNotFoundError or FileReadError when it
+// cannot be read, InvalidSourceError when its header words are missing
+// ("Arquivo inválido!"), FormatError when it is too short or its longitude is
+// not a number, EncodingError when its name or a data line has a character
+// Windows-1252 lacks.
+using SourceReader = std::function<ImportSource(const QString& path)>;
+
+// The comma-text source described above.
+ImportSource readCommaTextSource(const QString& path);
+// The same from the file's bytes; `path` only names it in messages.
+ImportSource parseCommaTextSource(std::string_view bytes, const QString& path = {});
+
+}  // namespace climate
