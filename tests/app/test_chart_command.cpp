@@ -107,6 +107,14 @@ TEST_F(ChartCommand, ACheckedAngleThatIsNotANumberStopsAtItsMaskLeavingTheRest) 
     w().handle([&] { w().plotarClick(); });
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(w().chartDrawn);
+
+    // An orientation that is not a number stops before the protractor.
+    w().editOrient->clear();
+    w().handle([&] { w().plotarClick(); });
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_GT(countPainted(w().imagem->canvas().image()), 10000);
+    EXPECT_EQ(countPainted(w().imagem2->canvas().image()), 0);
+    EXPECT_FALSE(w().chartDrawn);
 }
 
 // Enter confirms 180 without leaving the box: the command clamps it as
@@ -123,20 +131,6 @@ TEST_F(ChartCommand, EnterGivesWhatLeavingTheBoxGives) {
     w().editAlfa1->setText(QStringLiteral("90"));
     w().plotarClick();
     EXPECT_EQ(compareImages(entered, w().imagem3->canvas().image(), "enter-clamp"), "");
-}
-
-TEST_F(ChartCommand, WithoutTheProtractorNoMaskIsDrawn) {
-    w().editLatitude->setText(QStringLiteral("-27.6"));
-    w().TransferidorCheck->setChecked(false);
-    w().Alfa1Check->setChecked(true);
-    w().editAlfa1->setText(QStringLiteral("30"));
-    w().GamaD1Check->setChecked(true);
-    w().editGamaD1->setText(QStringLiteral("x"));
-    w().handle([&] { w().plotarClick(); });
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(countPainted(w().imagem2->canvas().image()), 0);
-    EXPECT_EQ(countPainted(w().imagem3->canvas().image()), 0);
-    EXPECT_TRUE(w().chartDrawn);
 }
 
 TEST_F(ChartCommand, EndsWithPrintingEnabledAndTheFreehandModesOff) {

@@ -21,15 +21,6 @@ double rad(double deg) {
 
 }  // namespace
 
-TEST(ChartGeometry, AltitudeRadiiAreTheStereographicRule) {
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_NEAR(kG.altitudeRadii[i], kG.radiusAtAltitude(10.0 * i), 1e-6) << i;
-    }
-    const QPointF east = kG.toPixel(90, 0);
-    EXPECT_NEAR(east.x(), 230 + 192, 1e-9);
-    EXPECT_NEAR(east.y(), 230, 1e-9);
-}
-
 struct FamilyCase {
     double angle;
     double direction;
@@ -81,15 +72,6 @@ TEST_P(HourCircle, PassesThroughThePolesAndTheEquinoxSun) {
 INSTANTIATE_TEST_SUITE_P(Hours, HourCircle,
                          ::testing::Values(SkyCase{-27.6, 8}, SkyCase{-27.6, 15}, SkyCase{0, 10},
                                            SkyCase{45, 7}, SkyCase{-65, 17}, SkyCase{65, 13}));
-
-TEST(HourCircle, AtTheEquatorCentresLieOnTheEastWestAxis) {
-    for (const double hour : chart::kHourTable) {
-        EXPECT_NEAR(chart::hourCircle(kG, 0, hour).centreY, kG.chartCentreY, 1e-9) << hour;
-    }
-    const chart::Circle six = chart::hourCircle(kG, 0, 6);
-    EXPECT_NEAR(six.centreX, kG.chartCentreX, 1e-9);
-    EXPECT_NEAR(six.radius, kG.chartRadius, 1e-9);
-}
 
 struct PathCase {
     double latitude;

@@ -86,27 +86,3 @@ TEST(Protractor, LabelsRunUpTheNorthRadiusOrDownTheSouthOne) {
     EXPECT_GT(countPixels(south, Qt::black, QRect(215, 417, 14, 12)), 0);
     EXPECT_EQ(countPixels(south, Qt::black, QRect(231, 240, 229, 220)), 0);
 }
-
-TEST(Protractor, LabelsFollowTheReference) {
-    auto labelAt = [](chart::AngleReference reference, int alfa) {
-        Canvas c(460, 460);
-        chart::drawProtractorLabels(c, kG, 0, reference);
-        const QPoint at = chart::protractorLabelPosition(kG, 0, alfa);
-        return c.image().copy(QRect(at, QSize(16, 13)));
-    };
-    auto text = [](const char* s, int alfa) {
-        Canvas c(460, 460);
-        c.setFontBold(true);
-        c.setFontSize(8);
-        const QPoint at = chart::protractorLabelPosition(kG, 0, alfa);
-        c.textOut(at.x(), at.y(), QString::fromLatin1(s));
-        return c.image().copy(QRect(at, QSize(16, 13)));
-    };
-    // The label of 80 stands above the one of 70, clear of overlaps.
-    EXPECT_EQ(compareImages(labelAt(chart::AngleReference::Interna, 80), text("10", 80),
-                            QStringLiteral("protractor-interna")),
-              "");
-    EXPECT_EQ(compareImages(labelAt(chart::AngleReference::Externa, 80), text("80", 80),
-                            QStringLiteral("protractor-externa")),
-              "");
-}

@@ -116,18 +116,6 @@ TEST(ShadingMasks, AlfaNinetyExternaDrawsTheFacadeLineOnly) {
     }
 }
 
-TEST(ShadingMasks, AlfaCirclesCrossTheNormalAtTheirAltitudes) {
-    chart::ChartInputs inputs = withProtractor("90", kExterna);
-    inputs.alfa = twoPair("50", "20");
-    const QImage mask = maskLayer(inputs);
-    const chart::ChartGeometry g = chart::ChartGeometry::forImage(460, 460);
-    for (const double a : {20.0, 50.0}) {
-        EXPECT_TRUE(colourNear(mask, chartPoint(g, 90, g.radiusAtAltitude(a)), kGray, 2)) << a;
-    }
-    // Nothing behind the façade (the western half).
-    EXPECT_EQ(countPixels(mask, kGray, QRect(0, 0, 226, 460)), 0);
-}
-
 struct BetaCase {
     const char* first;
     const char* second;  // nullptr: only the first
@@ -216,41 +204,4 @@ TEST(ShadingMasks, GammaNinetyStillClearsAndErasesBehind) {
     EXPECT_TRUE(isColour(image, 100, 230, Qt::black));
     EXPECT_TRUE(colourNear(image, chartPoint(g, 135, 191.5), Qt::black, 1));
     EXPECT_EQ(grayAwayFromFacade(image, g, 0), 0);
-}
-
-TEST(ShadingMasks, GammaCurvesCrossTheirSideOfTheFacadeLine) {
-    chart::ChartInputs inputs = withProtractor("0", kExterna);
-    inputs.gammaRight = twoPair("20", "60");
-    inputs.gammaLeft = onePair("40");
-    const QImage mask = maskLayer(inputs);
-    const chart::ChartGeometry g = chart::ChartGeometry::forImage(460, 460);
-    // Just in front of the façade line (north of it), at R tan((90 - e) / 2).
-    for (const auto& [azimuth, e] :
-         {std::pair{90.0, 20.0}, std::pair{90.0, 60.0}, std::pair{270.0, 40.0}}) {
-        const QPoint p = chartPoint(g, azimuth, g.radiusAtAltitude(e)) + QPoint(0, -4);
-        EXPECT_TRUE(colourNear(mask, p, kGray, 2)) << azimuth << " " << e;
-    }
-    // Nothing survives behind the façade.
-    EXPECT_EQ(countPainted(mask, QRect(0, 234, 460, 226)) -
-                  countPixels(mask, Qt::black, QRect(0, 234, 460, 226)),
-              0);
-}
-
-TEST(ShadingMasks, ABadCheckedAngleStopsAtItsDrawingLeavingEarlierOnes) {
-    ChartTestLayers layers;
-    chart::ChartInputs inputs = withProtractor("0", kExterna);
-    inputs.alfa = onePair("30");
-    inputs.gammaRight = onePair("x");
-    EXPECT_THROW(layers.draw(inputs), math::ConversionError);
-    // The chart, the protractor and the alfa mask stay; no protractor labels.
-    EXPECT_GT(countPainted(layers.imagem.image()), 10000);
-    EXPECT_GT(countPixels(layers.imagem2.image(), chart::kProtractorRed), 1000);
-    EXPECT_GT(grayAwayFromFacade(layers.imagem3.image(), layers.g, 0), 100);
-    EXPECT_EQ(countPixels(layers.imagem2.image(), Qt::black), 0);
-
-    ChartTestLayers empty;
-    inputs.gammaRight = {};
-    inputs.orientationText.clear();
-    EXPECT_THROW(empty.draw(inputs), math::ConversionError);
-    EXPECT_EQ(countPainted(empty.imagem2.image()), 0);
 }
