@@ -1,19 +1,237 @@
 #include "app/CommandLine.h"
 
+#include "app/HeadlessChart.h"
+#include "chart/ChartInputs.h"
+#include "math/numbers.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
 #include <QTextStream>
 
 #include <cstdio>
+#include <limits>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
 
-bool isCommandLineRun(int argc, char** /*argv*/) { return argc > 1; }
+bool isCommandLineRun(int argc, char** /*argv*/) {
+    return argc > 1;
+}
+
+namespace {
+
+// Stderr carries the command's own error line; Qt's notes about the
+// platform (a missing runtime folder and the like) are left out.
+void onlySevereMessages(QtMsgType type, const QMessageLogContext& /*context*/,
+                        const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        QTextStream(stderr) << message << Qt::endl;
+    }
+}
+
+}  // namespace
 
 void prepareHeadless() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    qInstallMessageHandler(onlySevereMessages);
 }
+
+namespace {
+
+// A bad option or a refused input; what() is the line for stderr.
+class BadArguments : public std::runtime_error {
+public:
+    explicit BadArguments(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+// What the options ask for: the command and the window's settings.
+struct Request {
+    std::optional<QString> chartFile;  // --export-chart
+    bool latitudeGiven = false;
+    ChartSettings chart;
+};
+
+// ---- Values ----
+
+// The image format of a file name's extension, if Qt can write it.
+QByteArray imageFormatOf(const QString& option, const QString& file) {
+    const QByteArray suffix = QFileInfo(file).suffix().toLower().toUtf8();
+    if (suffix.isEmpty() || !QImageWriter::supportedImageFormats().contains(suffix)) {
+        throw BadArguments(option + QStringLiteral(": formato de imagem não suportado: ") + file);
+    }
+    return suffix;
+}
+
+// A number as a numeric box takes it (digits and a point), at most maximum.
+QString boxNumber(const QString& option, const QString& text,
+                  double maximum = std::numeric_limits<double>::infinity()) {
+    bool digitsOnly = !text.isEmpty();
+    for (const QChar c : text) {
+        digitsOnly = digitsOnly && (c.isDigit() || c == u'.');
+    }
+    const std::optional<double> value =
+        digitsOnly ? math::parseNumber(text.toStdString()) : std::nullopt;
+    if (!value) {
+        throw BadArguments(option + QStringLiteral(": não é um número: '") + text + u'\'');
+    }
+    if (*value > maximum) {
+        throw BadArguments(option + QStringLiteral(": fora de 0 a ") +
+                           QString::fromStdString(math::formatGeneral(maximum)) +
+                           QStringLiteral(": ") + text);
+    }
+    return text;
+}
+
+QString latitudeText(const QString& option, QString text) {
+    // The latitude box turns a decimal comma into a point as it is typed.
+    text.replace(u',', u'.');
+    chart::LatitudeCheck check;
+    try {
+        check = chart::checkLatitude(text);
+    } catch (const math::ConversionError&) {
+        throw BadArguments(option + QStringLiteral(": não é um número: '") + text + u'\'');
+    }
+    if (check.verdict == chart::LatitudeVerdict::BelowRange ||
+        check.verdict == chart::LatitudeVerdict::AboveRange) {
+        throw BadArguments(option + QStringLiteral(": fora de -65 a 65: ") + text);
+    }
+    return text;
+}
+
+// "A" or "A,A2": the first and the second angle box of a pair.
+void anglePair(Request& request, std::size_t pair, const QString& option, const QString& value) {
+    const QStringList parts = value.split(u',');
+    if (parts.size() > 2) {
+        throw BadArguments(option + QStringLiteral(": no máximo dois ângulos: ") + value);
+    }
+    auto& boxes = request.chart.angles.at(pair);
+    boxes[0] = boxNumber(option, parts[0], 90.0);
+    if (parts.size() == 2) {
+        boxes[1] = boxNumber(option, parts[1], 90.0);
+    }
+}
+
+// ---- The options ----
+
+using Apply = void (*)(Request&, const QString& option, const QString& value);
+
+struct Option {
+    const char* name;
+    const char* valueName;  // nullptr: a flag without a value
+    Apply apply;
+};
+
+const Option kOptions[] = {
+    {"--export-chart", "FILE",
+     [](Request& r, const QString& o, const QString& v) {
+         imageFormatOf(o, v);
+         r.chartFile = v;
+     }},
+    {"--latitude", "DEG",
+     [](Request& r, const QString& o, const QString& v) {
+         r.chart.latitude = latitudeText(o, v);
+         r.latitudeGiven = true;
+     }},
+    {"--orientation", "DEG",
+     [](Request& r, const QString& o, const QString& v) {
+         // As in the window, an orientation beyond 360 stays as typed.
+         r.chart.orientation = boxNumber(o, v);
+     }},
+    {"--reference", "interna|externa",
+     [](Request& r, const QString& o, const QString& v) {
+         if (v == QStringLiteral("interna")) {
+             r.chart.reference = 0;
+         } else if (v == QStringLiteral("externa")) {
+             r.chart.reference = 1;
+         } else {
+             throw BadArguments(o + QStringLiteral(": use interna ou externa: ") + v);
+         }
+     }},
+    {"--alfa", "A[,A2]",
+     [](Request& r, const QString& o, const QString& v) { anglePair(r, 0, o, v); }},
+    {"--beta-right", "B[,B2]",
+     [](Request& r, const QString& o, const QString& v) { anglePair(r, 1, o, v); }},
+    {"--beta-left", "B[,B2]",
+     [](Request& r, const QString& o, const QString& v) { anglePair(r, 2, o, v); }},
+    {"--gamma-right", "G[,G2]",
+     [](Request& r, const QString& o, const QString& v) { anglePair(r, 3, o, v); }},
+    {"--gamma-left", "G[,G2]",
+     [](Request& r, const QString& o, const QString& v) { anglePair(r, 4, o, v); }},
+    {"--no-paths", nullptr,
+     [](Request& r, const QString&, const QString&) { r.chart.sunPaths = false; }},
+};
+
+const Option* findOption(const QString& name) {
+    for (const Option& option : kOptions) {
+        if (name == QLatin1String(option.name)) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+Request parseArguments(const QStringList& arguments) {
+    Request request;
+    std::set<QString> seen;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& name = arguments[i];
+        const Option* option = findOption(name);
+        if (!option) {
+            throw BadArguments(QStringLiteral("opção desconhecida: ") + name);
+        }
+        if (!seen.insert(name).second) {
+            throw BadArguments(QStringLiteral("opção repetida: ") + name);
+        }
+        QString value;
+        if (option->valueName) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QStringLiteral("--"))) {
+                throw BadArguments(QStringLiteral("falta o valor de ") + name + u' ' +
+                                   QLatin1String(option->valueName));
+            }
+            value = arguments[++i];
+        }
+        option->apply(request, name, value);
+    }
+    if (!request.chartFile) {
+        throw BadArguments(QStringLiteral("falta o comando: --export-chart FILE"));
+    }
+    if (!request.latitudeGiven) {
+        throw BadArguments(QStringLiteral("falta a latitude: --latitude DEG"));
+    }
+    return request;
+}
+
+// Written through a temporary file renamed at the end, so a failed write
+// leaves nothing behind.
+void writeImage(const QImage& picture, const QString& file) {
+    const QByteArray format = imageFormatOf(QStringLiteral("--export-chart"), file);
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, format.constData()) ||
+        !out.commit()) {
+        throw BadArguments(QStringLiteral("não foi possível gravar ") + file +
+                           QStringLiteral(": ") + out.errorString());
+    }
+}
+
+}  // namespace
 
 int runCommandLine(const QStringList& arguments) {
     QTextStream err(stderr);
-    err << "zenita: opção desconhecida: " << arguments.value(1) << Qt::endl;
-    return 2;
+    try {
+        const Request request = parseArguments(arguments);
+        Services services;
+        services.baseDirectory = QApplication::applicationDirPath();
+        const QImage picture = drawChartHeadless(services, request.chart);
+        writeImage(picture, *request.chartFile);
+        return 0;
+    } catch (const std::exception& error) {
+        err << "zenita: " << QString::fromUtf8(error.what()) << Qt::endl;
+        return 2;
+    }
 }

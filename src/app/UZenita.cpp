@@ -83,6 +83,7 @@ TFormZenita::TFormZenita(const Services& services, QWidget* parent)
     buildMenu();
     FormCreate();
     connectHandlers();
+    connectChartHandlers();
     // The client area is fixed; the menu bar comes on top of it.
     centralWidget()->setFixedSize(kClientWidth, kClientHeight);
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());

@@ -12,6 +12,7 @@
 
 #include "app/Services.h"
 #include "chart/ChartGeometry.h"
+#include "chart/ChartInputs.h"
 #include "output/Composition.h"
 #include "output/Printer.h"
 #include "output/UDupla.h"
@@ -35,6 +36,7 @@
 #include <QTabWidget>
 
 #include <array>
+#include <cstddef>
 #include <exception>
 #include <optional>
 #include <string>
@@ -186,6 +188,45 @@ public:
     void ClearWindImage();
     void ClearWindTables();
 
+    // ---- Chart command (UZenitaChart.cpp) ----
+    // The chart button's handler, run by every control that redraws the chart.
+    void plotarClick();
+    chart::ChartCanvases chartCanvases();
+    // The controls as the chart drawing takes them; checked angle boxes pass
+    // through the clamp of their invalid-entry handler first.
+    chart::ChartInputs readChartInputs(double latitudeDeg);
+
+    // ---- Input controls (UZenitaInputs.cpp) ----
+    // The angle pairs of the pages "Alfa", "Beta", "Gama", top to bottom:
+    // alfa, beta right, beta left, gamma right, gamma left.
+    struct AnglePairControls {
+        QCheckBox* firstCheck;
+        TFnpNumericEdit* firstEdit;
+        QCheckBox* secondCheck;
+        TFnpNumericEdit* secondEdit;
+    };
+    std::array<AnglePairControls, 5> anglePairs() const;
+    // Alfa1CheckClick, Beta1aCheckClick, Beta2aCheckClick, GamaD1CheckClick,
+    // GamaE1CheckClick: the first check box of pair i.
+    void firstAngleCheckClick(std::size_t pair);
+    // Alfa2CheckClick, Beta1bCheckClick, ...: the second check box of pair i.
+    void secondAngleCheckClick(std::size_t pair);
+    void TransferidorCheckClick();
+    // editAlfa1InvalidEntry .. editGamaE2InvalidEntry: clamp to 0..90.
+    void angleEditInvalidEntry(TFnpNumericEdit* edit);
+    void editLatitudeKeyPress(QChar key);
+    // editOrientKeyPress and the ten angle boxes' key handlers (Enter is QChar(0)).
+    void numericEditKeyPress(QChar key);
+    void editLatitudeChange();
+    void rgAngulosClick();
+
+    // ---- Freehand mask drawing (UZenitaMask.cpp) ----
+    void desMascCheckClick();
+    void preMascCheckClick();
+    void imagem3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void imagem3MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void btnLimparDesenhoClick();
+
     // ---- Print, copy and compare ----
     void Imprimir1Click();
     void Copiar1Click();
@@ -235,6 +276,14 @@ private:
     void showWindView();
 
     void showException(const std::exception& error);
+
+    // ---- Chart command and its inputs ----
+    void connectChartHandlers();
+    // The chart command's latitude check: the latitude, or nothing when it stops.
+    std::optional<double> checkedLatitude();
+    // The chart command's last step: menus, flags and freehand modes.
+    void finishChartCommand();
+    bool fixingLatitudeCommas_ = false;
 
     Services services_;
     int handlerDepth_ = 0;

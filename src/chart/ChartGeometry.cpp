@@ -35,4 +35,12 @@ QPointF ChartGeometry::toPixel(double azimuthDeg, double altitudeDeg) const {
     return {chartCentreX + r * std::sin(a), chartCentreY - r * std::cos(a)};
 }
 
+Circle ChartGeometry::familyCircle(double angleDeg, double directionDeg) const {
+    const double a = angleDeg * kDegToRad;
+    const double w = directionDeg * kDegToRad;
+    const double offset = chartRadius * std::tan(a);
+    return {chartCentreX - offset * std::sin(w), chartCentreY + offset * std::cos(w),
+            chartRadius / std::cos(a)};
+}
+
 }  // namespace chart

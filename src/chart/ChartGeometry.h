@@ -12,6 +12,18 @@
 
 namespace chart {
 
+// The family circle of this angle runs at most R tan(0.5) = 1.7 px in front
+// of the façade line: it stands for the façade, erases what lies behind it,
+// and no mask curve is drawn from this angle up.
+inline constexpr double kFacadeCurveAngleDeg = 89.0;
+
+// A circle in chart pixels (unrounded).
+struct Circle {
+    double centreX = 0.0;
+    double centreY = 0.0;
+    double radius = 0.0;
+};
+
 struct ChartGeometry {
     double chartRadius = 192.0;
     // Radii of the altitude circles 0, 10, ..., 90 degrees.
@@ -26,6 +38,15 @@ struct ChartGeometry {
     double radiusAtAltitude(double altitudeDeg) const;
     // The point of a sky direction: azimuth clockwise from north, altitude.
     QPointF toPixel(double azimuthDeg, double altitudeDeg) const;
+    // The horizon point of an azimuth.
+    QPointF horizonPoint(double azimuthDeg) const { return toPixel(azimuthDeg, 0.0); }
+
+    // The circle family of the masks and the protractor: the great circle
+    // through the horizon points at azimuths w +- 90 that stands at altitude a
+    // in the direction w. Radius R / cos a, centre R tan a from the centre
+    // toward w + 180; its arc nearest w crosses the azimuth-w radius at
+    // R tan((90 - a) / 2).
+    Circle familyCircle(double angleDeg, double directionDeg) const;
 };
 
 }  // namespace chart

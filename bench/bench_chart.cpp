@@ -1,0 +1,74 @@
+// The chart command's drawing: the four layers cleared as the reset leaves
+// them, then the chart from its inputs. Goals on this machine, Release:
+// 3 ms with the sun paths, 4 ms with the protractor and the three masks.
+#include "canvas/Canvas.h"
+#include "chart/ChartDrawing.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Layers {
+    Canvas imagem{460, 460};
+    Canvas imagem4{460, 460};
+    Canvas imagem2{460, 460};
+    Canvas imagem3{460, 460};
+    chart::ChartCanvases canvases() { return {imagem, imagem4, imagem2, imagem3}; }
+    void clear() {
+        for (Canvas* c : {&imagem, &imagem4, &imagem2, &imagem3}) {
+            c->clear();
+        }
+    }
+};
+
+chart::AnglePair pair(const char* first, const char* second) {
+    return {{true, QString::fromLatin1(first)}, {true, QString::fromLatin1(second)}};
+}
+
+void runChart(benchmark::State& state, const chart::ChartInputs& inputs) {
+    Layers layers;
+    const chart::ChartGeometry g = chart::ChartGeometry::forImage(460, 460);
+    for (auto _ : state) {
+        layers.clear();
+        chart::drawChart(layers.canvases(), g, inputs);
+        benchmark::DoNotOptimize(layers.imagem.image().constBits());
+        benchmark::DoNotOptimize(layers.imagem3.image().constBits());
+    }
+}
+
+chart::ChartInputs pathsOnly() {
+    chart::ChartInputs inputs;
+    inputs.latitudeDeg = -27.6;
+    inputs.latitudeText = QStringLiteral("-27.6");
+    inputs.sunPaths = true;
+    inputs.protractor = false;
+    return inputs;
+}
+
+void BM_ChartWithPaths(benchmark::State& state) {
+    runChart(state, pathsOnly());
+}
+BENCHMARK(BM_ChartWithPaths)->Unit(benchmark::kMillisecond);
+
+void BM_ChartWithProtractorAndMasks(benchmark::State& state) {
+    chart::ChartInputs inputs = pathsOnly();
+    inputs.protractor = true;
+    inputs.orientationText = QStringLiteral("30");
+    inputs.alfa = pair("20", "50");
+    inputs.betaRight = pair("30", "50");
+    inputs.betaLeft = pair("20", "60");
+    inputs.gammaRight = pair("30", "60");
+    inputs.gammaLeft = pair("20", "45");
+    runChart(state, inputs);
+}
+BENCHMARK(BM_ChartWithProtractorAndMasks)->Unit(benchmark::kMillisecond);
+
+// A latitude a hair away from minus a declination: the near-straight path.
+void BM_ChartNearStraightPath(benchmark::State& state) {
+    chart::ChartInputs inputs = pathsOnly();
+    inputs.latitudeDeg = -10.3132;
+    runChart(state, inputs);
+}
+BENCHMARK(BM_ChartNearStraightPath)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,62 @@
+#include "app/HeadlessChart.h"
+
+#include "app/ChartPicture.h"
+#include "app/UZenita.h"
+#include "widgets/Dialogs.h"
+
+#include <QStringList>
+
+namespace {
+
+// Keeps the messages the window would show; nobody is there to answer.
+class CapturingDialogs : public Dialogs {
+public:
+    void show(MessageKind /*kind*/, const QString& text, const QString& details) override {
+        messages << (details.isEmpty() ? text : text + QStringLiteral(" (") + details + u')');
+    }
+    bool askYesNo(const QString& text, const QString& details) override {
+        show(MessageKind::Confirmation, text, details);
+        return false;
+    }
+    QStringList messages;
+};
+
+void applySettings(TFormZenita& form, const ChartSettings& settings) {
+    form.editLatitude->setText(settings.latitude);
+    form.TransferidorCheck->setChecked(settings.orientation.has_value());
+    if (settings.orientation) {
+        form.editOrient->setText(*settings.orientation);
+    }
+    form.rgAngulos->setCurrentIndex(settings.reference);
+    form.ckTrajetoria->setChecked(settings.sunPaths);
+    const auto pairs = form.anglePairs();
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const auto& [first, second] = settings.angles[i];
+        if (first) {
+            pairs[i].firstCheck->setChecked(true);
+            pairs[i].firstEdit->setText(*first);
+        }
+        if (first && second) {
+            pairs[i].secondCheck->setChecked(true);
+            pairs[i].secondEdit->setText(*second);
+        }
+    }
+}
+
+}  // namespace
+
+QImage drawChartHeadless(Services services, const ChartSettings& settings) {
+    CapturingDialogs dialogs;
+    services.dialogs = &dialogs;
+    TFormZenita form(services);
+    form.handle([&] { applySettings(form, settings); });
+    form.handle([&] { form.plotarClick(); });
+    if (!dialogs.messages.isEmpty()) {
+        throw HeadlessChartError(dialogs.messages.join(u' ').toStdString());
+    }
+    if (!form.chartDrawn) {
+        throw HeadlessChartError("a carta não foi desenhada: latitude '" +
+                                 form.editLatitude->text().toStdString() + "'");
+    }
+    return composeChartPicture(form);
+}

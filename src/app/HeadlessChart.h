@@ -1,0 +1,35 @@
+// A chart drawn without showing a window: a main window that is never shown
+// gets its controls set as a user would set them, runs the chart command and
+// gives the composed picture. The drawing is the window's own.
+#pragma once
+
+#include "app/Services.h"
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+
+// The controls to set, as texts typed into them.
+struct ChartSettings {
+    QString latitude;
+    // The protractor is on with this orientation, off without one.
+    std::optional<QString> orientation;
+    int reference = 0;  // rgAngulos: 0 "Interna", 1 "Externa"
+    bool sunPaths = true;
+    // Alfa, beta right, beta left, gamma right, gamma left: the first and the
+    // second angle; a box without a text stays unchecked.
+    std::array<std::array<std::optional<QString>, 2>, 5> angles;
+};
+
+// The chart command did not complete; what() is the message it gave.
+class HeadlessChartError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// services.dialogs is replaced by one that turns an error message into a
+// HeadlessChartError.
+QImage drawChartHeadless(Services services, const ChartSettings& settings);

@@ -1,0 +1,64 @@
+// Freehand mask drawing on the mask layer `imagem3`: the "Máscara" page's
+// check boxes, the mouse on the chart and "Limpar".
+//
+// States: idle (both modes off), drawing (drawMaskMode), filling
+// (fillMaskMode); every chart command ends idle.
+#include "app/UZenita.h"
+
+#include "canvas/Truncate.h"
+#include "chart/FreehandMask.h"
+
+void TFormZenita::desMascCheckClick() {
+    if (desMascCheck->isChecked()) {
+        chart::drawMaskReferenceLines(imagem3->canvas(), chartGeometry, editOrient->value());
+        drawMaskMode = true;
+        preMascCheck->setEnabled(true);
+        return;
+    }
+    drawMaskMode = false;
+    preMascCheck->setEnabled(false);
+    // Unchecking "Preencher" runs its handler, which turns drawing back on;
+    // with both boxes unchecked both modes must end off.
+    preMascCheck->setChecked(false);
+    drawMaskMode = false;
+    fillMaskMode = false;
+    if (!editLatitude->text().isEmpty()) {
+        plotarClick();
+    }
+}
+
+void TFormZenita::preMascCheckClick() {
+    fillMaskMode = preMascCheck->isChecked();
+    drawMaskMode = !fillMaskMode;
+}
+
+void TFormZenita::imagem3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers /*shift*/, int x,
+                                   int y) {
+    Canvas& layer = imagem3->canvas();
+    if (drawMaskMode && button == Qt::LeftButton) {
+        if (segmentStart) {
+            lastPointX = x;
+            lastPointY = y;
+            segmentStart = false;
+        } else {
+            chart::drawMaskSegment(layer, {truncPx(lastPointX), truncPx(lastPointY)}, {x, y});
+            segmentStart = true;
+        }
+    }
+    if (fillMaskMode) {
+        chart::fillMask(
+            layer, {x, y},
+            radioPreTotal->isChecked() ? chart::MaskFill::Total : chart::MaskFill::Partial);
+    }
+}
+
+void TFormZenita::imagem3MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers /*shift*/, int x,
+                                   int y) {
+    if (drawMaskMode && buttons.testFlag(Qt::LeftButton)) {
+        chart::drawMaskDot(imagem3->canvas(), {x, y});
+    }
+}
+
+void TFormZenita::btnLimparDesenhoClick() {
+    plotarClick();
+}

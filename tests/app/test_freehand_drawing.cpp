@@ -1,0 +1,148 @@
+// The "Máscara" page: reference lines, segments, dots, fills and "Limpar".
+#include "ZenitaFixture.h"
+#include "chart/ChartColours.h"
+#include "support/ImageAsserts.h"
+
+#include <QMouseEvent>
+#include <QTest>
+
+namespace {
+
+const QColor kGray = chart::kMaskGray;
+
+}  // namespace
+
+class FreehandDrawing : public ZenitaFixture {
+protected:
+    const QImage& mask() { return w().imagem3->canvas().image(); }
+    void click(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(w().imagem3, button, Qt::NoModifier, p);
+    }
+    void dragTo(QPoint p) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(p), w().imagem3->mapToGlobal(QPointF(p)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w().imagem3, &move);
+    }
+    // Chart drawn, then "Desenhar reta" checked (its reference lines drawn).
+    void startDrawing(const char* orientation = "0") {
+        w().editLatitude->setText(QStringLiteral("-27.6"));
+        w().TransferidorCheck->setChecked(false);
+        w().editOrient->setText(QString::fromLatin1(orientation));
+        w().plotarClick();
+        w().desMascCheck->setChecked(true);
+    }
+};
+
+TEST_F(FreehandDrawing, ReferenceLinesFollowTheOrientation) {
+    startDrawing("0");
+    EXPECT_TRUE(w().drawMaskMode);
+    EXPECT_TRUE(w().preMascCheck->isEnabled());
+    EXPECT_TRUE(isColour(mask(), 100, 230, kGray));  // façade east-west
+    EXPECT_TRUE(isColour(mask(), 230, 100, kGray));  // normal up
+    EXPECT_TRUE(isColour(mask(), 230, 350, Qt::white));
+
+    w().desMascCheck->setChecked(false);
+    w().editOrient->setText(QStringLiteral("90"));
+    w().desMascCheck->setChecked(true);
+    EXPECT_TRUE(isColour(mask(), 230, 100, kGray));  // façade north-south
+    EXPECT_TRUE(isColour(mask(), 350, 230, kGray));  // normal to the right
+    EXPECT_TRUE(isColour(mask(), 100, 230, Qt::white));
+}
+
+TEST_F(FreehandDrawing, TwoLeftClicksDrawOneSegmentAndAThirdOnlyStarts) {
+    startDrawing();
+    const int before = countPixels(mask(), kGray);
+    click({100, 300});
+    EXPECT_EQ(countPixels(mask(), kGray), before);
+    click({200, 300});
+    EXPECT_EQ(paintedBoundingBox(mask(), QRect(120, 280, 60, 40)), QRect(120, 299, 60, 3));
+    const int segment = countPixels(mask(), kGray);
+    click({150, 380});
+    EXPECT_EQ(countPixels(mask(), kGray), segment);
+    EXPECT_FALSE(w().segmentStart);
+    click({150, 380}, Qt::RightButton);  // a right click draws nothing
+    EXPECT_EQ(countPixels(mask(), kGray), segment);
+    EXPECT_FALSE(w().segmentStart);
+}
+
+TEST_F(FreehandDrawing, DraggingWithTheLeftButtonLeavesDots) {
+    startDrawing();
+    const int before = countPixels(mask(), kGray);
+    dragTo({300, 350});
+    EXPECT_GT(countPixels(mask(), kGray), before);
+    w().desMascCheck->setChecked(false);  // idle: the chart is redrawn, nothing more drawn
+    const int idle = countPixels(mask(), kGray);
+    dragTo({320, 350});
+    EXPECT_EQ(countPixels(mask(), kGray), idle);
+}
+
+TEST_F(FreehandDrawing, AYellowFillStaysInsideTheGrayAndRedReplacesIt) {
+    startDrawing();
+    // Close a triangle below the façade line with three segments.
+    for (const auto& [from, to] : {std::pair{QPoint(150, 260), QPoint(300, 260)},
+                                   std::pair{QPoint(300, 260), QPoint(225, 360)},
+                                   std::pair{QPoint(225, 360), QPoint(150, 260)}}) {
+        click(from);
+        click(to);
+    }
+    w().radioPreParcial->setChecked(true);
+    w().preMascCheck->setChecked(true);
+    EXPECT_TRUE(w().fillMaskMode);
+    EXPECT_FALSE(w().drawMaskMode);
+    click({225, 290}, Qt::RightButton);  // any button fills
+    const int yellow = countPixels(mask(), chart::kPartialShadingYellow);
+    EXPECT_GT(yellow, 3000);
+    EXPECT_EQ(countPixels(mask(), chart::kPartialShadingYellow, QRect(0, 0, 460, 258)), 0);
+    EXPECT_EQ(countPixels(mask(), chart::kPartialShadingYellow, QRect(0, 363, 460, 97)), 0);
+    w().radioPreTotal->setChecked(true);
+    click({225, 290});
+    EXPECT_EQ(countPixels(mask(), chart::kPartialShadingYellow), 0);
+    EXPECT_EQ(countPixels(mask(), chart::kTotalShadingRed), yellow);
+}
+
+TEST_F(FreehandDrawing, LimparErasesWithALatitudeAndNotWithout) {
+    startDrawing();
+    click({100, 300});
+    click({200, 300});
+    const QImage drawn = mask();
+    w().editLatitude->clear();
+    w().btnLimparDesenho->click();
+    EXPECT_EQ(compareImages(mask(), drawn, "limpar-without-latitude"), "");
+    w().editLatitude->setText(QStringLiteral("-27.6"));
+    w().btnLimparDesenho->click();
+    EXPECT_EQ(countPainted(mask()), 0);
+    EXPECT_FALSE(w().desMascCheck->isChecked());
+    EXPECT_FALSE(w().drawMaskMode);
+}
+
+// Unchecking "Desenhar reta" while filling, with no latitude, must not leave
+// drawing on: with both boxes unchecked a click draws nothing.
+TEST_F(FreehandDrawing, UncheckingWhileFillingWithoutALatitudeEndsBothModes) {
+    startDrawing();
+    w().preMascCheck->setChecked(true);
+    w().editLatitude->clear();
+    w().desMascCheck->setChecked(false);
+    EXPECT_FALSE(w().drawMaskMode);
+    EXPECT_FALSE(w().fillMaskMode);
+    EXPECT_FALSE(w().preMascCheck->isChecked());
+    EXPECT_FALSE(w().preMascCheck->isEnabled());
+    const QImage before = mask();
+    click({100, 300});
+    click({200, 300});
+    EXPECT_EQ(compareImages(mask(), before, "idle-clicks"), "");
+}
+
+// The chart command unchecks "Desenhar reta", whose handler runs the chart
+// command once more; that one finds the box unchecked and the chain ends.
+TEST_F(FreehandDrawing, TheChartCommandEndsTheDrawingAndTerminates) {
+    startDrawing();
+    w().preMascCheck->setChecked(true);
+    w().plotarClick();
+    EXPECT_FALSE(w().desMascCheck->isChecked());
+    EXPECT_FALSE(w().preMascCheck->isChecked());
+    EXPECT_FALSE(w().preMascCheck->isEnabled());
+    EXPECT_FALSE(w().drawMaskMode);
+    EXPECT_FALSE(w().fillMaskMode);
+    EXPECT_TRUE(w().chartDrawn);
+    EXPECT_EQ(countPainted(mask()), 0);
+}
