@@ -235,8 +235,6 @@ public:
     void PrintWindRose();
     void CopyChart();
     void CopyWindRose();
-    // The pictograms of the set rgAngulos chooses now (none without a choice).
-    std::optional<output::Pictograms> chosenPictograms() const;
 
     // Repaints the images after a handler has drawn on them.
     void refreshImages();

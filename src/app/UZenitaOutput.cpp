@@ -3,16 +3,13 @@
 // or side by side into the compare dialog.
 #include "app/UZenita.h"
 
+#include "app/ChartPicture.h"
 #include "math/numbers.h"
 #include "output/Clipboard.h"
 #include "output/PrintLayout.h"
 #include "widgets/Dialogs.h"
 
-#include <QPixmap>
-
 namespace {
-
-QImage pictureOf(const QLabel* label) { return label->pixmap().toImage(); }
 
 QString radiusText(double radiusCm) {
     return QString::fromStdString(math::formatFixed2(radiusCm));
@@ -24,19 +21,6 @@ void TFormZenita::connectOutputHandlers() {
     bind(Imprimir1, &QAction::triggered, &TFormZenita::Imprimir1Click);
     bind(Copiar1, &QAction::triggered, &TFormZenita::Copiar1Click);
     bind(Comparar1, &QAction::triggered, &TFormZenita::Comparar1Click);
-}
-
-std::optional<output::Pictograms> TFormZenita::chosenPictograms() const {
-    switch (rgAngulos->currentIndex()) {
-        case 0:
-            return output::Pictograms{pictureOf(IAlfaInterno), pictureOf(IBetaInterno),
-                                      pictureOf(IGamaInterno)};
-        case 1:
-            return output::Pictograms{pictureOf(IAlfaExterno), pictureOf(IBetaExterno),
-                                      pictureOf(IGamaExterno)};
-        default:
-            return std::nullopt;
-    }
 }
 
 std::optional<output::PrinterGeometry> TFormZenita::printerOrWarn() {
@@ -105,7 +89,7 @@ void TFormZenita::PrintChart() {
          imagem3->canvas().image()},
         std::nullopt);
     const double scale = output::printScale(radius, printer->dotsPerCm);
-    printPage(output::chartPage(layers, chosenPictograms(), scale));
+    printPage(output::chartPage(layers, referencePictograms(rgAngulos->currentIndex()), scale));
 }
 
 void TFormZenita::PrintWindRose() {
@@ -118,11 +102,7 @@ void TFormZenita::PrintWindRose() {
 
 void TFormZenita::CopyChart() {
     Canvas& work = imagemCompleta->canvas();
-    const QImage composed = output::composeChart(
-        {imagem->canvas().image(), imagem4->canvas().image(), imagem2->canvas().image(),
-         imagem3->canvas().image()},
-        chosenPictograms());
-    work.stretchDraw(0, 0, work.width(), work.height(), composed);
+    work.stretchDraw(0, 0, work.width(), work.height(), composeChartPicture(*this));
     if (services_.clipboard) {
         services_.clipboard->setImage(work.image());
     }
