@@ -163,6 +163,8 @@ const Option kOptions[] = {
      [](Request& r, const QString& o, const QString& v) { anglePair(r, 3, o, v); }},
     {"--gamma-left", "G[,G2]",
      [](Request& r, const QString& o, const QString& v) { anglePair(r, 4, o, v); }},
+    {"--city", "NAME",
+     [](Request& r, const QString&, const QString& v) { r.chart.city = v; }},
     {"--no-paths", nullptr,
      [](Request& r, const QString&, const QString&) { r.chart.sunPaths = false; }},
 };
@@ -201,8 +203,11 @@ Request parseArguments(const QStringList& arguments) {
     if (!request.chartFile) {
         throw BadArguments(QStringLiteral("falta o comando: --export-chart FILE"));
     }
-    if (!request.latitudeGiven) {
-        throw BadArguments(QStringLiteral("falta a latitude: --latitude DEG"));
+    if (request.latitudeGiven && request.chart.city) {
+        throw BadArguments(QStringLiteral("--city e --latitude não podem ser usados juntos"));
+    }
+    if (!request.latitudeGiven && !request.chart.city) {
+        throw BadArguments(QStringLiteral("falta a latitude: --latitude DEG ou --city NAME"));
     }
     return request;
 }
@@ -222,11 +227,15 @@ void writeImage(const QImage& picture, const QString& file) {
 }  // namespace
 
 int runCommandLine(const QStringList& arguments) {
+    return runCommandLine(arguments, QApplication::applicationDirPath());
+}
+
+int runCommandLine(const QStringList& arguments, const QString& baseDirectory) {
     QTextStream err(stderr);
     try {
         const Request request = parseArguments(arguments);
         Services services;
-        services.baseDirectory = QApplication::applicationDirPath();
+        services.baseDirectory = baseDirectory;
         const QImage picture = drawChartHeadless(services, request.chart);
         writeImage(picture, *request.chartFile);
         return 0;

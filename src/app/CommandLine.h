@@ -9,5 +9,8 @@
 bool isCommandLineRun(int argc, char** argv);
 // Selects a platform that needs no display, unless one was chosen already.
 void prepareHeadless();
-// Runs the command line (arguments()[0] is the program); returns the exit status.
+// Runs the command line (arguments()[0] is the program) against the city
+// database beside the executable; returns the exit status.
 int runCommandLine(const QStringList& arguments);
+// The same against the city database in baseDirectory.
+int runCommandLine(const QStringList& arguments, const QString& baseDirectory);

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 // Keeps the messages the window would show; nobody is there to answer.
@@ -22,7 +24,9 @@ public:
 };
 
 void applySettings(TFormZenita& form, const ChartSettings& settings) {
-    form.editLatitude->setText(settings.latitude);
+    if (!settings.city) {
+        form.editLatitude->setText(settings.latitude);
+    }
     form.TransferidorCheck->setChecked(settings.orientation.has_value());
     if (settings.orientation) {
         form.editOrient->setText(*settings.orientation);
@@ -43,14 +47,38 @@ void applySettings(TFormZenita& form, const ChartSettings& settings) {
     }
 }
 
+// The first item of the loaded list with that name; 0 when none.
+int cityItem(const TFormZenita& form, const QString& name) {
+    const int items = std::min(form.cmbCidades->count(), static_cast<int>(form.listaLatitudes.size()));
+    for (int i = 1; i < items; ++i) {
+        if (form.cmbCidades->itemText(i) == name) {
+            return i;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 QImage drawChartHeadless(Services services, const ChartSettings& settings) {
     CapturingDialogs dialogs;
     services.dialogs = &dialogs;
     TFormZenita form(services);
-    form.handle([&] { applySettings(form, settings); });
-    form.handle([&] { form.plotarClick(); });
+    if (settings.city) {
+        // As a person would: the list is loaded when the window opens, the
+        // controls are set, then the city is chosen, which draws the chart.
+        form.handle([&] { form.LoadCityList(); });
+        form.handle([&] { applySettings(form, settings); });
+        const int item = cityItem(form, *settings.city);
+        if (item == 0) {
+            throw HeadlessChartError("cidade desconhecida: " + settings.city->toStdString());
+        }
+        form.cmbCidades->setCurrentIndex(item);
+        form.handle([&] { form.cmbCidadesChange(); });
+    } else {
+        form.handle([&] { applySettings(form, settings); });
+        form.handle([&] { form.plotarClick(); });
+    }
     if (!dialogs.messages.isEmpty()) {
         throw HeadlessChartError(dialogs.messages.join(u' ').toStdString());
     }

@@ -15,6 +15,9 @@
 // The controls to set, as texts typed into them.
 struct ChartSettings {
     QString latitude;
+    // A city of the index, by its name as stored: chosen as in the city list,
+    // it gives the latitude (and its files to the later drawings).
+    std::optional<QString> city;
     // The protractor is on with this orientation, off without one.
     std::optional<QString> orientation;
     int reference = 0;  // rgAngulos: 0 "Interna", 1 "Externa"

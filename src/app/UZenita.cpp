@@ -355,6 +355,7 @@ void TFormZenita::connectHandlers() {
     bind(fechar, &QAction::triggered, &TFormZenita::fecharClick);
     bind(novo, &QPushButton::clicked, &TFormZenita::novoClick);
     connectOutputHandlers();
+    connectCityHandlers();
 }
 
 void TFormZenita::refreshImages() {

@@ -227,6 +227,14 @@ public:
     void imagem3MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
     void btnLimparDesenhoClick();
 
+    // ---- City list (UZenitaCities.cpp) ----
+    // Loads the city index into cmbCidades and the four lists, then resets
+    // the window to "Nenhum".
+    void LoadCityList();
+    void cmbCidadesChange();
+    // The selected item when it has list entries, else 0 ("Nenhum").
+    int selectedCity() const;
+
     // ---- Print, copy and compare ----
     void Imprimir1Click();
     void Copiar1Click();
@@ -266,6 +274,7 @@ private:
     void buildMenu();
     void connectHandlers();
     void connectOutputHandlers();
+    void connectCityHandlers();
     // The printer's geometry, or a warning and nothing when there is none.
     std::optional<output::PrinterGeometry> printerOrWarn();
     void printPage(const output::PrintPage& page);

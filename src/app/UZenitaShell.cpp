@@ -18,8 +18,6 @@ void TFormZenita::FormCreate() {
     segmentStart = true;
 }
 
-void TFormZenita::FormActivate() {}
-
 void TFormZenita::showChartView() {
     pnlVentos->hide();
     pnlDadosVentos->hide();

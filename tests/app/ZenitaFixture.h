@@ -15,7 +15,11 @@
 
 class ZenitaFixture : public ::testing::Test {
 protected:
-    void SetUp() override { createWindow(); }
+    // An empty city index, so the first activation loads "Nenhum" only.
+    void SetUp() override {
+        database.writeIndex({});
+        createWindow();
+    }
 
     // (Re)creates the window; call after preparing the database when the
     // window must load it.

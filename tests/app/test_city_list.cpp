@@ -1,0 +1,208 @@
+// The city list: loading the index into cmbCidades and its four lists, and
+// what choosing a city does to the window.
+#include "ZenitaFixture.h"
+#include "app/ChartPicture.h"
+#include "app/CommandLine.h"
+#include "support/ImageAsserts.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+QStringList itemsOf(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
+
+}  // namespace
+
+class CityList : public ZenitaFixture {
+protected:
+    void load(const std::vector<std::string>& lines) {
+        database.writeIndex(lines);
+        w().LoadCityList();
+    }
+    void choose(int item) {
+        w().cmbCidades->setCurrentIndex(item);
+        w().handle([this] { w().cmbCidadesChange(); });
+    }
+    bool overlayEnabled() {
+        return w().ckPontos->isEnabled() && w().cmbTipoDados->isEnabled() &&
+               w().rgPeriodo->isEnabled() && w().btnLegenda->isEnabled();
+    }
+    bool windEnabled() { return w().btnPlotarVentos->isEnabled() && w().rgVentos->isEnabled(); }
+};
+
+TEST_F(CityList, LoadsEveryLineInFileOrderWithNenhumFirst) {
+    load({"Cidade_X,-10.5,s/a,s/a,50", "\"Cidade Y\",\"-27,6\",cidade_y.csv,s/a,48.5,extra",
+          "Cidade_X,3,x.csv,x.ventos.csv,40", "S\xE3o_Paulo,-23.55,s/a,s/a,46.63"});
+    EXPECT_EQ(itemsOf(w().cmbCidades),
+              QStringList({"Nenhum", "Cidade_X", "Cidade Y", "Cidade_X", "São_Paulo"}));
+    EXPECT_EQ(w().listaLatitudes, (std::vector<std::string>{"0", "-10.5", "-27,6", "3", "-23.55"}));
+    EXPECT_EQ(w().listaArquivosHorarios[2], "cidade_y.csv");
+    EXPECT_EQ(w().listaArquivosVentos[3], "x.ventos.csv");
+    EXPECT_EQ(w().listaLongitudes[0], "0");
+    EXPECT_EQ(w().listaLongitudes[2], "48.5");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CityList, LoadResetsTheWindowToNenhum) {
+    w().rgAngulos->setCurrentIndex(1);
+    w().IAlfaExterno->show();
+    w().IAlfaInterno->hide();
+    w().ckPontos->setEnabled(true);
+    w().ckPontos->setChecked(true);
+    w().rgVentos->setCurrentIndex(1);
+    w().PageControl1->setCurrentIndex(3);
+    w().editLatitude->setText("12");
+    w().imagem->canvas().setBrushColor(Qt::red);
+    w().imagem->canvas().rectangle(0, 0, 50, 50);
+    w().chartDrawn = true;
+    load({"Cidade_X,-10.5,s/a,s/a,50"});
+    EXPECT_EQ(w().cmbCidades->currentIndex(), 0);
+    EXPECT_EQ(w().rgAngulos->currentIndex(), 0);
+    EXPECT_EQ(w().rgVentos->currentIndex(), 0);
+    EXPECT_EQ(w().rgPeriodo->currentIndex(), 0);
+    EXPECT_EQ(w().cmbTipoDados->currentIndex(), 0);
+    EXPECT_EQ(w().PageControl1->currentIndex(), 0);
+    EXPECT_FALSE(w().IAlfaInterno->isHidden());
+    EXPECT_TRUE(w().IAlfaExterno->isHidden());
+    EXPECT_FALSE(w().ckPontos->isChecked());
+    EXPECT_FALSE(overlayEnabled());
+    EXPECT_FALSE(windEnabled());
+    EXPECT_FALSE(w().novo->isEnabled());
+    EXPECT_TRUE(w().editLatitude->isEnabled());
+    EXPECT_EQ(w().editLatitude->text(), "12");  // a load keeps the latitude text
+    EXPECT_FALSE(w().chartDrawn);
+    EXPECT_EQ(countPainted(w().imagem->canvas().image()), 0);
+}
+
+TEST_F(CityList, MissingIndexWarnsAndItsOldItemsActAsNenhum) {
+    QFile::remove(database.indexPath());
+    w().LoadCityList();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(dialogs.messages[0].text, "Arquivo Latitudes.csv não encontrado!");
+    EXPECT_EQ(w().cmbCidades->count(), 4);  // the items stay as they were
+    EXPECT_TRUE(w().listaLatitudes.empty());
+    w().editLatitude->setText("-5");
+    choose(2);  // no list entries behind this item: nothing past the lists is read
+    EXPECT_TRUE(w().editLatitude->isEnabled());
+    EXPECT_EQ(w().editLatitude->text(), "-5");
+    EXPECT_FALSE(overlayEnabled());
+}
+
+TEST_F(CityList, EmptyIndexGivesNenhumOnly) {
+    load({});
+    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CityList, AShortLineStopsWithErroKeepingTheLinesBeforeAligned) {
+    load({"A,1,s/a,s/a,2", "B,3,b.csv,s/a", "C,4,s/a,s/a,5"});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(dialogs.messages[0].text, "Erro!");
+    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "A"}));
+    EXPECT_EQ(w().listaLatitudes.size(), 2u);
+    EXPECT_EQ(w().listaLongitudes.size(), 2u);
+    EXPECT_EQ(w().cmbCidades->currentIndex(), 0);
+}
+
+TEST_F(CityList, ChoosingACityLocksItsLatitudeAndEnablesWhatItsFilesAllow) {
+    load({"Cidade_Y,\"-27,6\",cidade_y.csv,s/a,48.5", "Cidade_W,5,s/a,w.ventos.csv,40",
+          "Cidade_Z,-3,s/a,s/a,40"});
+    choose(1);
+    EXPECT_EQ(w().editLatitude->text(), "-27.6");
+    EXPECT_FALSE(w().editLatitude->isEnabled());
+    EXPECT_TRUE(overlayEnabled());
+    EXPECT_FALSE(windEnabled());
+    EXPECT_TRUE(w().chartDrawn);  // the chart view redraws for the city
+
+    w().ckPontos->setChecked(true);
+    choose(2);
+    EXPECT_EQ(w().editLatitude->text(), "5");
+    EXPECT_FALSE(overlayEnabled());
+    EXPECT_FALSE(w().ckPontos->isChecked());
+    EXPECT_TRUE(windEnabled());
+
+    choose(0);
+    EXPECT_TRUE(w().editLatitude->isEnabled());
+    EXPECT_EQ(w().editLatitude->text(), "5");  // "Nenhum" keeps the latitude
+    EXPECT_FALSE(windEnabled());
+    EXPECT_FALSE(w().chartDrawn);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CityList, ACityListedTwiceUsesEachOfItsLines) {
+    load({"Dup,10,s/a,s/a,1", "Dup,20,s/a,s/a,1"});
+    choose(2);
+    EXPECT_EQ(w().editLatitude->text(), "20");
+    choose(1);
+    EXPECT_EQ(w().editLatitude->text(), "10");
+}
+
+TEST_F(CityList, AFailingChartStillLeavesTheControlsMatchingTheCity) {
+    load({"Cidade_Y,-27.6,y.csv,y.ventos.csv,48.5"});
+    w().Alfa1Check->setChecked(true);
+    w().editAlfa1->setText("");
+    choose(1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
+    EXPECT_TRUE(overlayEnabled());
+    EXPECT_TRUE(windEnabled());
+    EXPECT_FALSE(w().chartDrawn);
+}
+
+TEST_F(CityList, InTheWindViewChoosingACityDoesNotDrawTheChart) {
+    load({"Cidade_Z,-3,s/a,s/a,40"});
+    w().RosadosVentos1Click();
+    choose(1);
+    EXPECT_FALSE(w().chartDrawn);
+    EXPECT_EQ(w().editLatitude->text(), "-3");
+}
+
+TEST_F(CityList, TheFirstActivationLoadsTheListOnce) {
+    database.writeIndex({"Cidade_X,-10.5,s/a,s/a,50"});
+    showWindow();
+    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Cidade_X"}));
+    choose(1);
+    w().hide();
+    showWindow();  // activated again (as after a dialog): no reload, no reset
+    EXPECT_EQ(w().cmbCidades->currentIndex(), 1);
+    EXPECT_TRUE(w().chartDrawn);
+}
+
+TEST_F(CityList, ExportTakesTheCityAsTheWindowDoes) {
+    database.writeIndex({"Cidade_X,-10.5,s/a,s/a,50", "S\xE3o_Paulo,\"-23,55\",s/a,s/a,46.63"});
+    QTemporaryDir dir;
+    const QString file = dir.filePath("sp.png");
+    ASSERT_EQ(runCommandLine({"zenita", "--export-chart", file, "--city", "São_Paulo"},
+                             database.path()),
+              0);
+    load({"Cidade_X,-10.5,s/a,s/a,50", "S\xE3o_Paulo,\"-23,55\",s/a,s/a,46.63"});
+    w().TransferidorCheck->setChecked(false);
+    choose(2);
+    EXPECT_EQ(w().editLatitude->text(), "-23.55");
+    EXPECT_EQ(compareImages(QImage(file).convertToFormat(QImage::Format_RGB32),
+                            composeChartPicture(w()), "export-city"),
+              "");
+}
+
+TEST_F(CityList, ExportRefusesAnUnknownCityOrACityWithALatitude) {
+    database.writeIndex({"Cidade_X,-10.5,s/a,s/a,50"});
+    QTemporaryDir dir;
+    const QString file = dir.filePath("x.png");
+    EXPECT_EQ(runCommandLine({"zenita", "--export-chart", file, "--city", "Atlantida"},
+                             database.path()),
+              2);
+    EXPECT_EQ(runCommandLine({"zenita", "--export-chart", file, "--city", "Cidade_X",
+                              "--latitude", "3"},
+                             database.path()),
+              2);
+    EXPECT_FALSE(QFile::exists(file));
+}
