@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QSet>
 #include <QTextStream>
 
 #include <cstdio>
@@ -50,12 +51,25 @@ public:
     explicit BadArguments(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
 
-// What the options ask for: the command and the window's settings.
+// The commands; exactly one per run.
+enum class Command { ExportChart };
+
+// What the options ask for: the command, its file and the window's settings.
 struct Request {
-    std::optional<QString> chartFile;  // --export-chart
+    std::optional<Command> command;
+    QString file;  // the command's FILE
     bool latitudeGiven = false;
     ChartSettings chart;
+    std::set<QString> given;  // the options named, each once
 };
+
+void setCommand(Request& request, Command command, const QString& option, const QString& file) {
+    if (request.command) {
+        throw BadArguments(QStringLiteral("só um comando por vez: ") + option);
+    }
+    request.command = command;
+    request.file = file;
+}
 
 // ---- Values ----
 
@@ -131,7 +145,7 @@ const Option kOptions[] = {
     {"--export-chart", "FILE",
      [](Request& r, const QString& o, const QString& v) {
          imageFormatOf(o, v);
-         r.chartFile = v;
+         setCommand(r, Command::ExportChart, o, v);
      }},
     {"--latitude", "DEG",
      [](Request& r, const QString& o, const QString& v) {
@@ -178,16 +192,65 @@ const Option* findOption(const QString& name) {
     return nullptr;
 }
 
+// Written through a temporary file renamed at the end, so a failed write
+// leaves nothing behind.
+void writeImage(const QImage& picture, const QString& file) {
+    const QByteArray format = imageFormatOf(QStringLiteral("--export-chart"), file);
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, format.constData()) ||
+        !out.commit()) {
+        throw BadArguments(QStringLiteral("não foi possível gravar ") + file +
+                           QStringLiteral(": ") + out.errorString());
+    }
+}
+
+// ---- The commands ----
+
+void validateExportChart(const Request& request) {
+    if (request.latitudeGiven && request.chart.city) {
+        throw BadArguments(QStringLiteral("--city e --latitude não podem ser usados juntos"));
+    }
+    if (!request.latitudeGiven && !request.chart.city) {
+        throw BadArguments(QStringLiteral("falta a latitude: --latitude DEG ou --city NAME"));
+    }
+}
+
+void runExportChart(const Request& request, const Services& services) {
+    writeImage(drawChartHeadless(services, request.chart), request.file);
+}
+
+struct CommandSpec {
+    Command command;
+    const char* name;
+    QSet<QString> options;  // the options that go with it
+    void (*validate)(const Request&);
+    void (*run)(const Request&, const Services&);
+};
+
+const CommandSpec& specOf(Command command) {
+    static const CommandSpec kCommands[] = {
+        {Command::ExportChart, "--export-chart",
+         {"--latitude", "--city", "--orientation", "--reference", "--alfa", "--beta-right",
+          "--beta-left", "--gamma-right", "--gamma-left", "--no-paths"},
+         validateExportChart, runExportChart},
+    };
+    for (const CommandSpec& spec : kCommands) {
+        if (spec.command == command) {
+            return spec;
+        }
+    }
+    throw std::logic_error("command without its row");
+}
+
 Request parseArguments(const QStringList& arguments) {
     Request request;
-    std::set<QString> seen;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& name = arguments[i];
         const Option* option = findOption(name);
         if (!option) {
             throw BadArguments(QStringLiteral("opção desconhecida: ") + name);
         }
-        if (!seen.insert(name).second) {
+        if (request.given.contains(name)) {
             throw BadArguments(QStringLiteral("opção repetida: ") + name);
         }
         QString value;
@@ -199,29 +262,20 @@ Request parseArguments(const QStringList& arguments) {
             value = arguments[++i];
         }
         option->apply(request, name, value);
+        request.given.insert(name);
     }
-    if (!request.chartFile) {
+    if (!request.command) {
         throw BadArguments(QStringLiteral("falta o comando: --export-chart FILE"));
     }
-    if (request.latitudeGiven && request.chart.city) {
-        throw BadArguments(QStringLiteral("--city e --latitude não podem ser usados juntos"));
+    const CommandSpec& command = specOf(*request.command);
+    for (const QString& name : request.given) {
+        if (name != QLatin1String(command.name) && !command.options.contains(name)) {
+            throw BadArguments(QStringLiteral("a opção ") + name + QStringLiteral(" não vale com ") +
+                               QLatin1String(command.name));
+        }
     }
-    if (!request.latitudeGiven && !request.chart.city) {
-        throw BadArguments(QStringLiteral("falta a latitude: --latitude DEG ou --city NAME"));
-    }
+    command.validate(request);
     return request;
-}
-
-// Written through a temporary file renamed at the end, so a failed write
-// leaves nothing behind.
-void writeImage(const QImage& picture, const QString& file) {
-    const QByteArray format = imageFormatOf(QStringLiteral("--export-chart"), file);
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, format.constData()) ||
-        !out.commit()) {
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + file +
-                           QStringLiteral(": ") + out.errorString());
-    }
 }
 
 }  // namespace
@@ -236,8 +290,7 @@ int runCommandLine(const QStringList& arguments, const QString& baseDirectory) {
         const Request request = parseArguments(arguments);
         Services services;
         services.baseDirectory = baseDirectory;
-        const QImage picture = drawChartHeadless(services, request.chart);
-        writeImage(picture, *request.chartFile);
+        specOf(*request.command).run(request, services);
         return 0;
     } catch (const std::exception& error) {
         err << "zenita: " << QString::fromUtf8(error.what()) << Qt::endl;
