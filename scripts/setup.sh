@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n libqt6printsupport6
     fonts-liberation2
+    poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 

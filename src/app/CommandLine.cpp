@@ -5,6 +5,7 @@
 #include "math/numbers.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -14,6 +15,7 @@
 
 #include <cstdio>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <set>
 #include <stdexcept>
@@ -60,7 +62,8 @@ struct Request {
     QString file;  // the command's FILE
     bool latitudeGiven = false;
     ChartSettings chart;
-    std::set<QString> given;  // the options named, each once
+    std::optional<QString> radius;  // --radius, for a PDF
+    std::set<QString> given;        // the options named, each once
 };
 
 void setCommand(Request& request, Command command, const QString& option, const QString& file) {
@@ -72,6 +75,10 @@ void setCommand(Request& request, Command command, const QString& option, const 
 }
 
 // ---- Values ----
+
+bool isPdf(const QString& file) {
+    return QFileInfo(file).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0;
+}
 
 // The image format of a file name's extension, if Qt can write it.
 QByteArray imageFormatOf(const QString& option, const QString& file) {
@@ -144,8 +151,18 @@ struct Option {
 const Option kOptions[] = {
     {"--export-chart", "FILE",
      [](Request& r, const QString& o, const QString& v) {
-         imageFormatOf(o, v);
+         if (!isPdf(v)) {
+             imageFormatOf(o, v);
+         }
          setCommand(r, Command::ExportChart, o, v);
+     }},
+    {"--radius", "CM",
+     [](Request& r, const QString& o, const QString& v) {
+         const std::optional<double> radius = math::parseNumber(v.toStdString());
+         if (!radius || *radius <= 0.0) {
+             throw BadArguments(o + QStringLiteral(": não é um raio positivo: ") + v);
+         }
+         r.radius = v;
      }},
     {"--latitude", "DEG",
      [](Request& r, const QString& o, const QString& v) {
@@ -213,10 +230,39 @@ void validateExportChart(const Request& request) {
     if (!request.latitudeGiven && !request.chart.city) {
         throw BadArguments(QStringLiteral("falta a latitude: --latitude DEG ou --city NAME"));
     }
+    if (request.radius && !isPdf(request.file)) {
+        throw BadArguments(QStringLiteral("--radius só vale para um arquivo .pdf"));
+    }
+}
+
+// A PDF is printed beside its final name and renamed once complete, so a
+// failure leaves nothing behind.
+template <class Print>
+void writePdf(const QString& file, Print&& print) {
+    const QString partial = file + QStringLiteral(".parcial");
+    try {
+        const std::unique_ptr<output::Printer> pdf = output::makePdfPrinter(partial);
+        print(*pdf);
+    } catch (...) {
+        QFile::remove(partial);
+        throw;
+    }
+    QFile::remove(file);
+    if (!QFile::rename(partial, file)) {
+        QFile::remove(partial);
+        throw BadArguments(QStringLiteral("não foi possível gravar ") + file);
+    }
 }
 
 void runExportChart(const Request& request, const Services& services) {
-    writeImage(drawChartHeadless(services, request.chart), request.file);
+    if (isPdf(request.file)) {
+        writePdf(request.file, [&](output::Printer& pdf) {
+            printChartHeadless(services, request.chart, request.radius.value_or(QStringLiteral("6")),
+                               pdf);
+        });
+    } else {
+        writeImage(drawChartHeadless(services, request.chart), request.file);
+    }
 }
 
 struct CommandSpec {
@@ -231,7 +277,7 @@ const CommandSpec& specOf(Command command) {
     static const CommandSpec kCommands[] = {
         {Command::ExportChart, "--export-chart",
          {"--latitude", "--city", "--orientation", "--reference", "--alfa", "--beta-right",
-          "--beta-left", "--gamma-right", "--gamma-left", "--no-paths"},
+          "--beta-left", "--gamma-right", "--gamma-left", "--no-paths", "--radius"},
          validateExportChart, runExportChart},
     };
     for (const CommandSpec& spec : kCommands) {

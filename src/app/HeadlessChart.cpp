@@ -20,6 +20,11 @@ public:
         show(MessageKind::Confirmation, text, details);
         return false;
     }
+    void throwIfAny() const {
+        if (!messages.isEmpty()) {
+            throw HeadlessChartError(messages.join(u' ').toStdString());
+        }
+    }
     QStringList messages;
 };
 
@@ -60,10 +65,11 @@ int cityItem(const TFormZenita& form, const QString& name) {
 
 }  // namespace
 
-QImage drawChartHeadless(Services services, const ChartSettings& settings) {
-    CapturingDialogs dialogs;
-    services.dialogs = &dialogs;
-    TFormZenita form(services);
+namespace {
+
+// Runs the chart command in a window that is never shown; any message the
+// window would show is a failure.
+void runChartCommand(TFormZenita& form, CapturingDialogs& dialogs, const ChartSettings& settings) {
     if (settings.city) {
         // As a person would: the list is loaded when the window opens, the
         // controls are set, then the city is chosen, which draws the chart.
@@ -79,12 +85,33 @@ QImage drawChartHeadless(Services services, const ChartSettings& settings) {
         form.handle([&] { applySettings(form, settings); });
         form.handle([&] { form.plotarClick(); });
     }
-    if (!dialogs.messages.isEmpty()) {
-        throw HeadlessChartError(dialogs.messages.join(u' ').toStdString());
-    }
+    dialogs.throwIfAny();
     if (!form.chartDrawn) {
         throw HeadlessChartError("a carta não foi desenhada: latitude '" +
                                  form.editLatitude->text().toStdString() + "'");
     }
+}
+
+}  // namespace
+
+QImage drawChartHeadless(Services services, const ChartSettings& settings) {
+    CapturingDialogs dialogs;
+    services.dialogs = &dialogs;
+    TFormZenita form(services);
+    runChartCommand(form, dialogs, settings);
     return composeChartPicture(form);
+}
+
+void printChartHeadless(Services services, const ChartSettings& settings,
+                        const QString& radiusText, output::Printer& printer) {
+    CapturingDialogs dialogs;
+    services.dialogs = &dialogs;
+    services.printer = &printer;
+    TFormZenita form(services);
+    TdlgRaioCarta radiusDialog;
+    radiusDialog.editRaio->setText(radiusText);
+    form.dlgRaioCarta = &radiusDialog;
+    runChartCommand(form, dialogs, settings);
+    form.handle([&] { form.PrintChart(); });
+    dialogs.throwIfAny();
 }

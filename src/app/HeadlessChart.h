@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Services.h"
+#include "output/Printer.h"
 
 #include <QImage>
 #include <QString>
@@ -33,6 +34,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// services.dialogs is replaced by one that turns an error message into a
-// HeadlessChartError.
+// The composed chart. services.dialogs is replaced by one that turns any
+// message into a HeadlessChartError.
 QImage drawChartHeadless(Services services, const ChartSettings& settings);
+
+// The chart printed on the printer, by the print command's own code, with the
+// radius typed as in the print dialog.
+void printChartHeadless(Services services, const ChartSettings& settings,
+                        const QString& radiusText, output::Printer& printer);

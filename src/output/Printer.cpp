@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <array>
+
 namespace output {
 
 namespace {
@@ -58,19 +60,40 @@ private:
     QPrinter printer_{QPrinter::HighResolution};
 };
 
+// A PDF file of one page: the smallest ISO A page, from A4 up to A0, whose
+// printable area holds the page's pictures, at 600 dots per inch.
 class PdfPrinter : public Printer {
 public:
     explicit PdfPrinter(const QString& fileName) : printer_(QPrinter::HighResolution) {
         printer_.setOutputFormat(QPrinter::PdfFormat);
         printer_.setOutputFileName(fileName);
-        printer_.setResolution(600);
-        printer_.setPageSize(QPageSize(QPageSize::A4));
+        printer_.setResolution(kPdfDotsPerInch);
         printer_.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        usePage(kPageSizes.back());
     }
     std::optional<PrinterGeometry> geometry() override { return geometryOf(printer_); }
-    PrintOutcome print(const PrintPage& page) override { return printOn(printer_, page); }
+    PrintOutcome print(const PrintPage& page) override {
+        QSize extent;
+        for (const PageDraw& draw : page) {
+            extent = extent.expandedTo(QSize(draw.rect.right, draw.rect.bottom));
+        }
+        for (QPageSize::PageSizeId size : kPageSizes) {
+            usePage(size);
+            const QSize room = geometryOf(printer_).printableDots;
+            if (extent.width() <= room.width() && extent.height() <= room.height()) {
+                break;
+            }
+        }
+        return printOn(printer_, page);
+    }
 
 private:
+    static constexpr int kPdfDotsPerInch = 600;
+    static constexpr std::array<QPageSize::PageSizeId, 5> kPageSizes{
+        QPageSize::A4, QPageSize::A3, QPageSize::A2, QPageSize::A1, QPageSize::A0};
+
+    void usePage(QPageSize::PageSizeId size) { printer_.setPageSize(QPageSize(size)); }
+
     QPrinter printer_;
 };
 

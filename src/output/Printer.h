@@ -36,7 +36,8 @@ public:
 
 // The system's default printer at its high resolution.
 std::unique_ptr<Printer> makeSystemPrinter();
-// A one-page PDF file (A4, 600 dots per inch).
+// A one-page PDF file at 600 dots per inch, on the smallest ISO A page (A4 to
+// A0) that holds what is printed.
 std::unique_ptr<Printer> makePdfPrinter(const QString& fileName);
 
 // Draws a page onto any painter (used by the printers, and by tests on an image).

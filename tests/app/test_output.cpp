@@ -1,8 +1,17 @@
 #include "ZenitaFixture.h"
 #include "support/ImageAsserts.h"
 
+#include "app/CommandLine.h"
+
 #include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
+
+#include <algorithm>
+#include <string>
 
 namespace {
 
@@ -163,4 +172,65 @@ TEST_F(Output, RadiusBoxKeepsTheFocusWhileEmptyOrZero) {
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), dlgRaioCarta.OKBtn);
     dlgRaioCarta.hide();
+}
+
+namespace {
+
+// The longest vertical run of dark pixels in any column: the chart's
+// north-south axis, which spans the horizon's diameter.
+int longestVerticalDarkRun(const QImage& page) {
+    int longest = 0;
+    for (int x = 0; x < page.width(); ++x) {
+        int run = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            run = qGray(page.pixel(x, y)) < 128 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
+}
+
+}  // namespace
+
+TEST(PdfExport, HorizonMeasuresTheRadiusOnTheRenderedPage) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    }
+    QTemporaryDir dir;
+    for (const char* radius : {"3", "7.5"}) {
+        const QString pdf = dir.filePath(QStringLiteral("carta-%1.pdf").arg(radius));
+        ASSERT_EQ(runCommandLine({"zenita", "--export-chart", pdf, "--latitude", "-27.6",
+                                  "--radius", radius},
+                                 dir.path()),
+                  0);
+        constexpr int kDotsPerInch = 100;
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"),
+                     {"-r", QString::number(kDotsPerInch), "-png", "-singlefile", pdf,
+                      dir.filePath("page")});
+        ASSERT_TRUE(render.waitForFinished(60000));
+        const QImage page(dir.filePath("page.png"));
+        ASSERT_FALSE(page.isNull());
+        const double diameterCm = longestVerticalDarkRun(page) * 2.54 / kDotsPerInch;
+        const double expected = 2 * std::stod(radius);
+        EXPECT_NEAR(diameterCm, expected, expected * 0.01) << radius;
+    }
+}
+
+TEST(PdfExport, RadiusGoesWithAPdfOnlyAndMustBePositive) {
+    QTemporaryDir dir;
+    EXPECT_EQ(runCommandLine({"zenita", "--export-chart", dir.filePath("c.png"), "--latitude",
+                              "3", "--radius", "4"},
+                             dir.path()),
+              2);
+    EXPECT_EQ(runCommandLine({"zenita", "--export-chart", dir.filePath("c.pdf"), "--latitude",
+                              "3", "--radius", "0"},
+                             dir.path()),
+              2);
+    EXPECT_EQ(runCommandLine({"zenita", "--export-chart", dir.filePath("c.pdf"), "--latitude",
+                              "3", "--radius", "1e9"},
+                             dir.path()),
+              2);
+    EXPECT_FALSE(QFile::exists(dir.filePath("c.pdf")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("c.pdf.parcial")));
 }
