@@ -360,7 +360,7 @@ void TFormZenita::connectHandlers() {
 
 void TFormZenita::refreshImages() {
     for (ImageLayer* layer : {imagem, imagem4, imagem2, imagem3, imagemCompleta, imVentos}) {
-        layer->update();
+        layer->refresh();
     }
 }
 

@@ -22,6 +22,7 @@ QRgb rgbOf(const QColor& color) { return color.rgb() & kRgbMask; }
 class Canvas::Painter {
 public:
     explicit Painter(Canvas& canvas) : painter_(&canvas.image_) {
+        ++canvas.generation_;
         painter_.setRenderHint(QPainter::Antialiasing, false);
         painter_.setRenderHint(QPainter::TextAntialiasing, false);
         painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -131,6 +132,7 @@ void Canvas::floodFill(int x, int y, const QColor& border) {
     if (brushStyle_ != BrushStyle::Solid || x < 0 || y < 0 || x >= w || y >= h) {
         return;
     }
+    ++generation_;
     const QRgb borderRgb = rgbOf(border);
     const QRgb fill = 0xFF000000 | rgbOf(brushColor_);
     auto* bits = reinterpret_cast<QRgb*>(image_.bits());
@@ -223,10 +225,14 @@ void Canvas::copyRect(int left, int top, int right, int bottom, const QImage& so
 
 void Canvas::stretchDraw(int left, int top, int right, int bottom, const QImage& picture,
                          std::optional<QColor> transparent) {
+    ++generation_;
     stretchInto(image_, left, top, right, bottom, picture, transparent);
 }
 
-void Canvas::clear() { image_.fill(Qt::white); }
+void Canvas::clear() {
+    ++generation_;
+    image_.fill(Qt::white);
+}
 
 void stretchInto(QImage& target, int left, int top, int right, int bottom, const QImage& picture,
                  std::optional<QColor> transparent) {

@@ -105,6 +105,10 @@ public:
     // Paints every pixel white (the state is kept).
     void clear();
 
+    // Changes with every drawing operation, so a view repaints only when its
+    // picture changed.
+    unsigned long long generation() const { return generation_; }
+
 private:
     class Painter;
 
@@ -119,6 +123,7 @@ private:
     QColor fontColor_{Qt::black};
     QPoint penPosition_;
     CopyMode copyMode_ = CopyMode::Source;
+    unsigned long long generation_ = 0;
 };
 
 // Draws picture into a target image rectangle (l, t, r, b) with

@@ -27,13 +27,23 @@ QImage withWhiteKeyedOut(const QImage& picture) {
     return keyed;
 }
 
+void ImageLayer::refresh() {
+    if (canvas_.generation() != shownGeneration_) {
+        update();
+    }
+}
+
 void ImageLayer::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (transparent_) {
-        painter.drawImage(0, 0, withWhiteKeyedOut(canvas_.image()));
+        if (canvas_.generation() != shownGeneration_ || keyed_.isNull()) {
+            keyed_ = withWhiteKeyedOut(canvas_.image());
+        }
+        painter.drawImage(0, 0, keyed_);
     } else {
         painter.drawImage(0, 0, canvas_.image());
     }
+    shownGeneration_ = canvas_.generation();
 }
 
 void ImageLayer::mousePressEvent(QMouseEvent* event) {

@@ -2,7 +2,7 @@
 //
 // A transparent layer leaves out its white pixels, so the controls beneath it
 // show through; layers stacked at one place thus compose like the old
-// transparent images. The owner calls update() after drawing.
+// transparent images. The owner calls refresh() after drawing.
 #pragma once
 
 #include "canvas/Canvas.h"
@@ -17,6 +17,8 @@ public:
     Canvas& canvas() { return canvas_; }
     const Canvas& canvas() const { return canvas_; }
     bool isTransparent() const { return transparent_; }
+    // Schedules a repaint when the picture changed since it was last shown.
+    void refresh();
 
 signals:
     // Mouse events in image pixels (fractional positions truncated).
@@ -33,6 +35,10 @@ protected:
 private:
     Canvas canvas_;
     bool transparent_;
+    // What was last painted: the canvas generation and, for a transparent
+    // layer, the picture with white keyed out.
+    unsigned long long shownGeneration_ = ~0ULL;
+    QImage keyed_;
 };
 
 // The picture with its white pixels made fully transparent.
