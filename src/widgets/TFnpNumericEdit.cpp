@@ -62,6 +62,13 @@ void TFnpNumericEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void TFnpNumericEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason) {
+        selectAll();
+    }
+}
+
 void TFnpNumericEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     if (minValue_ == maxValue_) {

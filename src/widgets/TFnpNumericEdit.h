@@ -6,7 +6,8 @@
 // zero), backspace and the clipboard keys; refuses a "0" typed at the very
 // start of the text. Enter is consumed and reported to the key handler as the
 // null character. Losing the focus with a value outside the range raises the
-// invalid-entry notification.
+// invalid-entry notification. Entering the box other than by the mouse
+// selects its text, so what is typed replaces the value shown.
 #pragma once
 
 #include <QLineEdit>
@@ -34,6 +35,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

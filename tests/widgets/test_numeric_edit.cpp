@@ -122,3 +122,13 @@ TEST(WindGrid, CellsAreAddressedByColumnThenRowWithHeadersKept) {
     EXPECT_EQ(grid.cell(9, 9), "");  // outside: empty, no crash
     EXPECT_EQ(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
 }
+
+TEST(NumericEdit, EnteringTheBoxFromTheProgramSelectsItsValue) {
+    EditWindow w;
+    w.other->setFocus();
+    w.edit->setValue(0.0);
+    w.edit->setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(w.edit, QStringLiteral("30"));
+    EXPECT_EQ(w.edit->text(), "30");
+}
