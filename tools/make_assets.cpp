@@ -1,6 +1,11 @@
 // Draws the pictures of assets/ (the six reference pictograms, the splash and
 // the two About pictures) and saves them as JPEG files. Run once by hand when
 // a picture changes:  build/tools/zenita_make_assets assets
+#include "canvas/Canvas.h"
+#include "chart/ChartDrawing.h"
+#include "chart/ChartGeometry.h"
+#include "chart/ChartInputs.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -144,7 +149,8 @@ QImage gama(bool interior) {
     return image;
 }
 
-// A night-blue sky plan with sun paths: the splash picture.
+// The splash picture: a real chart of the program (Florianópolis, a façade
+// turned 30 degrees with its masks) on a night-blue sky, with the title.
 QImage splash() {
     QImage image(449, 399, QImage::Format_RGB32);
     QPainter p(&image);
@@ -153,51 +159,38 @@ QImage splash() {
     sky.setColorAt(0, QColor(10, 30, 80));
     sky.setColorAt(1, QColor(60, 110, 170));
     p.fillRect(image.rect(), sky);
-    const QPointF c(150, 200);
-    const double r = 130;
-    p.setPen(QPen(QColor(255, 255, 255, 160), 1));
-    for (int h = 0; h < 90; h += 15) {
-        const double rr = r * std::tan(rad((90.0 - h) / 2));
-        p.drawEllipse(c, rr, rr);
+
+    Canvas imagem;
+    Canvas imagem4;
+    Canvas imagem2;
+    Canvas imagem3;
+    chart::ChartInputs inputs;
+    inputs.latitudeDeg = -27.6;
+    inputs.orientationText = QStringLiteral("30");
+    inputs.alfa.first = {true, QStringLiteral("50")};
+    inputs.betaRight.first = {true, QStringLiteral("60")};
+    const chart::ChartGeometry geometry = chart::ChartGeometry::forImage(460, 460);
+    chart::drawChart({imagem, imagem4, imagem2, imagem3}, geometry, inputs);
+    QImage chartPicture = imagem.image().copy();
+    for (const Canvas* layer : {&imagem4, &imagem2, &imagem3}) {
+        stretchInto(chartPicture, 0, 0, 460, 460, layer->image(), QColor(Qt::white));
     }
-    for (int a = 0; a < 360; a += 30) {
-        p.drawLine(c, c + QPointF(r * std::sin(rad(a)), -r * std::cos(rad(a))));
-    }
-    const double lat = rad(-23.5);
-    for (double decl : {-23.45, 0.0, 23.45}) {
-        const double d = rad(decl);
-        QPainterPath path;
-        bool started = false;
-        for (double t = 0; t <= 24.0; t += 0.1) {
-            const double w = rad(15 * (t - 12));
-            const double sinH = std::sin(d) * std::sin(lat) + std::cos(d) * std::cos(lat) * std::cos(w);
-            const double h = std::asin(sinH);
-            if (h < 0) {
-                started = false;
-                continue;
-            }
-            const double az = std::atan2(std::cos(d) * std::sin(w),
-                                         std::sin(d) * std::cos(lat) - std::cos(d) * std::sin(lat) * std::cos(w));
-            const double rr = r * std::tan((std::numbers::pi / 2 - h) / 2);
-            const QPointF pt = c + QPointF(-rr * std::sin(az), -rr * std::cos(az));
-            if (!started) {
-                path.moveTo(pt);
-                started = true;
-            } else {
-                path.lineTo(pt);
-            }
-        }
-        p.setPen(QPen(QColor(255, 200, 60), 2.5));
-        p.drawPath(path);
-    }
-    QRadialGradient sun(QPointF(150, 120), 22);
-    sun.setColorAt(0, QColor(255, 250, 200));
-    sun.setColorAt(1, QColor(255, 170, 0, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(sun);
-    p.drawEllipse(QPointF(150, 120), 22, 22);
+    // Only the sky disc of the chart, without the corner texts.
+    const QRectF disc(24, 46, 268, 268);
+    QPainterPath clip;
+    clip.addEllipse(disc);
+    p.setClipPath(clip);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const double scale = disc.width() / 384.0;
+    p.drawImage(QRectF(disc.left() - 38 * scale, disc.top() - 38 * scale, 460 * scale, 460 * scale),
+                chartPicture);
+    p.setClipping(false);
+    p.setPen(QPen(QColor(255, 200, 60), 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(disc);
+
     QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(44);
+    f.setPixelSize(38);
     f.setBold(true);
     p.setFont(f);
     p.setPen(Qt::white);
@@ -205,7 +198,7 @@ QImage splash() {
     f.setPixelSize(13);
     f.setBold(false);
     p.setFont(f);
-    p.drawText(QRectF(296, 200, 150, 80), Qt::AlignLeft | Qt::TextWordWrap,
+    p.drawText(QRectF(296, 200, 145, 80), Qt::AlignLeft | Qt::TextWordWrap,
                QStringLiteral("Carta solar, máscaras de sombra e rosa dos ventos"));
     return image;
 }
