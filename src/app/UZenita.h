@@ -42,6 +42,8 @@
 #include <string>
 #include <vector>
 
+class TFormNovaCidade;
+
 class TFormZenita : public QMainWindow {
     Q_OBJECT
 public:
@@ -234,6 +236,11 @@ public:
     void cmbCidadesChange();
     // The selected item when it has list entries, else 0 ("Nenhum").
     int selectedCity() const;
+
+    // ---- New-city import (UZenitaCities.cpp) ----
+    // Shows the import window modally; a city added there reloads the list.
+    void IncluirCidade1Click();
+    TFormNovaCidade* FormNovaCidade = nullptr;
 
     // ---- Print, copy and compare ----
     void Imprimir1Click();

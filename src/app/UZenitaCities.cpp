@@ -2,6 +2,8 @@
 // lists (with the window reset that goes with it), and choosing a city.
 #include "app/UZenita.h"
 
+#include "app/UNovaCidade.h"
+
 #include "climate/CityDatabase.h"
 #include "climate/ClimateErrors.h"
 #include "climate/Messages.h"
@@ -14,6 +16,17 @@
 
 void TFormZenita::connectCityHandlers() {
     bind(cmbCidades, &QComboBox::activated, &TFormZenita::cmbCidadesChange);
+    bind(IncluirCidade1, &QAction::triggered, &TFormZenita::IncluirCidade1Click);
+}
+
+void TFormZenita::IncluirCidade1Click() {
+    if (!FormNovaCidade) {
+        return;
+    }
+    FormNovaCidade->setWindowTitle(QStringLiteral("ZENITA 6.2"));
+    if (FormNovaCidade->exec() == QDialog::Accepted) {
+        LoadCityList();
+    }
 }
 
 void TFormZenita::FormActivate() { LoadCityList(); }
