@@ -64,7 +64,8 @@ bool runImportCommand(const ImportRequest& request, const QString& baseDirectory
     if (!session.includeEnabled()) {
         return false;
     }
-    climate::SeasonStartTexts starts = climate::defaultSeasonStartTexts();
+    climate::SeasonStartTexts starts = climate::defaultSeasonStartTexts(
+        session.seasonHemisphere().value_or(climate::Hemisphere::South));
     for (int s = 0; s < climate::kSeasonCount; ++s) {
         if (request.seasonStarts[s]) {
             starts[s] = *request.seasonStarts[s];

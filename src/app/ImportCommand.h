@@ -2,7 +2,8 @@
 // [--summer D/M/H] [--autumn D/M/H] [--winter D/M/H].
 //
 // It runs the import window's own ImportSession against a database folder,
-// with the window's default season starts unless given. Each message the
+// with the window's default season starts unless given (for an EPW source,
+// those of its hemisphere, as the window switches them). Each message the
 // window would show goes to stderr, one line each; the success message goes
 // to stdout. An existing city is replaced only with --replace (the "já
 // existe" question is answered Yes then, No otherwise).

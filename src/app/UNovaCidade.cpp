@@ -98,8 +98,11 @@ TFormNovaCidade::TFormNovaCidade(const Services& services, QWidget* parent)
         setTabOrder(order[i], order[i + 1]);
     }
 
-    OpenDialog1.nameFilters = {QStringLiteral("csv (*.csv)")};
-    OpenDialog1.selectedFilter = OpenDialog1.nameFilters.front();
+    // Both formats are shown at first: a person with an EPW file should not
+    // have to find the filter that reveals it.
+    OpenDialog1.nameFilters = {QStringLiteral("csv (*.csv)"), QStringLiteral("epw (*.epw)"),
+                               QStringLiteral("csv e epw (*.csv *.epw)")};
+    OpenDialog1.selectedFilter = OpenDialog1.nameFilters.back();
     OpenDialog1.defaultSuffix = QStringLiteral("csv");
 
     connect(btBuscar, &QPushButton::clicked, this,
@@ -166,6 +169,16 @@ void TFormNovaCidade::btBuscarClick() {
     btIncluir->setEnabled(false);
     session_.choose(*path);
     showSession();
+    if (const auto hemisphere = session_.seasonHemisphere()) {
+        const climate::SeasonStartTexts texts =
+            climate::seasonStartTextsFor(*hemisphere, seasonStartTexts());
+        const auto edits = seasonEdits();
+        for (int s = 0; s < climate::kSeasonCount; ++s) {
+            edits[s][0]->setText(texts[s].day);
+            edits[s][1]->setText(texts[s].month);
+            edits[s][2]->setText(texts[s].hour);
+        }
+    }
 }
 
 void TFormNovaCidade::btIncluirClick() {

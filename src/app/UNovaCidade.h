@@ -85,6 +85,8 @@ public:
     // "Incluir Cidade" and forgets any city added; the season edits keep
     // what was typed.
     void FormActivate();
+    // Chooses and checks the source; an EPW source turns the season edits
+    // that still hold the other hemisphere's defaults to its own.
     void btBuscarClick();
     void btIncluirClick();
     void btFecharClick();

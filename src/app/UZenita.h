@@ -168,6 +168,9 @@ public:
     std::vector<std::string> listaArquivosHorarios;
     std::vector<std::string> listaArquivosVentos;
     std::vector<std::string> listaLongitudes;
+    // The time zone of each city (hours from UTC), when its index line gives
+    // one; nothing for "Nenhum" and for cities of five-field lines.
+    std::vector<std::optional<double>> listaFusos;
 
     const Services& services() const { return services_; }
 

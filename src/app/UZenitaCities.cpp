@@ -36,6 +36,7 @@ void TFormZenita::LoadCityList() {
     listaArquivosHorarios.clear();
     listaArquivosVentos.clear();
     listaLongitudes.clear();
+    listaFusos.clear();
 
     const QString index = climate::indexPath(services_.baseDirectory);
     if (!QFileInfo::exists(index)) {
@@ -47,6 +48,7 @@ void TFormZenita::LoadCityList() {
         listaArquivosHorarios.emplace_back(climate::kNoFileMarker);
         listaArquivosVentos.emplace_back(climate::kNoFileMarker);
         listaLongitudes.emplace_back("0");
+        listaFusos.emplace_back();
         std::vector<climate::CityIndexEntry> entries;
         QString failure;
         try {
@@ -61,6 +63,7 @@ void TFormZenita::LoadCityList() {
             listaArquivosHorarios.push_back(entry.hourlyFile);
             listaArquivosVentos.push_back(entry.windFile);
             listaLongitudes.push_back(entry.longitude);
+            listaFusos.push_back(entry.timeZoneHours);
         }
         if (!failure.isEmpty()) {
             services_.dialogs->show(MessageKind::Error, climate::errorMessage(), failure);

@@ -2,6 +2,7 @@
 // status and where its messages go.
 #include "app/CommandLine.h"
 #include "climate/ClimateTestSupport.h"
+#include "climate/EpwTestSupport.h"
 #include "climate/TextFile.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,30 @@ TEST_F(ImportCommand, SeasonOptionsTakeThePlaceOfTheDefaults) {
     EXPECT_EQ(run.err,
               "zenita: Data/Hora de início da Primavera não localizado no arquivo!\n"
               "zenita: Data/Hora de início do Outono não localizado no arquivo!\n");
+}
+
+TEST_F(ImportCommand, ImportsAnEpwFileWithItsHemispheresSeasonStarts) {
+    EpwOptions north;
+    north.location = "LOCATION,Bologna Marconi AP,ER,ITA,T,161400,44.53,11.30,1.0,37.0";
+    const QString path = dir.filePath("bologna.epw");
+    writeAll(path, epwBytes(north));
+    const CommandRun run = runCapturing({"--import", path}, base());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "Bologna_Marconi_AP incluso com sucesso! "
+              "(Valores ausentes preenchidos por interpolação: 0.)\n");
+    EXPECT_EQ(climate::splitLines(index())[1],
+              "Bologna_Marconi_AP,44.53,bologna_marconi_ap.csv,bologna_marconi_ap.ventos.csv,"
+              "-11.3,1");
+    const std::string wind = readAll(base() + "/cidades/bologna_marconi_ap.ventos.csv");
+
+    // The northern starts given by hand give the same wind file.
+    const CommandRun byHand =
+        runCapturing({"--import", path, "--replace", "--spring", "20/03/08", "--summer", "21/06/02",
+                      "--autumn", "22/09/18", "--winter", "21/12/14"},
+                     base());
+    EXPECT_EQ(byHand.status, 0);
+    EXPECT_EQ(readAll(base() + "/cidades/bologna_marconi_ap.ventos.csv"), wind);
 }
 
 struct FailedImport {

@@ -1,6 +1,7 @@
 // The import window: its controls, "Buscar" and "Incluir Cidade" through a
 // scripted file chooser, its modal result, and the main window's menu item.
 #include "ImportWindowFixture.h"
+#include "climate/EpwTestSupport.h"
 
 #include <QFileDialog>
 #include <QTest>
@@ -98,11 +99,13 @@ TEST_F(ImportWindow, ControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(chain, order);
 }
 
-TEST_F(ImportWindow, TheFileChooserOffersCsvAndAddsItsSuffix) {
+TEST_F(ImportWindow, TheFileChooserOffersCsvEpwAndBothAndAddsTheCsvSuffix) {
     f().FormActivate();
     f().btBuscarClick();
     ASSERT_EQ(chooser.requests.size(), 1u);
-    EXPECT_TRUE(chooser.requests[0].nameFilters.contains("csv (*.csv)"));
+    EXPECT_EQ(chooser.requests[0].nameFilters,
+              QStringList({"csv (*.csv)", "epw (*.epw)", "csv e epw (*.csv *.epw)"}));
+    EXPECT_EQ(chooser.requests[0].selectedFilter, "csv e epw (*.csv *.epw)");
     EXPECT_EQ(chooser.requests[0].defaultSuffix, "csv");
     // A cancelled choice changes nothing.
     EXPECT_TRUE(dialogs.messages.empty());
@@ -112,6 +115,29 @@ TEST_F(ImportWindow, TheFileChooserOffersCsvAndAddsItsSuffix) {
     EXPECT_EQ(dialog->nameFilters(), f().OpenDialog1.nameFilters);
     EXPECT_EQ(dialog->defaultSuffix(), "csv");
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(dialog->selectedNameFilter(), "csv e epw (*.csv *.epw)");
+}
+
+TEST_F(ImportWindow, AnEpwSourceTurnsTheUntouchedSeasonEditsToItsHemisphere) {
+    EpwOptions north;
+    north.location = "LOCATION,Bologna,,ITA,T,0,44.53,11.30,1.0,37";
+    chooser.answers = {writeSource(epwBytes(north), "norte.epw"),
+                       writeSource(epwBytes({}), "sul.epw")};
+    const auto edits = [this] {
+        QStringList texts;
+        for (const auto& season : f().seasonEdits()) {
+            texts << season[0]->text() + "/" + season[1]->text() + "/" + season[2]->text();
+        }
+        return texts;
+    };
+    f().FormActivate();
+    f().hora_v->setText("13");  // the person's own summer hour
+    f().btBuscarClick();
+    ASSERT_TRUE(f().btIncluir->isEnabled());
+    EXPECT_EQ(edits(), QStringList({"20/03/08", "21/06/13", "22/09/18", "21/12/14"}));
+    f().btBuscarClick();
+    EXPECT_EQ(edits(), QStringList({"22/09/18", "21/12/13", "20/03/08", "21/06/02"}));
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(ImportWindow, BuscarFillsTheFieldsAndIncluirAddsTheCityThenClosingReloadsTheList) {
@@ -227,12 +253,12 @@ TEST_P(ImportWindowClosing, GivesOkExactlyWhenACityWasAdded) {
 INSTANTIATE_TEST_SUITE_P(
     Ways, ImportWindowClosing,
     ::testing::Combine(
-        ::testing::Values(
-            Closing{"Esc", [](TFormNovaCidade& f) { QTest::keyClick(&f, Qt::Key_Escape); }},
-            Closing{"CloseBox", [](TFormNovaCidade& f) { f.close(); }},
-            Closing{"Fechar", [](TFormNovaCidade& f) { f.btFechar->click(); }}),
+        ::testing::Values(Closing{"Esc",
+                                  [](TFormNovaCidade& f) { QTest::keyClick(&f, Qt::Key_Escape); }},
+                          Closing{"CloseBox", [](TFormNovaCidade& f) { f.close(); }},
+                          Closing{"Fechar", [](TFormNovaCidade& f) { f.btFechar->click(); }}),
         ::testing::Bool()),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).how) +
-               (std::get<1>(info.param) ? "_AfterAnImport" : "_WithoutOne");
+    [](const auto& test) {
+        return std::string(std::get<0>(test.param).how) +
+               (std::get<1>(test.param) ? "_AfterAnImport" : "_WithoutOne");
     });
