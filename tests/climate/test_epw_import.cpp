@@ -14,6 +14,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <filesystem>
 
 using climate::NoticeKind;
 using Lines = std::vector<std::string>;
@@ -325,4 +326,25 @@ TEST_F(EpwImport, TheSessionNamesTheHemisphereOfAnEpwSourceOnly) {
     session.choose(writeSource(sourceBytes({})));
     EXPECT_TRUE(session.includeEnabled());
     EXPECT_EQ(session.seasonHemisphere(), std::nullopt);
+}
+
+// A real file: Los Angeles, NREL TMY3, kept with the bundled database.
+TEST(EpwSource, ARealFileLandsOnTheHoursOfTheYear) {
+    const QString path =
+        QString::fromStdString((std::filesystem::path(__FILE__).parent_path() /
+                                "../../data/sources/epw/USA_CA_Los.Angeles.Intl.AP.722950_TMY3.epw")
+                                   .string());
+    const climate::ImportSource source = climate::readImportSource(path);
+    EXPECT_EQ(source.format, climate::SourceFormat::Epw);
+    EXPECT_EQ(source.name, "Los_Angeles_Intl_Arpt");
+    EXPECT_EQ(source.latitudeText, "33.93");
+    EXPECT_DOUBLE_EQ(source.longitudeDeg, -118.4);
+    EXPECT_EQ(source.timeZoneHours, -8.0);
+    EXPECT_EQ(source.filledValues, 0);
+    ASSERT_EQ(source.dataLines.size(), 8760u);
+    EXPECT_EQ(source.dataLines[0], "12,31,24,11.7,0,0,0,0,0,0,0,1.5,40,0,0,0,0,0");
+    EXPECT_EQ(source.dataLines[1], "1,1,1,12.2,0,0,0,0,0,0,0,1.5,60,0,0,0,0,0");
+    // 21 June at 12:00: the record of hour 12 (19.4 °C, wind 5.7 m/s from
+    // 270°; 627 and 162 Wh/m²) and of hour 13 (911 and 524 Wh/m²).
+    EXPECT_EQ(source.dataLines[24 * 171 + 12], "6,21,12,19.4,0,0,0,0,0,0,0,5.7,270,0,0,769,0,343");
 }
