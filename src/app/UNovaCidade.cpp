@@ -3,15 +3,22 @@
 #include "climate/Messages.h"
 
 #include <QFont>
+#include <QFontMetrics>
 
 #include <exception>
 
 namespace {
 
+// The design's widths fit the old 8-point face; the bold sans face here runs
+// wider, so a caption that would be cut is narrowed to its width instead.
 QLabel* boldLabel(QWidget* parent, const QString& caption, int left, int top, int width) {
     auto* label = new QLabel(caption, parent);
     QFont font = label->font();
     font.setBold(true);
+    for (int stretch = 99; stretch >= 50 && QFontMetrics(font).horizontalAdvance(caption) > width;
+         --stretch) {
+        font.setStretch(stretch);
+    }
     label->setFont(font);
     label->setGeometry(left, top, width, 13);
     return label;

@@ -1,5 +1,5 @@
-// A file chooser that answers from a queue (a cancel when it is empty) and
-// records what each window asked of it.
+// A file chooser that answers from a queue of paths (an empty path, or an
+// empty queue, is a cancel) and records what each window asked of it.
 #pragma once
 
 #include "widgets/FileChooser.h"
@@ -15,11 +15,14 @@ public:
         if (answers.empty()) {
             return std::nullopt;
         }
-        std::optional<QString> answer = answers.front();
+        const QString answer = answers.front();
         answers.pop_front();
+        if (answer.isEmpty()) {
+            return std::nullopt;
+        }
         return answer;
     }
 
-    std::deque<std::optional<QString>> answers;
+    std::deque<QString> answers;
     std::vector<OpenFileRequest> requests;
 };

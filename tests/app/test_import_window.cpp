@@ -4,6 +4,7 @@
 #include "climate/EpwTestSupport.h"
 
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QTest>
 
 namespace {
@@ -66,6 +67,9 @@ TEST_F(ImportWindow, ControlsStandWhereTheDesignPutsThem) {
         if (auto* label = qobject_cast<QLabel*>(p.widget)) {
             text = label->text();
             EXPECT_TRUE(label->font().bold()) << name.toStdString();
+            // The caption is not cut at the design's width.
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(text), p.width)
+                << name.toStdString();
         } else if (auto* button = qobject_cast<QPushButton*>(p.widget)) {
             text = button->text();
             EXPECT_TRUE(button->font().bold()) << name.toStdString();
@@ -176,7 +180,7 @@ TEST_F(ImportWindow, ClosingWithoutAnImportLeavesTheCityListAlone) {
     w().handle([this] { w().cmbCidadesChange(); });
     // A list loaded now would show the new line and select "Nenhum".
     database.writeIndex({"Aracaju,-10.91,s/a,s/a,37.07", "Natal,-5.79,s/a,s/a,35.21"});
-    chooser.answers = {writeSource("não é uma fonte\r\n", "x.csv"), std::nullopt};
+    chooser.answers = {writeSource("não é uma fonte\r\n", "x.csv"), QString()};
     runIncluirCidade([&] {
         f().btBuscar->click();   // refused
         f().btBuscar->click();   // cancelled
