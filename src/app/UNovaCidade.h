@@ -85,8 +85,9 @@ public:
     // "Incluir Cidade" and forgets any city added; the season edits keep
     // what was typed.
     void FormActivate();
-    // Chooses and checks the source; an EPW source turns the season edits
-    // that still hold the other hemisphere's defaults to its own.
+    // Chooses and checks the source; then the season edits that still hold
+    // the other hemisphere's defaults turn to those of the source's
+    // hemisphere (ImportSession::seasonHemisphere).
     void btBuscarClick();
     void btIncluirClick();
     void btFecharClick();

@@ -63,10 +63,14 @@ void ImportSession::activate() {
 }
 
 std::optional<Hemisphere> ImportSession::seasonHemisphere() const {
-    if (!includeEnabled_ || format_ != SourceFormat::Epw) {
+    if (!includeEnabled_) {
         return std::nullopt;
     }
-    return hemisphereOfLatitude(latitude_);
+    const std::optional<Hemisphere> hemisphere = hemisphereOfLatitude(latitude_);
+    if (format_ != SourceFormat::Epw && hemisphere != Hemisphere::South) {
+        return std::nullopt;
+    }
+    return hemisphere;
 }
 
 void ImportSession::report(const std::exception& error, bool invalidSourceMeansInvalidFile) {

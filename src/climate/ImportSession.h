@@ -69,9 +69,12 @@ public:
     bool includeEnabled() const { return includeEnabled_; }  // btIncluir
     // A city was added since the last activate(): the window's result is OK.
     bool cityAdded() const { return cityAdded_; }
-    // The hemisphere whose season starts suit the chosen source: given for an
-    // EPW source (from anywhere in the world) off the equator, nothing for
-    // the regional source, whose season edits stay as the person left them.
+    // The hemisphere whose season starts suit the chosen source: for an EPW
+    // source (from anywhere in the world) that of its latitude, off the
+    // equator. The regional source follows the southern seasons of its
+    // country wherever its station lies, so it only asks for the southern
+    // starts, and only from south of the equator: edits left northern by an
+    // EPW import go back, and nothing changes where nothing was switched.
     std::optional<Hemisphere> seasonHemisphere() const;
 
     // The same fields as the bytes the database receives (Windows-1252).

@@ -316,14 +316,21 @@ TEST(SeasonHemisphere, OnlyEditsHoldingTheOtherHemispheresDefaultsChange) {
     EXPECT_EQ(climate::hemisphereOfLatitude("norte"), std::nullopt);
 }
 
-TEST_F(EpwImport, TheSessionNamesTheHemisphereOfAnEpwSourceOnly) {
+TEST_F(EpwImport, TheSessionNamesTheHemisphereOfTheSeasonStartsToUse) {
     session.choose(writeEpw());
     EXPECT_EQ(session.seasonHemisphere(), climate::Hemisphere::South);
     EpwOptions north;
     north.location = "LOCATION,Norte,,,T,0,44.53,11.29,1.0,37";
     session.choose(writeEpw(north, "norte.epw"));
     EXPECT_EQ(session.seasonHemisphere(), climate::Hemisphere::North);
+    // The regional source keeps its country's southern seasons: it turns
+    // northern edits back, and never turns them north.
     session.choose(writeSource(sourceBytes({})));
+    EXPECT_TRUE(session.includeEnabled());
+    EXPECT_EQ(session.seasonHemisphere(), climate::Hemisphere::South);
+    SourceOptions boaVista;
+    boaVista.location = "Boa Vista,2.82,-60.67";
+    session.choose(writeSource(sourceBytes(boaVista), "boa_vista.csv"));
     EXPECT_TRUE(session.includeEnabled());
     EXPECT_EQ(session.seasonHemisphere(), std::nullopt);
 }
