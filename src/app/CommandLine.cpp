@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/HeadlessChart.h"
+#include "app/ImportCommand.h"
 #include "chart/ChartInputs.h"
 #include "math/numbers.h"
 
@@ -54,7 +55,10 @@ public:
 };
 
 // The commands; exactly one per run.
-enum class Command { ExportChart };
+enum class Command { ExportChart, Import };
+
+// A command that has printed its own messages and failed.
+class CommandFailed : public std::exception {};
 
 // What the options ask for: the command, its file and the window's settings.
 struct Request {
@@ -63,7 +67,8 @@ struct Request {
     bool latitudeGiven = false;
     ChartSettings chart;
     std::optional<QString> radius;  // --radius, for a PDF
-    std::set<QString> given;        // the options named, each once
+    ImportRequest import;
+    std::set<QString> given;  // the options named, each once
 };
 
 void setCommand(Request& request, Command command, const QString& option, const QString& file) {
@@ -138,6 +143,14 @@ void anglePair(Request& request, std::size_t pair, const QString& option, const 
     }
 }
 
+// "D/M/H": a season's start day, month and hour.
+void seasonStart(Request& request, int season, const QString& option, const QString& value) {
+    request.import.seasonStarts[static_cast<std::size_t>(season)] = parseSeasonStartOption(value);
+    if (!request.import.seasonStarts[static_cast<std::size_t>(season)]) {
+        throw BadArguments(option + QStringLiteral(": use dia/mês/hora, como 22/09/18: ") + value);
+    }
+}
+
 // ---- The options ----
 
 using Apply = void (*)(Request&, const QString& option, const QString& value);
@@ -198,6 +211,22 @@ const Option kOptions[] = {
      [](Request& r, const QString&, const QString& v) { r.chart.city = v; }},
     {"--no-paths", nullptr,
      [](Request& r, const QString&, const QString&) { r.chart.sunPaths = false; }},
+    // ---- --import ----
+    {"--import", "FILE",
+     [](Request& r, const QString& o, const QString& v) {
+         setCommand(r, Command::Import, o, v);
+         r.import.file = v;
+     }},
+    {"--replace", nullptr,
+     [](Request& r, const QString&, const QString&) { r.import.replace = true; }},
+    {"--spring", "D/M/H",
+     [](Request& r, const QString& o, const QString& v) { seasonStart(r, 0, o, v); }},
+    {"--summer", "D/M/H",
+     [](Request& r, const QString& o, const QString& v) { seasonStart(r, 1, o, v); }},
+    {"--autumn", "D/M/H",
+     [](Request& r, const QString& o, const QString& v) { seasonStart(r, 2, o, v); }},
+    {"--winter", "D/M/H",
+     [](Request& r, const QString& o, const QString& v) { seasonStart(r, 3, o, v); }},
 };
 
 const Option* findOption(const QString& name) {
@@ -265,6 +294,16 @@ void runExportChart(const Request& request, const Services& services) {
     }
 }
 
+void validateImport(const Request& /*request*/) {}
+
+void runImport(const Request& request, const Services& services) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (!runImportCommand(request.import, services.baseDirectory, out, err)) {
+        throw CommandFailed();
+    }
+}
+
 struct CommandSpec {
     Command command;
     const char* name;
@@ -279,6 +318,8 @@ const CommandSpec& specOf(Command command) {
          {"--latitude", "--city", "--orientation", "--reference", "--alfa", "--beta-right",
           "--beta-left", "--gamma-right", "--gamma-left", "--no-paths", "--radius"},
          validateExportChart, runExportChart},
+        {Command::Import, "--import", {"--replace", "--spring", "--summer", "--autumn", "--winter"},
+         validateImport, runImport},
     };
     for (const CommandSpec& spec : kCommands) {
         if (spec.command == command) {
@@ -311,7 +352,7 @@ Request parseArguments(const QStringList& arguments) {
         request.given.insert(name);
     }
     if (!request.command) {
-        throw BadArguments(QStringLiteral("falta o comando: --export-chart FILE"));
+        throw BadArguments(QStringLiteral("falta o comando: --export-chart FILE ou --import FILE"));
     }
     const CommandSpec& command = specOf(*request.command);
     for (const QString& name : request.given) {
@@ -338,6 +379,8 @@ int runCommandLine(const QStringList& arguments, const QString& baseDirectory) {
         services.baseDirectory = baseDirectory;
         specOf(*request.command).run(request, services);
         return 0;
+    } catch (const CommandFailed&) {
+        return 2;
     } catch (const std::exception& error) {
         err << "zenita: " << QString::fromUtf8(error.what()) << Qt::endl;
         return 2;

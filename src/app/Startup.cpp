@@ -2,12 +2,14 @@
 
 #include "app/CommandLine.h"
 #include "canvas/Canvas.h"
+#include "app/UNovaCidade.h"
 #include "app/UZenita.h"
 #include "app/USobre.h"
 #include "app/USplash.h"
 #include "output/Clipboard.h"
 #include "output/Printer.h"
 #include "widgets/Dialogs.h"
+#include "widgets/FileChooser.h"
 
 #include <QApplication>
 #include <QFont>
@@ -44,6 +46,8 @@ int runWindows(QApplication& app) {
     services.dialogs = &dialogs;
     services.printer = printer.get();
     services.clipboard = clipboard.get();
+    DialogFileChooser fileChooser;
+    services.fileChooser = &fileChooser;
 
     // The windows, in their order of creation.
     TFormZenita formZenita(services);
@@ -54,6 +58,8 @@ int runWindows(QApplication& app) {
     formZenita.dlgRaioCarta = &dlgRaioCarta;
     formZenita.dlgSobre = &dlgSobre;
     formZenita.dlgDupla = &dlgDupla;
+    TFormNovaCidade formNovaCidade(services, &formZenita);
+    formZenita.FormNovaCidade = &formNovaCidade;
 
     {
         TSplashForm splash;

@@ -42,6 +42,8 @@
 #include <string>
 #include <vector>
 
+class TFormNovaCidade;
+
 class TFormZenita : public QMainWindow {
     Q_OBJECT
 public:
@@ -166,6 +168,9 @@ public:
     std::vector<std::string> listaArquivosHorarios;
     std::vector<std::string> listaArquivosVentos;
     std::vector<std::string> listaLongitudes;
+    // The time zone of each city (hours from UTC), when its index line gives
+    // one; nothing for "Nenhum" and for cities of five-field lines.
+    std::vector<std::optional<double>> listaFusos;
 
     const Services& services() const { return services_; }
 
@@ -234,6 +239,11 @@ public:
     void cmbCidadesChange();
     // The selected item when it has list entries, else 0 ("Nenhum").
     int selectedCity() const;
+
+    // ---- New-city import (UZenitaCities.cpp) ----
+    // Shows the import window modally; a city added there reloads the list.
+    void IncluirCidade1Click();
+    TFormNovaCidade* FormNovaCidade = nullptr;
 
     // ---- Print, copy and compare ----
     void Imprimir1Click();

@@ -2,6 +2,8 @@
 // lists (with the window reset that goes with it), and choosing a city.
 #include "app/UZenita.h"
 
+#include "app/UNovaCidade.h"
+
 #include "climate/CityDatabase.h"
 #include "climate/ClimateErrors.h"
 #include "climate/Messages.h"
@@ -14,6 +16,17 @@
 
 void TFormZenita::connectCityHandlers() {
     bind(cmbCidades, &QComboBox::activated, &TFormZenita::cmbCidadesChange);
+    bind(IncluirCidade1, &QAction::triggered, &TFormZenita::IncluirCidade1Click);
+}
+
+void TFormZenita::IncluirCidade1Click() {
+    if (!FormNovaCidade) {
+        return;
+    }
+    FormNovaCidade->setWindowTitle(QStringLiteral("ZENITA 6.2"));
+    if (FormNovaCidade->exec() == QDialog::Accepted) {
+        LoadCityList();
+    }
 }
 
 void TFormZenita::FormActivate() { LoadCityList(); }
@@ -23,6 +36,7 @@ void TFormZenita::LoadCityList() {
     listaArquivosHorarios.clear();
     listaArquivosVentos.clear();
     listaLongitudes.clear();
+    listaFusos.clear();
 
     const QString index = climate::indexPath(services_.baseDirectory);
     if (!QFileInfo::exists(index)) {
@@ -34,6 +48,7 @@ void TFormZenita::LoadCityList() {
         listaArquivosHorarios.emplace_back(climate::kNoFileMarker);
         listaArquivosVentos.emplace_back(climate::kNoFileMarker);
         listaLongitudes.emplace_back("0");
+        listaFusos.emplace_back();
         std::vector<climate::CityIndexEntry> entries;
         QString failure;
         try {
@@ -48,6 +63,7 @@ void TFormZenita::LoadCityList() {
             listaArquivosHorarios.push_back(entry.hourlyFile);
             listaArquivosVentos.push_back(entry.windFile);
             listaLongitudes.push_back(entry.longitude);
+            listaFusos.push_back(entry.timeZoneHours);
         }
         if (!failure.isEmpty()) {
             services_.dialogs->show(MessageKind::Error, climate::errorMessage(), failure);

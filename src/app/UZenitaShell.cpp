@@ -59,6 +59,7 @@ void TFormZenita::FormClose() {
     listaArquivosHorarios.clear();
     listaArquivosVentos.clear();
     listaLongitudes.clear();
+    listaFusos.clear();
 }
 
 void TFormZenita::ClearChartLayers() {

@@ -4,6 +4,7 @@
 #include "climate/CommaText.h"
 #include "climate/TextFile.h"
 #include "climate/Windows1252.h"
+#include "math/numbers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,9 +69,20 @@ void parseCityIndex(const std::vector<std::string>& lines, std::vector<CityIndex
                                   "arquivo horário, arquivo de ventos, longitude).",
                               file, static_cast<int>(i) + 1);
         }
+        std::optional<double> timeZone;
+        if (fields.size() > kIndexFieldCount) {
+            timeZone = math::parseNumber(fields[kIndexFieldCount]);
+            if (timeZone && (*timeZone < -12.0 || *timeZone > 14.0)) {
+                timeZone.reset();
+            }
+        }
         entries.push_back({std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-                           std::move(fields[3]), std::move(fields[4])});
+                           std::move(fields[3]), std::move(fields[4]), timeZone});
     }
+}
+
+double standardMeridianDegWest(const std::optional<double>& timeZoneHours) {
+    return timeZoneHours ? -15.0 * *timeZoneHours : 45.0;
 }
 
 void readCityIndex(const QString& path, std::vector<CityIndexEntry>& entries) {

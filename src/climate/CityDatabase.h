@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,10 @@ struct CityIndexEntry {
     std::string hourlyFile;  // file name under cidades/, or "s/a"
     std::string windFile;    // file name under cidades/, or "s/a"
     std::string longitude;   // text, degrees positive west
+    // Sixth field, written by the EPW import: hours from UTC of the city's
+    // standard time. Nothing when the line has no sixth field or one that is
+    // not a time zone (-12 to 14), as readers that know five fields see it.
+    std::optional<double> timeZoneHours = std::nullopt;
 
     bool hasHourlyFile() const { return hourlyFile != kNoFileMarker; }
     bool hasWindFile() const { return windFile != kNoFileMarker; }
@@ -52,10 +57,15 @@ struct CityIndexEntry {
 // Appends the entries of the index lines to `entries`, in file order (names
 // may repeat). A line with fewer than five fields throws FormatError naming
 // it (and `file`, when given); the entries before it stay in `entries`, each
-// whole, so lists built from them stay aligned. Fields after the fifth are
-// ignored.
+// whole, so lists built from them stay aligned. A sixth field is read as the
+// time zone when it is one; any further fields are ignored.
 void parseCityIndex(const std::vector<std::string>& lines, std::vector<CityIndexEntry>& entries,
                     const QString& file = {});
+// The standard meridian of a city's clock time, in degrees west of Greenwich
+// (as the index's longitudes): -15 x the time zone when the index gives one,
+// 45 (UTC-3) otherwise.
+double standardMeridianDegWest(const std::optional<double>& timeZoneHours);
+
 // Reads the index at `path` into `entries` as parseCityIndex does. Throws
 // FileNotFoundError when it does not exist, FileReadError when it cannot be
 // read, FormatError at a short line (the entries before it kept).

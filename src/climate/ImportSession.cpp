@@ -9,6 +9,7 @@
 #include "climate/SeasonWindStatistics.h"
 #include "climate/TextFile.h"
 #include "climate/Windows1252.h"
+#include "math/numbers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,7 +57,20 @@ void ImportSession::activate() {
     latitude_.clear();
     longitude_.clear();
     chosenKey_.clear();
+    format_ = SourceFormat::CommaText;
+    timeZoneHours_.reset();
     includeEnabled_ = false;
+}
+
+std::optional<Hemisphere> ImportSession::seasonHemisphere() const {
+    if (!includeEnabled_) {
+        return std::nullopt;
+    }
+    const std::optional<Hemisphere> hemisphere = hemisphereOfLatitude(latitude_);
+    if (format_ != SourceFormat::Epw && hemisphere != Hemisphere::South) {
+        return std::nullopt;
+    }
+    return hemisphere;
 }
 
 void ImportSession::report(const std::exception& error, bool invalidSourceMeansInvalidFile) {
@@ -115,10 +129,13 @@ void ImportSession::chooseChecked(const QString& sourcePath) {
     latitude_ = source.latitudeText;
     longitude_ = longitude;
     chosenKey_ = key;
+    format_ = source.format;
+    timeZoneHours_ = source.timeZoneHours;
     includeEnabled_ = true;
 }
 
 bool ImportSession::include(const SeasonStartTexts& seasonStartTexts) {
+    std::optional<int> filledValues;
     if (filePath_.trimmed().isEmpty()) {
         notifier_.notify(NoticeKind::Warning, noFileSelectedMessage());
         return false;
@@ -128,24 +145,26 @@ bool ImportSession::include(const SeasonStartTexts& seasonStartTexts) {
         return false;
     }
     try {
-        includeChecked(seasonStartTexts);
+        filledValues = includeChecked(seasonStartTexts);
     } catch (const Stopped&) {
         return false;
     } catch (const std::exception& error) {
         report(error, false);
         return false;
     }
-    notifier_.notify(NoticeKind::Confirmation, cityIncludedMessage(cityName()));
+    notifier_.notify(NoticeKind::Confirmation, cityIncludedMessage(cityName()),
+                     filledValues ? filledValuesMessage(*filledValues) : QString());
     cityAdded_ = true;
     includeEnabled_ = false;
     return true;
 }
 
-void ImportSession::includeChecked(const SeasonStartTexts& seasonStartTexts) {
+std::optional<int> ImportSession::includeChecked(const SeasonStartTexts& seasonStartTexts) {
     const SeasonStarts seasonStarts = readSeasonStarts(seasonStartTexts);
     const ImportSource source = reader_(filePath_);
     if (source.name != name_ || source.latitudeText != latitude_ ||
-        invertedLongitudeText(source.longitudeDeg) != longitude_) {
+        invertedLongitudeText(source.longitudeDeg) != longitude_ ||
+        source.timeZoneHours != timeZoneHours_) {
         throw FileReadError("o arquivo mudou desde que foi escolhido; escolha-o de novo.",
                             filePath_);
     }
@@ -180,8 +199,12 @@ void ImportSession::includeChecked(const SeasonStartTexts& seasonStartTexts) {
     const QString index = indexPath(baseDirectory_);
     std::vector<std::string> indexLines;
     try {
-        const std::string cityLine = JoinCommaText(
-            {name_, latitude_, hourlyFileName(chosenKey_), windFileName(chosenKey_), longitude_});
+        std::vector<std::string> fields{name_, latitude_, hourlyFileName(chosenKey_),
+                                        windFileName(chosenKey_), longitude_};
+        if (timeZoneHours_) {
+            fields.push_back(math::formatGeneral(*timeZoneHours_));
+        }
+        const std::string cityLine = JoinCommaText(fields);
         indexLines = indexWithCityLine(readIndexLines(index), name_, cityLine);
     } catch (const FormatError& error) {
         throw error.file().isEmpty() ? error.relocated(index, 0) : error;
@@ -202,6 +225,7 @@ void ImportSession::includeChecked(const SeasonStartTexts& seasonStartTexts) {
         }
         throw;
     }
+    return source.filledValues;
 }
 
 }  // namespace climate

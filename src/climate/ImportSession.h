@@ -12,6 +12,11 @@
 // wind file and the new index in memory, then replaces the three files as one
 // unit (index last). On any failure the database stays byte for byte as it
 // was. An existing city's index line is replaced in place.
+//
+// The source is read by a SourceReader: by default either format the import
+// knows (the comma-text source or EPW). A source that gives its time zone
+// adds it to the city's index line as a sixth field; the regional source,
+// which does not, writes the five fields it always wrote.
 #pragma once
 
 #include "climate/FileTransaction.h"
@@ -20,6 +25,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 
 namespace climate {
@@ -31,7 +37,7 @@ public:
     // baseDirectory holds Latitudes.csv and cidades/; reader reads the chosen
     // source (the comma-text format unless another is given).
     ImportSession(QString baseDirectory, Notifier& notifier,
-                  SourceReader reader = readCommaTextSource);
+                  SourceReader reader = readImportSource);
 
     // The window became active: empties the four fields, clears cityAdded()
     // and disables "Incluir Cidade".
@@ -50,7 +56,8 @@ public:
 
     // "Incluir Cidade" with the twelve season start edits. Messages:
     // "Nenhum arquivo selecionado!", "Preencha todos ...", the missing season
-    // starts in season order, "Erro!", or name + " incluso com sucesso!".
+    // starts in season order, "Erro!", or name + " incluso com sucesso!"
+    // (with, for a source that marks missing values, how many were filled).
     // Returns true when the city was added.
     bool include(const SeasonStartTexts& seasonStartTexts);
 
@@ -62,6 +69,13 @@ public:
     bool includeEnabled() const { return includeEnabled_; }  // btIncluir
     // A city was added since the last activate(): the window's result is OK.
     bool cityAdded() const { return cityAdded_; }
+    // The hemisphere whose season starts suit the chosen source: for an EPW
+    // source (from anywhere in the world) that of its latitude, off the
+    // equator. The regional source follows the southern seasons of its
+    // country wherever its station lies, so it only asks for the southern
+    // starts, and only from south of the equator: edits left northern by an
+    // EPW import go back, and nothing changes where nothing was switched.
+    std::optional<Hemisphere> seasonHemisphere() const;
 
     // The same fields as the bytes the database receives (Windows-1252).
     const std::string& cityNameBytes() const { return name_; }
@@ -75,7 +89,8 @@ public:
 
 private:
     void chooseChecked(const QString& sourcePath);
-    void includeChecked(const SeasonStartTexts& seasonStartTexts);
+    // Returns the source's count of filled values, when it has one.
+    std::optional<int> includeChecked(const SeasonStartTexts& seasonStartTexts);
     // Shows an exception as the window would: "Arquivo inválido!", a
     // refusal's own text, or "Erro!" with the details.
     void report(const std::exception& error, bool invalidSourceMeansInvalidFile);
@@ -90,6 +105,8 @@ private:
     std::string latitude_;
     std::string longitude_;
     std::string chosenKey_;
+    SourceFormat format_ = SourceFormat::CommaText;
+    std::optional<double> timeZoneHours_;
     bool includeEnabled_ = false;
     bool cityAdded_ = false;
 };

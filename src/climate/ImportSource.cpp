@@ -2,6 +2,7 @@
 
 #include "climate/ClimateErrors.h"
 #include "climate/CommaText.h"
+#include "climate/EpwSource.h"
 #include "climate/TextFile.h"
 #include "climate/Windows1252.h"
 #include "math/numbers.h"
@@ -125,6 +126,14 @@ ImportSource parseCommaTextSource(std::string_view bytes, const QString& path) {
 
 ImportSource readCommaTextSource(const QString& path) {
     return parseCommaTextSource(readFileBytes(path), path);
+}
+
+ImportSource readImportSource(const QString& path) {
+    const std::string bytes = readFileBytes(path);
+    if (path.endsWith(QStringLiteral(".epw"), Qt::CaseInsensitive) || looksLikeEpw(bytes)) {
+        return parseEpwSource(bytes, path);
+    }
+    return parseCommaTextSource(bytes, path);
 }
 
 }  // namespace climate

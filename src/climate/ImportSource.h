@@ -9,18 +9,20 @@
 // east), its spaces read as "_"; line 2 free; line 3 a column header whose
 // first field is "Mês"; then one data line per hour. It may be written in
 // Windows-1252 or in UTF-8, with or without a byte-order mark. Another format
-// plugs in as another SourceReader.
+// plugs in as another SourceReader: EnergyPlus weather files (EpwSource.h).
 #pragma once
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace climate {
 
 enum class SourceEncoding { Windows1252, Utf8 };
+enum class SourceFormat { CommaText, Epw };
 
 struct ImportSource {
     std::string name;                    // Windows-1252, spaces as "_", trimmed
@@ -29,6 +31,13 @@ struct ImportSource {
     std::vector<std::string> dataLines;  // Windows-1252 comma-text lines
     int linesBeforeData = 4;  // so data line i is line linesBeforeData + i + 1 of the file
     SourceEncoding encoding = SourceEncoding::Windows1252;
+    SourceFormat format = SourceFormat::CommaText;
+    // Hours from UTC of the source's standard time, when the source says;
+    // the index keeps it as a sixth field.
+    std::optional<double> timeZoneHours;
+    // How many missing values the reader filled in, for sources that mark
+    // them; the success message says it.
+    std::optional<int> filledValues;
 };
 
 // Reads a source file. Throws FileNotFoundError or FileReadError when it
@@ -40,6 +49,9 @@ using SourceReader = std::function<ImportSource(const QString& path)>;
 
 // The comma-text source described above.
 ImportSource readCommaTextSource(const QString& path);
+// Either format: EPW when the file is named *.epw or its first line starts
+// with "LOCATION,", the comma-text source otherwise.
+ImportSource readImportSource(const QString& path);
 // The same from the file's bytes; `path` only names it in messages.
 ImportSource parseCommaTextSource(std::string_view bytes, const QString& path = {});
 

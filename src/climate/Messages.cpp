@@ -44,4 +44,9 @@ QString cityIncludedMessage(const QString& name) {
     return name + QStringLiteral(" incluso com sucesso!");
 }
 
+QString filledValuesMessage(int count) {
+    return QStringLiteral("Valores ausentes preenchidos por interpolação: ") +
+           QString::number(count) + u'.';
+}
+
 }  // namespace climate

@@ -14,5 +14,7 @@ QString noFileSelectedMessage();                   // "Nenhum arquivo selecionad
 QString fillSeasonStartsMessage();                 // "Preencha todos os dias, meses e horas ..."
 QString seasonStartNotFoundMessage(int season);    // "Data/Hora de início da Primavera ..."
 QString cityIncludedMessage(const QString& name);  // "X incluso com sucesso!"
+// The success message's details for a source with missing values.
+QString filledValuesMessage(int count);
 
 }  // namespace climate

@@ -1,5 +1,10 @@
 #include "climate/Seasons.h"
 
+#include "math/numbers.h"
+
+#include <algorithm>
+#include <string>
+
 namespace climate {
 
 SeasonStartTexts defaultSeasonStartTexts() {
@@ -10,6 +15,42 @@ SeasonStartTexts defaultSeasonStartTexts() {
                     QString::fromUtf8(kDefaultSeasonStarts[s].hour)};
     }
     return texts;
+}
+
+SeasonStartTexts defaultSeasonStartTexts(Hemisphere hemisphere) {
+    SeasonStartTexts texts = defaultSeasonStartTexts();
+    if (hemisphere == Hemisphere::North) {
+        std::swap(texts[static_cast<int>(Season::Spring)], texts[static_cast<int>(Season::Autumn)]);
+        std::swap(texts[static_cast<int>(Season::Summer)], texts[static_cast<int>(Season::Winter)]);
+    }
+    return texts;
+}
+
+SeasonStartTexts seasonStartTextsFor(Hemisphere hemisphere, SeasonStartTexts texts) {
+    const SeasonStartTexts from = defaultSeasonStartTexts(
+        hemisphere == Hemisphere::North ? Hemisphere::South : Hemisphere::North);
+    const SeasonStartTexts to = defaultSeasonStartTexts(hemisphere);
+    const auto follow = [](QString& text, const QString& other, const QString& own) {
+        if (text.trimmed() == other) {
+            text = own;
+        }
+    };
+    for (int s = 0; s < kSeasonCount; ++s) {
+        follow(texts[s].day, from[s].day, to[s].day);
+        follow(texts[s].month, from[s].month, to[s].month);
+        follow(texts[s].hour, from[s].hour, to[s].hour);
+    }
+    return texts;
+}
+
+std::optional<Hemisphere> hemisphereOfLatitude(std::string_view latitudeText) {
+    std::string text(latitudeText);
+    std::replace(text.begin(), text.end(), ',', '.');
+    const auto latitude = math::parseNumber(text);
+    if (!latitude || *latitude == 0.0) {
+        return std::nullopt;
+    }
+    return *latitude > 0.0 ? Hemisphere::North : Hemisphere::South;
 }
 
 QString seasonName(int season) {

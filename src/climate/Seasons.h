@@ -2,11 +2,15 @@
 // spring (P), summer (V), autumn (O), winter (I), which is also the column
 // order of the wind file. The default starts are those of the southern
 // hemisphere: 22 September 18 h, 21 December 14 h, 20 March 8 h, 21 June 2 h.
+// In the northern hemisphere spring and autumn swap their starts, as do
+// summer and winter.
 #pragma once
 
 #include <QString>
 
 #include <array>
+#include <optional>
+#include <string_view>
 
 namespace climate {
 
@@ -45,6 +49,18 @@ inline constexpr std::array<SeasonStartDefault, kSeasonCount> kDefaultSeasonStar
 
 // kDefaultSeasonStarts as edit texts.
 SeasonStartTexts defaultSeasonStartTexts();
+
+enum class Hemisphere { South, North };
+
+// The default starts of a hemisphere as edit texts (South: kDefaultSeasonStarts).
+SeasonStartTexts defaultSeasonStartTexts(Hemisphere hemisphere);
+// The texts for a source of `hemisphere`: each edit that still holds the other
+// hemisphere's default (trimmed) takes this hemisphere's default for the same
+// edit; an edit the person changed stays.
+SeasonStartTexts seasonStartTextsFor(Hemisphere hemisphere, SeasonStartTexts texts);
+// North above the equator, South below it, nothing on it or for a text that
+// is not a number (a comma counts as the decimal point).
+std::optional<Hemisphere> hemisphereOfLatitude(std::string_view latitudeText);
 
 // "Primavera", "Verão", "Outono", "Inverno".
 QString seasonName(int season);

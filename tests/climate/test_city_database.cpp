@@ -112,7 +112,7 @@ QString bundledIndexPath() {
         (std::filesystem::path(__FILE__).parent_path() / "../../data/Latitudes.csv").string());
 }
 
-TEST(BundledIndex, ListsTheTwentySevenCapitalsInWindows1252) {
+TEST(BundledIndex, ListsTheTwentySevenCapitalsInWindows1252ThenTheEpwCities) {
     const std::string bytes = readAll(bundledIndexPath());
     ASSERT_FALSE(bytes.empty());
     EXPECT_FALSE(climate::isValidUtf8(bytes));  // accents as single Windows-1252 bytes
@@ -121,21 +121,26 @@ TEST(BundledIndex, ListsTheTwentySevenCapitalsInWindows1252) {
     EXPECT_EQ(bytes.find('\n'), bytes.find('\r') + 1);
 
     const Lines lines = climate::splitLines(bytes);
-    ASSERT_EQ(lines.size(), 27u);
+    ASSERT_EQ(lines.size(), 31u);
     EXPECT_EQ(lines.front(), "Aracaju,-10.91,s/a,s/a,37.07");
-    EXPECT_EQ(lines.back(), cp1252("Vitória,-20.32,s/a,s/a,40.34"));
+    EXPECT_EQ(lines[26], cp1252("Vitória,-20.32,s/a,s/a,40.34"));
     EXPECT_EQ(joinCrLf(lines), bytes);  // CR LF after every line, nothing else
 
     std::vector<CityIndexEntry> entries;
     climate::readCityIndex(bundledIndexPath(), entries);
-    ASSERT_EQ(entries.size(), 27u);
-    for (const auto& e : entries) {
+    ASSERT_EQ(entries.size(), 31u);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto& e = entries[i];
+        const bool capital = i < 27;
         EXPECT_NO_THROW(climate::checkedFileKey(e.name)) << e.name;
         EXPECT_NO_THROW(climate::checkLatitudeText(e.latitude)) << e.name;
         EXPECT_EQ(e.name.find(' '), std::string::npos) << e.name;
-        EXPECT_FALSE(e.hasHourlyFile());
-        EXPECT_FALSE(e.hasWindFile());
-        EXPECT_NE(e.longitude.front(), '-') << e.name;  // all west of Greenwich
+        EXPECT_EQ(e.hasHourlyFile(), !capital) << e.name;
+        EXPECT_EQ(e.hasWindFile(), !capital) << e.name;
+        EXPECT_EQ(e.timeZoneHours.has_value(), !capital) << e.name;
+        if (capital) {
+            EXPECT_NE(e.longitude.front(), '-') << e.name;  // all west of Greenwich
+        }
     }
     EXPECT_EQ(entries[17], (CityIndexEntry{"Porto_Alegre", "-30.03", "s/a", "s/a", "51.22"}));
     EXPECT_EQ(entries[24].name, cp1252("São_Paulo"));

@@ -4,6 +4,7 @@
 #include "climate/ImportSteps.h"
 #include "climate/TextFile.h"
 
+#include "EpwTestSupport.h"
 #include "ImportFixture.h"
 
 #include <random>
@@ -141,6 +142,18 @@ TEST_F(ImportRobustness, MutatedShortSourcesNeverHalfWriteTheDatabase) {
 TEST_F(ImportRobustness, MutatedYearSourcesNeverHalfWriteTheDatabase) {
     const std::string original = sourceBytes({});
     Mutator mutator(77);
+    for (int round = 0; round < 24; ++round) {
+        importAndCheck(mutator.mutate(original), climate::defaultSeasonStartTexts(), round);
+        if (HasFatalFailure()) {
+            return;
+        }
+    }
+    EXPECT_GT(successes, 0) << successes;
+}
+
+TEST_F(ImportRobustness, MutatedEpwYearsNeverHalfWriteTheDatabase) {
+    const std::string original = epwBytes({});
+    Mutator mutator(1952);
     for (int round = 0; round < 24; ++round) {
         importAndCheck(mutator.mutate(original), climate::defaultSeasonStartTexts(), round);
         if (HasFatalFailure()) {

@@ -1,0 +1,62 @@
+// Speed of the EPW import on a real file (Los Angeles, 8760 records of 35
+// fields, 1.6 MB): reading and shifting alone, and "Buscar" plus "Incluir
+// Cidade" with the statistics and the three writes (goal: 60 ms).
+#include "climate/CityDatabase.h"
+#include "climate/EpwSource.h"
+#include "climate/ImportSession.h"
+#include "climate/Notifier.h"
+#include "climate/TextFile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+QString losAngeles() {
+    return QString::fromStdString((std::filesystem::path(__FILE__).parent_path() /
+                                   "../data/sources/epw/USA_CA_Los.Angeles.Intl.AP.722950_TMY3.epw")
+                                      .string());
+}
+
+class YesNotifier : public climate::Notifier {
+public:
+    void notify(climate::NoticeKind, const QString&, const QString&) override {}
+    bool askYesNo(const QString&, const QString&) override { return true; }
+};
+
+void BM_ReadEpw(benchmark::State& state) {
+    const std::string bytes = climate::readFileBytes(losAngeles());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(climate::parseEpwSource(bytes));
+    }
+}
+BENCHMARK(BM_ReadEpw)->Unit(benchmark::kMillisecond);
+
+// Replacing the city each time after the first, as a person importing the
+// file again would.
+void BM_ImportEpwYear(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString base = dir.path() + QStringLiteral("/db");
+    QDir().mkpath(base + QStringLiteral("/cidades"));
+    climate::writeLines(climate::indexPath(base), {"Aracaju,-10.91,s/a,s/a,37.07"});
+    YesNotifier notifier;
+    climate::ImportSession session(base, notifier);
+    const climate::SeasonStartTexts starts =
+        climate::defaultSeasonStartTexts(climate::Hemisphere::North);
+    const QString source = losAngeles();
+    for (auto _ : state) {
+        session.activate();
+        session.choose(source);
+        if (!session.include(starts)) {
+            state.SkipWithError("the import failed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_ImportEpwYear)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,180 @@
+// zenita --import: the window's import from the command line, its exit
+// status and where its messages go.
+#include "app/CommandLine.h"
+#include "climate/ClimateTestSupport.h"
+#include "climate/EpwTestSupport.h"
+#include "climate/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+#include <cstdio>
+
+namespace {
+
+struct CommandRun {
+    int status;
+    QString out;
+    QString err;
+};
+
+QString readText(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
+// Runs the command line against `base` with stdout and stderr sent to files.
+CommandRun runCapturing(const QStringList& options, const QString& base) {
+    QTemporaryDir dir;
+    const QString outPath = dir.filePath("stdout.txt");
+    const QString errPath = dir.filePath("stderr.txt");
+    std::fflush(stdout);
+    std::fflush(stderr);
+    const int savedOut = dup(fileno(stdout));
+    const int savedErr = dup(fileno(stderr));
+    FILE* out = std::fopen(outPath.toLocal8Bit().constData(), "w");
+    FILE* err = std::fopen(errPath.toLocal8Bit().constData(), "w");
+    dup2(fileno(out), fileno(stdout));
+    dup2(fileno(err), fileno(stderr));
+    const int status = runCommandLine(QStringList{"zenita"} + options, base);
+    std::fflush(stdout);
+    std::fflush(stderr);
+    dup2(savedOut, fileno(stdout));
+    dup2(savedErr, fileno(stderr));
+    close(savedOut);
+    close(savedErr);
+    std::fclose(out);
+    std::fclose(err);
+    return {status, readText(outPath), readText(errPath)};
+}
+
+class ImportCommand : public ::testing::Test {
+protected:
+    ImportCommand() {
+        QDir(dir.path()).mkpath("db/cidades");
+        writeAll(base() + "/Latitudes.csv", "Aracaju,-10.91,s/a,s/a,37.07\r\n");
+    }
+    QString base() const { return dir.path() + "/db"; }
+    QString source(const SourceOptions& options = {}, const char* name = "fonte.csv") const {
+        const QString path = dir.filePath(name);
+        writeAll(path, sourceBytes(options));
+        return path;
+    }
+    std::string index() const { return readAll(base() + "/Latitudes.csv"); }
+
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(ImportCommand, AddsTheCityAndPrintsTheSuccessOnStdout) {
+    const CommandRun run = runCapturing({"--import", source()}, base());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Porto_Alegre incluso com sucesso!\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(index(),
+              "Aracaju,-10.91,s/a,s/a,37.07\r\n"
+              "Porto_Alegre,-30.03,porto_alegre.csv,porto_alegre.ventos.csv,51.22\r\n");
+    EXPECT_EQ(climate::splitLines(readAll(base() + "/cidades/porto_alegre.ventos.csv")).size(),
+              20u);
+}
+
+TEST_F(ImportCommand, ReplacesAnExistingCityOnlyWithReplace) {
+    const QString path = source();
+    ASSERT_EQ(runCapturing({"--import", path}, base()).status, 0);
+    const auto before = snapshot(base());
+
+    const CommandRun refused = runCapturing({"--import", path}, base());
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err,
+              "zenita: Cidade Porto_Alegre já existe. Deseja substituir os dados existentes? "
+              "Não (sem --replace)\n");
+    EXPECT_EQ(snapshot(base()), before);
+
+    // Other season starts give another wind file under the same one index line.
+    const CommandRun replaced =
+        runCapturing({"--import", path, "--replace", "--spring", "1/1/1"}, base());
+    EXPECT_EQ(replaced.status, 0);
+    EXPECT_TRUE(replaced.err.endsWith("Sim (--replace)\n")) << replaced.err.toStdString();
+    EXPECT_EQ(replaced.out, "Porto_Alegre incluso com sucesso!\n");
+    EXPECT_EQ(index(), before.at("Latitudes.csv"));
+    EXPECT_NE(readAll(base() + "/cidades/porto_alegre.ventos.csv"),
+              before.at("cidades/porto_alegre.ventos.csv"));
+}
+
+TEST_F(ImportCommand, SeasonOptionsTakeThePlaceOfTheDefaults) {
+    SourceOptions tenDays;
+    tenDays.days = 10;
+    // Ten days of January hold none of the default starts; these two are in it.
+    const CommandRun run = runCapturing(
+        {"--import", source(tenDays), "--summer", "2/1/3", "--winter", "09/01/24"}, base());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "zenita: Data/Hora de início da Primavera não localizado no arquivo!\n"
+              "zenita: Data/Hora de início do Outono não localizado no arquivo!\n");
+}
+
+TEST_F(ImportCommand, ImportsAnEpwFileWithItsHemispheresSeasonStarts) {
+    EpwOptions north;
+    north.location = "LOCATION,Bologna Marconi AP,ER,ITA,T,161400,44.53,11.30,1.0,37.0";
+    const QString path = dir.filePath("bologna.epw");
+    writeAll(path, epwBytes(north));
+    const CommandRun run = runCapturing({"--import", path}, base());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "Bologna_Marconi_AP incluso com sucesso! "
+              "(Valores ausentes preenchidos por interpolação: 0.)\n");
+    EXPECT_EQ(climate::splitLines(index())[1],
+              "Bologna_Marconi_AP,44.53,bologna_marconi_ap.csv,bologna_marconi_ap.ventos.csv,"
+              "-11.3,1");
+    const std::string wind = readAll(base() + "/cidades/bologna_marconi_ap.ventos.csv");
+
+    // The northern starts given by hand give the same wind file.
+    const CommandRun byHand =
+        runCapturing({"--import", path, "--replace", "--spring", "20/03/08", "--summer", "21/06/02",
+                      "--autumn", "22/09/18", "--winter", "21/12/14"},
+                     base());
+    EXPECT_EQ(byHand.status, 0);
+    EXPECT_EQ(readAll(base() + "/cidades/bologna_marconi_ap.ventos.csv"), wind);
+}
+
+struct FailedImport {
+    const char* why;
+    QStringList options;         // "SRC" stands for a valid source, "BAD" for a broken one
+    const char* firstErrorLine;  // the start of stderr
+};
+
+class ImportCommandFailure : public ImportCommand,
+                             public ::testing::WithParamInterface<FailedImport> {};
+
+TEST_P(ImportCommandFailure, ExitsWithTwoAndChangesNothing) {
+    QStringList options = GetParam().options;
+    options.replaceInStrings("SRC", source());
+    const QString bad = dir.filePath("ruim.csv");
+    writeAll(bad, "Cidade,1,2\r\n");
+    options.replaceInStrings("BAD", bad);
+    const auto before = snapshot(base());
+    const CommandRun run = runCapturing(options, base());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.startsWith(QString::fromUtf8(GetParam().firstErrorLine)))
+        << run.err.toStdString();
+    EXPECT_EQ(snapshot(base()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ImportCommandFailure,
+    ::testing::Values(
+        FailedImport{"invalid source", {"--import", "BAD"}, "zenita: Arquivo inválido! ("},
+        FailedImport{"missing source", {"--import", "/nenhum/arquivo.csv"}, "zenita: Erro! ("},
+        FailedImport{"bad season", {"--import", "SRC", "--autumn", "20/3"}, "zenita: --autumn: "},
+        FailedImport{"season text", {"--import", "SRC", "--spring", "a/b/c"}, "zenita: --spring"},
+        FailedImport{"chart option",
+                     {"--import", "SRC", "--latitude", "10"},
+                     "zenita: a opção --latitude não vale com --import"},
+        FailedImport{"replace alone", {"--replace"}, "zenita: falta o comando"}));

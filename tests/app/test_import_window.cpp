@@ -1,0 +1,268 @@
+// The import window: its controls, "Buscar" and "Incluir Cidade" through a
+// scripted file chooser, its modal result, and the main window's menu item.
+#include "ImportWindowFixture.h"
+#include "climate/EpwTestSupport.h"
+
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QTest>
+
+namespace {
+
+QStringList itemsOf(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
+
+}  // namespace
+
+using ImportWindow = ImportWindowFixture;
+
+TEST_F(ImportWindow, ControlsStandWhereTheDesignPutsThem) {
+    struct Placed {
+        QWidget* widget;
+        QString caption;  // label or button caption, or an edit's initial text
+        int left, top, width;
+    };
+    const Placed placed[] = {
+        {f().Label1, "Arquivo:", 8, 8, 48},
+        {f().edArquivo, "", 8, 24, 357},
+        {f().btBuscar, "Buscar", 371, 22, 60},
+        {f().Label2, "Cidade:", 8, 56, 44},
+        {f().edCidade, "", 8, 72, 289},
+        {f().Label3, "Latitude:", 304, 56, 51},
+        {f().edLatitude, "", 304, 72, 60},
+        {f().Label4, "Longitude:", 371, 56, 61},
+        {f().edLongitude, "", 371, 72, 60},
+        {f().Label5, "Dia:", 125, 104, 49},
+        {f().Label6, "Mês:", 180, 104, 49},
+        {f().Label11, "Hora:", 236, 104, 49},
+        {f().Label7, "Início da Primavera:", 8, 124, 116},
+        {f().Label8, "Início do Verão:", 8, 156, 93},
+        {f().Label9, "Início do Outono:", 8, 188, 101},
+        {f().Label10, "Início do Inverno:", 8, 220, 103},
+        {f().dia_p, "22", 125, 120, 49},
+        {f().mes_p, "09", 180, 120, 49},
+        {f().hora_p, "18", 236, 120, 49},
+        {f().dia_v, "21", 125, 152, 49},
+        {f().mes_v, "12", 180, 152, 49},
+        {f().hora_v, "14", 236, 152, 49},
+        {f().dia_o, "20", 125, 184, 49},
+        {f().mes_o, "03", 180, 184, 49},
+        {f().hora_o, "08", 236, 184, 49},
+        {f().dia_i, "21", 125, 216, 49},
+        {f().mes_i, "06", 180, 216, 49},
+        {f().hora_i, "02", 236, 216, 49},
+        {f().btIncluir, "Incluir Cidade", 304, 181, 127},
+        {f().btFechar, "Fechar", 304, 213, 127},
+    };
+    for (const Placed& p : placed) {
+        const QString name = p.caption.isEmpty() ? p.widget->objectName() : p.caption;
+        EXPECT_EQ(p.widget->geometry().topLeft(), QPoint(p.left, p.top)) << name.toStdString();
+        EXPECT_EQ(p.widget->width(), p.width) << name.toStdString();
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(p.widget)) {
+            text = label->text();
+            EXPECT_TRUE(label->font().bold()) << name.toStdString();
+            // The caption is not cut at the design's width.
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(text), p.width)
+                << name.toStdString();
+        } else if (auto* button = qobject_cast<QPushButton*>(p.widget)) {
+            text = button->text();
+            EXPECT_TRUE(button->font().bold()) << name.toStdString();
+        } else {
+            text = qobject_cast<QLineEdit*>(p.widget)->text();
+        }
+        EXPECT_EQ(text, p.caption) << name.toStdString();
+    }
+    for (QWidget* off :
+         {static_cast<QWidget*>(f().edArquivo), static_cast<QWidget*>(f().edCidade),
+          static_cast<QWidget*>(f().edLatitude), static_cast<QWidget*>(f().edLongitude),
+          static_cast<QWidget*>(f().btIncluir)}) {
+        EXPECT_FALSE(off->isEnabled()) << off->objectName().toStdString();
+    }
+    EXPECT_EQ(f().size(), QSize(TFormNovaCidade::kClientWidth, TFormNovaCidade::kClientHeight));
+
+    // Tab order 0 to 18, read along the focus chain from dia_p.
+    const QList<QWidget*> order{f().dia_p,      f().dia_v,       f().dia_o,     f().dia_i,
+                                f().mes_p,      f().mes_v,       f().mes_o,     f().mes_i,
+                                f().edArquivo,  f().btBuscar,    f().btIncluir, f().edCidade,
+                                f().edLatitude, f().edLongitude, f().btFechar,  f().hora_p,
+                                f().hora_v,     f().hora_o,      f().hora_i};
+    QList<QWidget*> chain;
+    QWidget* next = f().dia_p;
+    do {
+        if (order.contains(next)) {
+            chain << next;
+        }
+        next = next->nextInFocusChain();
+    } while (next != f().dia_p);
+    EXPECT_EQ(chain, order);
+}
+
+TEST_F(ImportWindow, TheFileChooserOffersCsvEpwAndBothAndAddsTheCsvSuffix) {
+    f().FormActivate();
+    f().btBuscarClick();
+    ASSERT_EQ(chooser.requests.size(), 1u);
+    EXPECT_EQ(chooser.requests[0].nameFilters,
+              QStringList({"csv (*.csv)", "epw (*.epw)", "csv e epw (*.csv *.epw)"}));
+    EXPECT_EQ(chooser.requests[0].selectedFilter, "csv e epw (*.csv *.epw)");
+    EXPECT_EQ(chooser.requests[0].defaultSuffix, "csv");
+    // A cancelled choice changes nothing.
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(f().btIncluir->isEnabled());
+
+    const auto dialog = makeOpenFileDialog(nullptr, f().OpenDialog1);
+    EXPECT_EQ(dialog->nameFilters(), f().OpenDialog1.nameFilters);
+    EXPECT_EQ(dialog->defaultSuffix(), "csv");
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(dialog->selectedNameFilter(), "csv e epw (*.csv *.epw)");
+}
+
+TEST_F(ImportWindow, AnEpwSourceTurnsTheUntouchedSeasonEditsToItsHemisphere) {
+    EpwOptions north;
+    north.location = "LOCATION,Bologna,,ITA,T,0,44.53,11.30,1.0,37";
+    chooser.answers = {writeSource(epwBytes(north), "norte.epw"),
+                       writeSource(epwBytes({}), "sul.epw")};
+    const auto edits = [this] {
+        QStringList texts;
+        for (const auto& season : f().seasonEdits()) {
+            texts << season[0]->text() + "/" + season[1]->text() + "/" + season[2]->text();
+        }
+        return texts;
+    };
+    f().FormActivate();
+    f().hora_v->setText("13");  // the person's own summer hour
+    f().btBuscarClick();
+    ASSERT_TRUE(f().btIncluir->isEnabled());
+    EXPECT_EQ(edits(), QStringList({"20/03/08", "21/06/13", "22/09/18", "21/12/14"}));
+    f().btBuscarClick();
+    EXPECT_EQ(edits(), QStringList({"22/09/18", "21/12/13", "20/03/08", "21/06/02"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ImportWindow, BuscarFillsTheFieldsAndIncluirAddsTheCityThenClosingReloadsTheList) {
+    database.writeIndex({"Aracaju,-10.91,s/a,s/a,37.07"});
+    w().LoadCityList();
+    const QString path = portoAlegre();
+    chooser.answers = {path};
+    int result = -1;
+    runIncluirCidade([&] {
+        f().btBuscar->click();
+        EXPECT_EQ(f().edArquivo->text(), path);
+        EXPECT_EQ(f().edCidade->text(), "Porto_Alegre");
+        EXPECT_EQ(f().edLatitude->text(), "-30.03");
+        EXPECT_EQ(f().edLongitude->text(), "51.22");
+        EXPECT_TRUE(f().btIncluir->isEnabled());
+        f().btIncluir->click();
+        EXPECT_FALSE(f().btIncluir->isEnabled());
+        EXPECT_TRUE(f().cidadeIncluida());
+        // Not yet reloaded: the list follows when the window closes.
+        EXPECT_EQ(w().cmbCidades->count(), 2);
+        f().btFechar->click();
+        result = f().result();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(f().windowTitle(), "ZENITA 6.2");
+    EXPECT_EQ(dialogs.texts(), QStringList{"Porto_Alegre incluso com sucesso!"});
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Aracaju", "Porto_Alegre"}));
+    EXPECT_EQ(w().listaArquivosVentos[2], "porto_alegre.ventos.csv");
+}
+
+TEST_F(ImportWindow, ClosingWithoutAnImportLeavesTheCityListAlone) {
+    database.writeIndex({"Aracaju,-10.91,s/a,s/a,37.07"});
+    w().LoadCityList();
+    w().cmbCidades->setCurrentIndex(1);
+    w().handle([this] { w().cmbCidadesChange(); });
+    // A list loaded now would show the new line and select "Nenhum".
+    database.writeIndex({"Aracaju,-10.91,s/a,s/a,37.07", "Natal,-5.79,s/a,s/a,35.21"});
+    chooser.answers = {writeSource("não é uma fonte\r\n", "x.csv"), QString()};
+    runIncluirCidade([&] {
+        f().btBuscar->click();   // refused
+        f().btBuscar->click();   // cancelled
+        f().btIncluir->click();  // disabled: does nothing
+    });
+    EXPECT_EQ(f().result(), QDialog::Rejected);
+    EXPECT_EQ(dialogs.texts(), QStringList{"Arquivo inválido!"});
+    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Aracaju"}));
+    EXPECT_EQ(w().cmbCidades->currentIndex(), 1);
+    EXPECT_EQ(w().editLatitude->text(), "-10.91");
+}
+
+TEST_F(ImportWindow, AfterASuccessChoosingAnotherFileEnablesIncluirAgain) {
+    SourceOptions natal;
+    natal.location = "Natal,-5.79,-35.21";
+    chooser.answers = {portoAlegre(), writeSource(sourceBytes(natal), "natal.csv")};
+    runIncluirCidade([&] {
+        f().btBuscar->click();
+        f().btIncluir->click();
+        ASSERT_FALSE(f().btIncluir->isEnabled());
+        f().btBuscar->click();
+        EXPECT_TRUE(f().btIncluir->isEnabled());
+        EXPECT_EQ(f().edCidade->text(), "Natal");
+        f().btIncluir->click();
+    });
+    EXPECT_EQ(f().result(), QDialog::Accepted);
+    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Porto_Alegre", "Natal"}));
+}
+
+TEST_F(ImportWindow, EachShowingStartsEmptyAndTheSeasonEditsKeepWhatWasTyped) {
+    chooser.answers = {portoAlegre()};
+    runIncluirCidade([&] {
+        f().btBuscar->click();
+        f().dia_p->setText("23");
+        f().hora_i->setText("3");
+    });
+    EXPECT_EQ(f().result(), QDialog::Rejected);  // chosen but not included
+    runIncluirCidade([&] {
+        EXPECT_TRUE(f().edArquivo->text().isEmpty());
+        EXPECT_TRUE(f().edCidade->text().isEmpty());
+        EXPECT_TRUE(f().edLatitude->text().isEmpty());
+        EXPECT_TRUE(f().edLongitude->text().isEmpty());
+        EXPECT_FALSE(f().btIncluir->isEnabled());
+        EXPECT_EQ(f().dia_p->text(), "23");
+        EXPECT_EQ(f().hora_i->text(), "3");
+        EXPECT_EQ(f().mes_v->text(), "12");
+    });
+}
+
+// Esc, the close box and "Fechar" all give OK exactly when a city was added.
+struct Closing {
+    const char* how;
+    void (*close)(TFormNovaCidade&);
+};
+
+class ImportWindowClosing : public ImportWindowFixture,
+                            public ::testing::WithParamInterface<std::tuple<Closing, bool>> {};
+
+TEST_P(ImportWindowClosing, GivesOkExactlyWhenACityWasAdded) {
+    const auto& [closing, add] = GetParam();
+    f().FormActivate();
+    f().show();
+    if (add) {
+        chooser.answers = {portoAlegre()};
+        f().btBuscarClick();
+        f().btIncluirClick();
+        ASSERT_TRUE(f().cidadeIncluida());
+    }
+    closing.close(f());
+    EXPECT_FALSE(f().isVisible()) << closing.how;
+    EXPECT_EQ(f().result(), add ? QDialog::Accepted : QDialog::Rejected) << closing.how;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ImportWindowClosing,
+    ::testing::Combine(
+        ::testing::Values(Closing{"Esc",
+                                  [](TFormNovaCidade& f) { QTest::keyClick(&f, Qt::Key_Escape); }},
+                          Closing{"CloseBox", [](TFormNovaCidade& f) { f.close(); }},
+                          Closing{"Fechar", [](TFormNovaCidade& f) { f.btFechar->click(); }}),
+        ::testing::Bool()),
+    [](const auto& test) {
+        return std::string(std::get<0>(test.param).how) +
+               (std::get<1>(test.param) ? "_AfterAnImport" : "_WithoutOne");
+    });
