@@ -356,6 +356,7 @@ void TFormZenita::connectHandlers() {
     bind(novo, &QPushButton::clicked, &TFormZenita::novoClick);
     connectOutputHandlers();
     connectCityHandlers();
+    connectOverlayHandlers();
 }
 
 void TFormZenita::refreshImages() {
