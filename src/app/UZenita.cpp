@@ -357,6 +357,7 @@ void TFormZenita::connectHandlers() {
     connectOutputHandlers();
     connectCityHandlers();
     connectOverlayHandlers();
+    connectWindHandlers();
 }
 
 void TFormZenita::refreshImages() {

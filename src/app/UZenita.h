@@ -259,6 +259,10 @@ public:
     // The meridian, degrees west, whose time the clocks of a city keep.
     double standardMeridianDeg(int city) const;
 
+    // ---- Wind rose command (UZenitaWind.cpp) ----
+    void btnPlotarVentosClick();
+    void rgVentosChange();
+
     // ---- Print, copy and compare ----
     void Imprimir1Click();
     void Copiar1Click();
@@ -323,6 +327,9 @@ private:
     // The chart command's overlay step: points and path marks under the
     // hourglass when ckPontos is checked.
     void drawOverlayStep();
+
+    // ---- Wind rose command ----
+    void connectWindHandlers();
 
     // ---- Chart command and its inputs ----
     void connectChartHandlers();
