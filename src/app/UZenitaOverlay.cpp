@@ -8,6 +8,7 @@
 #include "climate/HourlyFile.h"
 #include "climate/Windows1252.h"
 #include "math/numbers.h"
+#include "overlay/HalfYear.h"
 #include "overlay/HourlyOverlay.h"
 #include "overlay/PathLabels.h"
 #include "overlay/PathMarks.h"
@@ -100,9 +101,13 @@ std::optional<TFormZenita::OverlayWarning> TFormZenita::drawHourlyOverlay(int q)
     inputs.periodItem = rgPeriodo->currentIndex();
     inputs.quantity = overlay::quantityFromItem(q);
     inputs.standardMeridianDeg = standardMeridianDeg(city);
-    // One read of the file per drawing, one split of each line.
-    const climate::HourlyColumn column =
-        climate::readHourlyColumn(*path, overlay::hourlyField(inputs.quantity));
+    // One read of the file per drawing, one split of each line the
+    // half-year reads: its days' lines and the one after, which the last
+    // step interpolates towards.
+    const overlay::DayRange days = overlay::halfYearDays(inputs.periodItem);
+    const climate::HourlyColumn column = climate::readHourlyColumn(
+        *path, overlay::hourlyField(inputs.quantity), 24 * static_cast<std::size_t>(days.first - 1),
+        24 * static_cast<std::size_t>(days.last) + 1);
     const overlay::OverlayResult result =
         overlay::DrawHourlyPoints(imagem4->canvas(), chartGeometry, column, inputs);
     if (result.complete()) {

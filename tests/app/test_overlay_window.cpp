@@ -3,6 +3,8 @@
 // legend. The pixel rules of the overlay itself are the overlay core's tests.
 #include "CityFiles.h"
 #include "ZenitaFixture.h"
+#include "climate/HourlyFile.h"
+#include "overlay/HourlyOverlay.h"
 #include "support/ImageAsserts.h"
 
 #include <QDir>
@@ -70,6 +72,29 @@ INSTANTIATE_TEST_SUITE_P(
         ClassCase{"GlobalOnBound4", {"25", "1000", "1300.5"}, 1, QColor(216, 129, 0)},
         ClassCase{"DirectAbove1300", {"25", "1000", "1300.5"}, 2, QColor(255, 0, 0)}),
     [](const auto& param) { return std::string(param.param.name); });
+
+class OverlayPeriod : public OverlayWindow, public ::testing::WithParamInterface<int> {};
+
+// The window reads only the half-year's lines; the picture is the one the
+// overlay draws from the whole file.
+TEST_P(OverlayPeriod, IsThePictureOfTheWholeFile) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < kYear; ++i) {
+        const std::string temperature = std::to_string(5 + (i % 24) + (i / 24) % 9);
+        lines.push_back(hourlyLines(1, temperature, "0", "0")[0]);
+    }
+    chooseCityWith(lines);
+    drawOverlay(0, GetParam());
+    ASSERT_TRUE(dialogs.messages.empty());
+
+    Canvas expected(460, 460);
+    overlay::DrawHourlyPoints(expected, w().chartGeometry,
+                              climate::hourlyColumnFromLines(lines, climate::kTemperatureField),
+                              {-27.6, 48.5, GetParam(), overlay::Quantity::Temperature, 45.0});
+    EXPECT_EQ(compareImages(overlayLayer(), expected.image(), "whole-file"), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(HalfYears, OverlayPeriod, ::testing::Values(0, 1));
 
 struct NothingCase {
     const char* name;
