@@ -65,8 +65,9 @@ std::string windFile() {
     for (int line = 0; line < 20; ++line) {
         for (int s = 0; s < 4; ++s) {
             char number[16];
-            std::snprintf(number, sizeof number, "%s%.2f", s ? "," : "",
-                          line < 8 ? 5.0 + 3.0 * ((line + s) % 7) : 1.0 + 0.75 * ((line * 3 + s) % 9));
+            std::snprintf(
+                number, sizeof number, "%s%.2f", s ? "," : "",
+                line < 8 ? 5.0 + 3.0 * ((line + s) % 7) : 1.0 + 0.75 * ((line * 3 + s) % 9));
             bytes += number;
         }
         bytes += "\r\n";

@@ -8,12 +8,12 @@
 #include "climate/Messages.h"
 #include "climate/TextFile.h"
 #include "climate/Windows1252.h"
+#include "widgets/Dialogs.h"
 #include "wind/RoseFrames.h"
 #include "wind/RoseLabels.h"
 #include "wind/SeasonBars.h"
 #include "wind/WindFile.h"
 #include "wind/WindRose.h"
-#include "widgets/Dialogs.h"
 
 #include <QFileInfo>
 
@@ -45,9 +45,8 @@ void TFormZenita::btnPlotarVentosClick() {
     // in a folder "s", so it is reported missing without a look at the disk.
     const bool noFile = !fileName || *fileName == climate::kNoFileMarker;
     if (noFile || !QFileInfo::exists(name)) {
-        services_.dialogs->show(MessageKind::Warning,
-                                QStringLiteral("Arquivo ") + name +
-                                    QStringLiteral(" não encontrado!"));
+        services_.dialogs->show(MessageKind::Warning, QStringLiteral("Arquivo ") + name +
+                                                          QStringLiteral(" não encontrado!"));
         return;
     }
 

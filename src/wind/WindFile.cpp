@@ -25,8 +25,7 @@ SeasonTexts seasonTexts(const std::vector<std::string>& lines, std::size_t index
                                        " valor(es); são necessários 4 (P, V, O, I).",
                                    file, lineNumber);
     }
-    return {std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-            std::move(fields[3])};
+    return {std::move(fields[0]), std::move(fields[1]), std::move(fields[2]), std::move(fields[3])};
 }
 
 std::array<double, 4> seasonValues(const SeasonTexts& texts, std::size_t index,

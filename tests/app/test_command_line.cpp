@@ -190,9 +190,10 @@ TEST_F(ClimateExport, TheOverlayExportIsTheWindowsChartWithTheOverlay) {
 TEST_F(ClimateExport, TheWindExportIsTheWindowsRoseInTheChosenMode) {
     for (const char* mode : {"velocidades", "frequencia"}) {
         const QString file = out.filePath(QStringLiteral("rosa-%1.png").arg(mode));
-        ASSERT_EQ(runCommandLine(command({"--export-wind", file, "--city", "Cidade_X", "--mode", mode}),
-                                 database.path()),
-                  0);
+        ASSERT_EQ(
+            runCommandLine(command({"--export-wind", file, "--city", "Cidade_X", "--mode", mode}),
+                           database.path()),
+            0);
         w().handle([this] { w().RosadosVentos1Click(); });
         w().rgVentos->setCurrentIndex(std::string(mode) == "velocidades" ? 0 : 1);
         choose(1);
@@ -203,8 +204,10 @@ TEST_F(ClimateExport, TheWindExportIsTheWindowsRoseInTheChosenMode) {
     }
     // The default mode is the speeds.
     const QString file = out.filePath("rosa.png");
-    ASSERT_EQ(runCommandLine(command({"--export-wind", file, "--city", "Cidade_X"}), database.path()), 0);
-    EXPECT_EQ(compareImages(QImage(file), QImage(out.filePath("rosa-velocidades.png")), "default"), "");
+    ASSERT_EQ(
+        runCommandLine(command({"--export-wind", file, "--city", "Cidade_X"}), database.path()), 0);
+    EXPECT_EQ(compareImages(QImage(file), QImage(out.filePath("rosa-velocidades.png")), "default"),
+              "");
 }
 
 class ClimateExportRefused : public ClimateExport,
@@ -227,9 +230,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"wind unknown city", {"--export-wind", "OUT", "--city", "Atlantida"}},
         BadArguments{"wind file missing", {"--export-wind", "OUT", "--city", "Perdida"}},
         BadArguments{"wind no city", {"--export-wind", "OUT"}},
-        BadArguments{"wind mode", {"--export-wind", "OUT", "--city", "Cidade_X", "--mode", "rapido"}},
+        BadArguments{"wind mode",
+                     {"--export-wind", "OUT", "--city", "Cidade_X", "--mode", "rapido"}},
         BadArguments{"wind pdf", {"--export-wind", "OUT.pdf", "--city", "Cidade_X"}},
-        BadArguments{"wind latitude", {"--export-wind", "OUT", "--city", "Cidade_X", "--latitude", "3"}},
+        BadArguments{"wind latitude",
+                     {"--export-wind", "OUT", "--city", "Cidade_X", "--latitude", "3"}},
         BadArguments{"wind overlay",
                      {"--export-wind", "OUT", "--city", "Cidade_X", "--overlay", "global"}},
         BadArguments{"chart mode",
@@ -244,8 +249,10 @@ INSTANTIATE_TEST_SUITE_P(
                      {"--export-chart", "OUT", "--city", "Perdida", "--overlay", "temperaturas"}},
         BadArguments{"overlay short file",
                      {"--export-chart", "OUT", "--city", "Curta", "--overlay", "temperaturas"}},
-        BadArguments{"period value", {"--export-chart", "OUT", "--city", "Cidade_X", "--overlay",
-                                      "global", "--period", "3"}},
-        BadArguments{"period alone", {"--export-chart", "OUT", "--city", "Cidade_X", "--period", "2"}},
-        BadArguments{"two commands", {"--export-chart", "OUT", "--export-wind", "OUT.bmp", "--city",
-                                      "Cidade_X"}}));
+        BadArguments{"period value",
+                     {"--export-chart", "OUT", "--city", "Cidade_X", "--overlay", "global",
+                      "--period", "3"}},
+        BadArguments{"period alone",
+                     {"--export-chart", "OUT", "--city", "Cidade_X", "--period", "2"}},
+        BadArguments{"two commands",
+                     {"--export-chart", "OUT", "--export-wind", "OUT.bmp", "--city", "Cidade_X"}}));

@@ -126,11 +126,12 @@ TEST_P(OverlayWithoutFile, DrawsNothingAndSaysNothing) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cities, OverlayWithoutFile,
-                         ::testing::Values(NothingCase{"Nenhum", "Cidade_H,-27.6,h.csv,s/a,48.5"},
-                                           NothingCase{"NoFileMarker", "Cidade_S,-27.6,s/a,s/a,48.5"},
-                                           NothingCase{"MissingFile", "Cidade_M,-27.6,m.csv,s/a,48.5"}),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cities, OverlayWithoutFile,
+    ::testing::Values(NothingCase{"Nenhum", "Cidade_H,-27.6,h.csv,s/a,48.5"},
+                      NothingCase{"NoFileMarker", "Cidade_S,-27.6,s/a,s/a,48.5"},
+                      NothingCase{"MissingFile", "Cidade_M,-27.6,m.csv,s/a,48.5"}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 struct FailureCase {
     const char* name;
@@ -160,10 +161,11 @@ TEST_P(OverlayFailure, KeepsThePointsDrawnSoFarAndWarnsOnceNamingFileAndLine) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const RecordedMessage& warning = dialogs.messages[0];
     EXPECT_EQ(warning.kind, MessageKind::Warning);
-    EXPECT_TRUE(warning.text.contains(c.indexFault ? database.indexPath()
-                                                   : database.cityFilePath("h.csv")))
+    EXPECT_TRUE(
+        warning.text.contains(c.indexFault ? database.indexPath() : database.cityFilePath("h.csv")))
         << warning.text.toStdString();
-    EXPECT_TRUE(warning.details.contains(QString::fromUtf8(c.named))) << warning.details.toStdString();
+    EXPECT_TRUE(warning.details.contains(QString::fromUtf8(c.named)))
+        << warning.details.toStdString();
     // The chart goes on: its labels and final state.
     EXPECT_TRUE(w().chartDrawn);
     EXPECT_GT(countPixels(overlayLayer(), QColor(0, 0, 255)), 0);  // blue hours of 21 January
@@ -184,15 +186,14 @@ TEST_F(OverlayWindow, AFailureKeepsThePointsBeforeIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, OverlayFailure,
-    ::testing::Values(
-        FailureCase{"ShortFile", 24 * 200, kYear, "", "Cidade_H,-27.6,h.csv,s/a,48.5", false,
-                    "linha 4801"},
-        FailureCase{"LineWithoutTheField", kYear, 4500, "1,1,12", "Cidade_H,-27.6,h.csv,s/a,48.5",
-                    false, "linha 4501"},
-        FailureCase{"FieldNotANumber", kYear, 5000, "1,1,8,quente",
-                    "Cidade_H,-27.6,h.csv,s/a,48.5", false, "linha 5001"},
-        FailureCase{"LongitudeNotANumber", kYear, kYear, "", "Cidade_H,-27.6,h.csv,s/a,48W", true,
-                    "'48W' da linha 1"}),
+    ::testing::Values(FailureCase{"ShortFile", 24 * 200, kYear, "", "Cidade_H,-27.6,h.csv,s/a,48.5",
+                                  false, "linha 4801"},
+                      FailureCase{"LineWithoutTheField", kYear, 4500, "1,1,12",
+                                  "Cidade_H,-27.6,h.csv,s/a,48.5", false, "linha 4501"},
+                      FailureCase{"FieldNotANumber", kYear, 5000, "1,1,8,quente",
+                                  "Cidade_H,-27.6,h.csv,s/a,48.5", false, "linha 5001"},
+                      FailureCase{"LongitudeNotANumber", kYear, kYear, "",
+                                  "Cidade_H,-27.6,h.csv,s/a,48W", true, "'48W' da linha 1"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 // A file that cannot be read at all ends the command in the error dialog;
@@ -211,8 +212,8 @@ TEST_F(OverlayWindow, AnUnreadableFileIsAnErrorAndTheHourglassGoes) {
 TEST_F(OverlayWindow, PathMarksAndLabelsFollowTrajetoriaAtTheNextRedraw) {
     chooseCityWith(hourlyLines(kYear, "17", "0", "0"));  // class 3: (0, 192, 255)
     drawOverlay(0, 0, true);
-    EXPECT_GT(countPixels(overlayLayer(), Qt::black), 1000);            // marks, date labels
-    EXPECT_GT(countPixels(overlayLayer(), QColor(0, 0, 255)), 20);      // hours of 21 January
+    EXPECT_GT(countPixels(overlayLayer(), Qt::black), 1000);        // marks, date labels
+    EXPECT_GT(countPixels(overlayLayer(), QColor(0, 0, 255)), 20);  // hours of 21 January
     const QImage withPaths = overlayLayer();
 
     w().ckTrajetoria->setChecked(false);  // nothing changes until the redraw
@@ -261,13 +262,14 @@ TEST_P(Legend, ShowsTheQuantitysCaptionsAndColoursAndIsRefilledWhileShown) {
     EXPECT_EQ(w().cx[4]->palette().color(QPalette::Window), c.lastColour);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Quantities, Legend,
-    ::testing::Values(LegendCase{0, "TBS <= 10°C", QColor(0, 0, 128), "TBS > 25°C", QColor(207, 0, 0)},
-                      LegendCase{1, "I <= 250 W/m²", QColor(255, 255, 150), "1000 < I <= 1300 W/m²",
-                                 QColor(255, 0, 0)},
-                      LegendCase{2, "Ib <= 250 W/m²", QColor(255, 255, 150),
-                                 "1000 < Ib <= 1300 W/m²", QColor(255, 0, 0)}));
+INSTANTIATE_TEST_SUITE_P(Quantities, Legend,
+                         ::testing::Values(LegendCase{0, "TBS <= 10°C", QColor(0, 0, 128),
+                                                      "TBS > 25°C", QColor(207, 0, 0)},
+                                           LegendCase{1, "I <= 250 W/m²", QColor(255, 255, 150),
+                                                      "1000 < I <= 1300 W/m²", QColor(255, 0, 0)},
+                                           LegendCase{2, "Ib <= 250 W/m²", QColor(255, 255, 150),
+                                                      "1000 < Ib <= 1300 W/m²",
+                                                      QColor(255, 0, 0)}));
 
 TEST_F(OverlayWindow, TheLegendFollowsTheQuantityAndOnlyItsButtonsShowOrHideIt) {
     w().editLatitude->setText(QStringLiteral("-27.6"));

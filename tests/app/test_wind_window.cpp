@@ -47,7 +47,7 @@ TEST_F(WindWindow, TheTablesShowTheFileTextsAsWritten) {
     std::vector<std::string> lines = windLines("10,20,30,40", "1,1,1,1", "0,0,0,0");
     lines[8] = "2.50,2.5,3,4";
     lines[9] = "10,20,30,40,99";  // the fifth value is ignored
-    lines[10] = "1 2\t3  4";       // blanks separate fields
+    lines[10] = "1 2\t3  4";      // blanks separate fields
     lines[16] = "calmo,\"n/d\",12.345,-";
     chooseCityWith(lines);
     drawRose();
@@ -138,7 +138,8 @@ TEST_F(WindWindow, ACityChoiceInTheWindViewRunsTheCommand) {
 
     choose(2);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Arquivo " + database.cityFilePath("s/a") + " não encontrado!");
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Arquivo " + database.cityFilePath("s/a") + " não encontrado!");
     EXPECT_FALSE(w().btnPlotarVentos->isEnabled());
     EXPECT_FALSE(w().windRoseDrawn);
     EXPECT_EQ(countPainted(rose()), 0);
@@ -152,10 +153,10 @@ TEST_F(WindWindow, ACityChoiceInTheWindViewRunsTheCommand) {
 
 struct BadLineCase {
     const char* name;
-    std::size_t line;     // from 0
-    const char* text;     // nullptr: the file ends before this line
-    int rowsFilled;       // rows of gridVentos written before the stop
-    int calmRowsFilled;   // rows of gridVentos2
+    std::size_t line;    // from 0
+    const char* text;    // nullptr: the file ends before this line
+    int rowsFilled;      // rows of gridVentos written before the stop
+    int calmRowsFilled;  // rows of gridVentos2
 };
 
 class WindLineFault : public WindWindow, public ::testing::WithParamInterface<BadLineCase> {};
@@ -190,13 +191,12 @@ TEST_P(WindLineFault, StopsWithTheErrorNamingTheLineAndKeepsWhatWasDone) {
     EXPECT_FALSE(w().Copiar1->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, WindLineFault,
-    ::testing::Values(BadLineCase{"NotANumber", 11, "4,4,x,4", 3, 0},
-                      BadLineCase{"TooShort", 11, "4,4,4", 3, 0},
-                      BadLineCase{"Missing", 12, nullptr, 4, 0},
-                      BadLineCase{"ShortCalmLine", 17, "1,2", 8, 1}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lines, WindLineFault,
+                         ::testing::Values(BadLineCase{"NotANumber", 11, "4,4,x,4", 3, 0},
+                                           BadLineCase{"TooShort", 11, "4,4,4", 3, 0},
+                                           BadLineCase{"Missing", 12, nullptr, 4, 0},
+                                           BadLineCase{"ShortCalmLine", 17, "1,2", 8, 1}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(WindWindow, ReturningToTheChartKeepsTheRose) {
     chooseCityWith(windLines("10,10,10,10", "4,4,4,4", "1,2,3,4"));
