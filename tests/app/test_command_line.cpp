@@ -233,8 +233,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"wind mode",
                      {"--export-wind", "OUT", "--city", "Cidade_X", "--mode", "rapido"}},
         BadArguments{"wind pdf", {"--export-wind", "OUT.pdf", "--city", "Cidade_X"}},
-        BadArguments{"wind latitude",
-                     {"--export-wind", "OUT", "--city", "Cidade_X", "--latitude", "3"}},
         BadArguments{"wind overlay",
                      {"--export-wind", "OUT", "--city", "Cidade_X", "--overlay", "global"}},
         BadArguments{"chart mode",

@@ -197,14 +197,3 @@ INSTANTIATE_TEST_SUITE_P(Lines, WindLineFault,
                                            BadLineCase{"Missing", 12, nullptr, 4, 0},
                                            BadLineCase{"ShortCalmLine", 17, "1,2", 8, 1}),
                          [](const auto& param) { return std::string(param.param.name); });
-
-TEST_F(WindWindow, ReturningToTheChartKeepsTheRose) {
-    chooseCityWith(windLines("10,10,10,10", "4,4,4,4", "1,2,3,4"));
-    drawRose();
-    const int painted = countPainted(rose());
-    w().handle([this] { w().btnVoltaParaCartaClick(); });
-    EXPECT_TRUE(w().CartaZenita1->isChecked());
-    EXPECT_TRUE(w().pnlVentos->isHidden());
-    EXPECT_EQ(countPainted(rose()), painted);
-    EXPECT_EQ(cell(w().gridVentos, 1, 1), "4");
-}
