@@ -15,6 +15,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -55,7 +56,7 @@ public:
 };
 
 // The commands; exactly one per run.
-enum class Command { ExportChart, Import };
+enum class Command { ExportChart, ExportWind, Import };
 
 // A command that has printed its own messages and failed.
 class CommandFailed : public std::exception {};
@@ -66,6 +67,7 @@ struct Request {
     QString file;  // the command's FILE
     bool latitudeGiven = false;
     ChartSettings chart;
+    WindSettings wind;
     std::optional<QString> radius;  // --radius, for a PDF
     ImportRequest import;
     std::set<QString> given;  // the options named, each once
@@ -151,6 +153,21 @@ void seasonStart(Request& request, int season, const QString& option, const QStr
     }
 }
 
+// The item of a list that the value names.
+int itemOf(const QString& option, const QString& value, std::initializer_list<const char*> names) {
+    int item = 0;
+    QStringList choices;
+    for (const char* name : names) {
+        if (value == QLatin1String(name)) {
+            return item;
+        }
+        choices << QLatin1String(name);
+        ++item;
+    }
+    throw BadArguments(option + QStringLiteral(": use ") + choices.join(QStringLiteral(" ou ")) +
+                       QStringLiteral(": ") + value);
+}
+
 // ---- The options ----
 
 using Apply = void (*)(Request&, const QString& option, const QString& value);
@@ -208,7 +225,27 @@ const Option kOptions[] = {
     {"--gamma-left", "G[,G2]",
      [](Request& r, const QString& o, const QString& v) { anglePair(r, 4, o, v); }},
     {"--city", "NAME",
-     [](Request& r, const QString&, const QString& v) { r.chart.city = v; }},
+     [](Request& r, const QString&, const QString& v) {
+         r.chart.city = v;
+         r.wind.city = v;
+     }},
+    {"--overlay", "temperaturas|global|direta",
+     [](Request& r, const QString& o, const QString& v) {
+         r.chart.overlayQuantity = itemOf(o, v, {"temperaturas", "global", "direta"});
+     }},
+    {"--period", "1|2",
+     [](Request& r, const QString& o, const QString& v) {
+         r.chart.period = itemOf(o, v, {"1", "2"});
+     }},
+    {"--export-wind", "FILE",
+     [](Request& r, const QString& o, const QString& v) {
+         imageFormatOf(o, v);
+         setCommand(r, Command::ExportWind, o, v);
+     }},
+    {"--mode", "velocidades|frequencia",
+     [](Request& r, const QString& o, const QString& v) {
+         r.wind.mode = itemOf(o, v, {"velocidades", "frequencia"});
+     }},
     {"--no-paths", nullptr,
      [](Request& r, const QString&, const QString&) { r.chart.sunPaths = false; }},
     // ---- --import ----
@@ -240,8 +277,8 @@ const Option* findOption(const QString& name) {
 
 // Written through a temporary file renamed at the end, so a failed write
 // leaves nothing behind.
-void writeImage(const QImage& picture, const QString& file) {
-    const QByteArray format = imageFormatOf(QStringLiteral("--export-chart"), file);
+void writeImage(const QImage& picture, const QString& option, const QString& file) {
+    const QByteArray format = imageFormatOf(option, file);
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, format.constData()) ||
         !out.commit()) {
@@ -262,6 +299,24 @@ void validateExportChart(const Request& request) {
     if (request.radius && !isPdf(request.file)) {
         throw BadArguments(QStringLiteral("--radius só vale para um arquivo .pdf"));
     }
+    if (request.chart.overlayQuantity && !request.chart.city) {
+        throw BadArguments(QStringLiteral("--overlay precisa de --city NAME com arquivo horário"));
+    }
+    // The half-year matters only to the overlay; alone it would change nothing.
+    if (request.given.contains(QStringLiteral("--period")) && !request.chart.overlayQuantity) {
+        throw BadArguments(QStringLiteral("--period só vale com --overlay"));
+    }
+}
+
+void validateExportWind(const Request& request) {
+    if (!request.given.contains(QStringLiteral("--city"))) {
+        throw BadArguments(QStringLiteral("falta a cidade: --city NAME"));
+    }
+}
+
+void runExportWind(const Request& request, const Services& services) {
+    writeImage(drawWindRoseHeadless(services, request.wind), QStringLiteral("--export-wind"),
+               request.file);
 }
 
 // A PDF is printed beside its final name and renamed once complete, so a
@@ -290,7 +345,8 @@ void runExportChart(const Request& request, const Services& services) {
                                pdf);
         });
     } else {
-        writeImage(drawChartHeadless(services, request.chart), request.file);
+        writeImage(drawChartHeadless(services, request.chart), QStringLiteral("--export-chart"),
+                   request.file);
     }
 }
 
@@ -316,8 +372,11 @@ const CommandSpec& specOf(Command command) {
     static const CommandSpec kCommands[] = {
         {Command::ExportChart, "--export-chart",
          {"--latitude", "--city", "--orientation", "--reference", "--alfa", "--beta-right",
-          "--beta-left", "--gamma-right", "--gamma-left", "--no-paths", "--radius"},
+          "--beta-left", "--gamma-right", "--gamma-left", "--no-paths", "--radius", "--overlay",
+          "--period"},
          validateExportChart, runExportChart},
+        {Command::ExportWind, "--export-wind", {"--city", "--mode"}, validateExportWind,
+         runExportWind},
         {Command::Import, "--import", {"--replace", "--spring", "--summer", "--autumn", "--winter"},
          validateImport, runImport},
     };
@@ -352,7 +411,8 @@ Request parseArguments(const QStringList& arguments) {
         request.given.insert(name);
     }
     if (!request.command) {
-        throw BadArguments(QStringLiteral("falta o comando: --export-chart FILE ou --import FILE"));
+        throw BadArguments(QStringLiteral(
+            "falta o comando: --export-chart FILE, --export-wind FILE ou --import FILE"));
     }
     const CommandSpec& command = specOf(*request.command);
     for (const QString& name : request.given) {

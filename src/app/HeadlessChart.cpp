@@ -2,8 +2,10 @@
 
 #include "app/ChartPicture.h"
 #include "app/UZenita.h"
+#include "climate/CityDatabase.h"
 #include "widgets/Dialogs.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -52,7 +54,7 @@ void applySettings(TFormZenita& form, const ChartSettings& settings) {
     }
 }
 
-// The first item of the loaded list with that name; 0 when none.
+// The first item of the loaded list with that name.
 int cityItem(const TFormZenita& form, const QString& name) {
     const int items = std::min(form.cmbCidades->count(), static_cast<int>(form.listaLatitudes.size()));
     for (int i = 1; i < items; ++i) {
@@ -60,7 +62,25 @@ int cityItem(const TFormZenita& form, const QString& name) {
             return i;
         }
     }
-    return 0;
+    throw HeadlessChartError("cidade desconhecida: " + name.toStdString());
+}
+
+void chooseCity(TFormZenita& form, int item) {
+    form.cmbCidades->setCurrentIndex(item);
+    form.handle([&] { form.cmbCidadesChange(); });
+}
+
+// The overlay would draw nothing, without a word, for a city whose hourly
+// file is missing: an export without it would pass for one with it.
+void requireHourlyFile(const TFormZenita& form, int item, const QString& city) {
+    const std::string& name = form.listaArquivosHorarios[static_cast<std::size_t>(item)];
+    if (name == climate::kNoFileMarker) {
+        throw HeadlessChartError("a cidade " + city.toStdString() + " não tem arquivo horário");
+    }
+    const QString path = climate::cityFilePath(form.services().baseDirectory, name);
+    if (!QFileInfo::exists(path)) {
+        throw HeadlessChartError("arquivo horário não encontrado: " + path.toStdString());
+    }
 }
 
 }  // namespace
@@ -76,11 +96,17 @@ void runChartCommand(TFormZenita& form, CapturingDialogs& dialogs, const ChartSe
         form.handle([&] { form.LoadCityList(); });
         form.handle([&] { applySettings(form, settings); });
         const int item = cityItem(form, *settings.city);
-        if (item == 0) {
-            throw HeadlessChartError("cidade desconhecida: " + settings.city->toStdString());
+        if (settings.overlayQuantity) {
+            requireHourlyFile(form, item, *settings.city);
         }
-        form.cmbCidades->setCurrentIndex(item);
-        form.handle([&] { form.cmbCidadesChange(); });
+        chooseCity(form, item);
+        if (settings.overlayQuantity) {
+            // Then the overlay's box, its quantity and half-year, and a redraw.
+            form.ckPontos->setChecked(true);
+            form.cmbTipoDados->setCurrentIndex(*settings.overlayQuantity);
+            form.rgPeriodo->setCurrentIndex(settings.period);
+            form.handle([&] { form.plotarClick(); });
+        }
     } else {
         form.handle([&] { applySettings(form, settings); });
         form.handle([&] { form.plotarClick(); });
@@ -114,4 +140,26 @@ void printChartHeadless(Services services, const ChartSettings& settings,
     runChartCommand(form, dialogs, settings);
     form.handle([&] { form.PrintChart(); });
     dialogs.throwIfAny();
+}
+
+QImage drawWindRoseHeadless(Services services, const WindSettings& settings) {
+    CapturingDialogs dialogs;
+    services.dialogs = &dialogs;
+    TFormZenita form(services);
+    form.handle([&] { form.LoadCityList(); });
+    const int item = cityItem(form, settings.city);
+    if (form.listaArquivosVentos[static_cast<std::size_t>(item)] == climate::kNoFileMarker) {
+        throw HeadlessChartError("a cidade " + settings.city.toStdString() +
+                                 " não tem arquivo de ventos");
+    }
+    // In the wind view, choosing the city runs the wind-rose command.
+    form.handle([&] { form.RosadosVentos1Click(); });
+    form.rgVentos->setCurrentIndex(settings.mode);
+    chooseCity(form, item);
+    dialogs.throwIfAny();
+    if (!form.windRoseDrawn) {
+        throw HeadlessChartError("a rosa dos ventos não foi desenhada: " +
+                                 settings.city.toStdString());
+    }
+    return form.imVentos->canvas().image().copy();
 }

@@ -356,6 +356,8 @@ void TFormZenita::connectHandlers() {
     bind(novo, &QPushButton::clicked, &TFormZenita::novoClick);
     connectOutputHandlers();
     connectCityHandlers();
+    connectOverlayHandlers();
+    connectWindHandlers();
 }
 
 void TFormZenita::refreshImages() {

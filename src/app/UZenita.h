@@ -245,6 +245,34 @@ public:
     void IncluirCidade1Click();
     TFormNovaCidade* FormNovaCidade = nullptr;
 
+    // ---- Hourly overlay, path marks and labels, legend (UZenitaOverlay.cpp) ----
+    // The data points of quantity q (0 temperature, 1 global horizontal
+    // radiation, anything else direct normal radiation) from the selected
+    // city's hourly file, on imagem4. No city or no file draws nothing; a file
+    // that cannot be drawn to the end keeps the points drawn so far and gives
+    // one warning naming the file and the line.
+    void DrawHourlyPoints(int q);
+    // The path marks of the half-year, when the city has an hourly file.
+    void DrawPathMarks();
+    // The date labels of the paths and the blue hours of 21 January.
+    void DrawPathLabels();
+    void pontosClick();
+    // A change of either box takes effect at the next chart command.
+    void ckPontosClick();
+    void ckTrajetoriaClick();
+    // The captions and box colours of the quantity of cmbTipoDados.
+    void FillLegend();
+    void btnLegendaClick();
+    void btnFechaLegendaClick();
+    void cmbTipoDadosChange();
+    void rgPeriodoClick();
+    // The meridian, degrees west, whose time the clocks of a city keep.
+    double standardMeridianDeg(int city) const;
+
+    // ---- Wind rose command (UZenitaWind.cpp) ----
+    void btnPlotarVentosClick();
+    void rgVentosChange();
+
     // ---- Print, copy and compare ----
     void Imprimir1Click();
     void Copiar1Click();
@@ -293,6 +321,25 @@ private:
     void showWindView();
 
     void showException(const std::exception& error);
+
+    // ---- Hourly overlay ----
+    struct OverlayWarning {
+        QString text;
+        QString details;
+    };
+    void connectOverlayHandlers();
+    // The path of the selected city's hourly file when there is one to draw:
+    // a city, a name other than the no-file marker, a file on disk.
+    std::optional<QString> hourlyFilePath() const;
+    // DrawHourlyPoints without its warning, which the caller shows.
+    std::optional<OverlayWarning> drawHourlyOverlay(int q);
+    void showOverlayWarning(const std::optional<OverlayWarning>& warning);
+    // The chart command's overlay step: points and path marks under the
+    // hourglass when ckPontos is checked.
+    void drawOverlayStep();
+
+    // ---- Wind rose command ----
+    void connectWindHandlers();
 
     // ---- Chart command and its inputs ----
     void connectChartHandlers();

@@ -1,6 +1,6 @@
 // The chart command of the main window: the view switch, the latitude check,
 // the reset, the drawing of the chart layers from the controls, and the
-// final state. The hourly overlay and the path labels come between the
+// final state, with the hourly overlay and the path labels between the
 // drawing and the final state.
 #include "app/UZenita.h"
 
@@ -29,6 +29,8 @@ void TFormZenita::plotarClick() {
     }
     novoClick();
     chart::drawChart(chartCanvases(), chartGeometry, readChartInputs(*latitude));
+    drawOverlayStep();
+    DrawPathLabels();
     finishChartCommand();
 }
 

@@ -140,6 +140,11 @@ void TFormZenita::cmbCidadesChange() {
     const bool wind = listaArquivosVentos[i] != climate::kNoFileMarker;
     btnPlotarVentos->setEnabled(wind);
     rgVentos->setEnabled(wind);
+    // The wind view shows the new city's rose, or says that its file is
+    // missing, even when the button was just disabled.
+    if (RosadosVentos1->isChecked()) {
+        btnPlotarVentosClick();
+    }
     if (chartFailure) {
         std::rethrow_exception(chartFailure);
     }

@@ -4,6 +4,7 @@
 #include "climate/TextFile.h"
 #include "math/numbers.h"
 
+#include <limits>
 #include <string_view>
 
 namespace climate {
@@ -39,12 +40,20 @@ HourlyColumn hourlyColumnFromLines(const std::vector<std::string>& lines, int fi
 }
 
 HourlyColumn readHourlyColumn(const QString& path, int field) {
+    return readHourlyColumn(path, field, 0, std::numeric_limits<std::size_t>::max());
+}
+
+HourlyColumn readHourlyColumn(const QString& path, int field, std::size_t firstLine,
+                              std::size_t endLine) {
     const std::string bytes = readFileBytes(path);
     HourlyColumn column;
     column.reserve(8760);
     std::string scratch;
-    forEachLine(bytes,
-                [&](std::string_view line) { column.push_back(valueOf(line, field, scratch)); });
+    forEachLine(bytes, [&](std::string_view line) {
+        const std::size_t index = column.size();
+        column.push_back(index >= firstLine && index < endLine ? valueOf(line, field, scratch)
+                                                               : HourlyValue{});
+    });
     return column;
 }
 

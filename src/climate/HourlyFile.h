@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,10 @@ HourlyColumn hourlyColumnFromLines(const std::vector<std::string>& lines, int fi
 // The same from the file, read once, each line split once. Throws
 // FileNotFoundError or FileReadError.
 HourlyColumn readHourlyColumn(const QString& path, int field);
+// As readHourlyColumn, but only the lines firstLine to endLine - 1 (from 0)
+// are split: the others are counted, as Missing, so that every line keeps
+// its place. A half-year's drawing needs about half the file.
+HourlyColumn readHourlyColumn(const QString& path, int field, std::size_t firstLine,
+                              std::size_t endLine);
 
 }  // namespace climate

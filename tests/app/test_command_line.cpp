@@ -1,4 +1,5 @@
 // The headless chart export: the picture it writes and the arguments it refuses.
+#include "CityFiles.h"
 #include "ZenitaFixture.h"
 #include "app/Assets.h"
 #include "app/ChartPicture.h"
@@ -18,15 +19,16 @@ QStringList command(const QStringList& options) {
     return QStringList{"zenita"} + options;
 }
 
-// Runs the command line with stderr sent to a file; returns the status.
-int runCapturingErrors(const QStringList& arguments, QString* errors) {
+// Runs the command line with stderr sent to a file; returns the status. The
+// database is the one beside the test program unless base names another.
+int runCapturingErrors(const QStringList& arguments, QString* errors, const QString& base = {}) {
     QTemporaryDir dir;
     const QString path = dir.filePath("stderr.txt");
     std::fflush(stderr);
     const int saved = dup(fileno(stderr));
     FILE* capture = std::fopen(path.toLocal8Bit().constData(), "w");
     dup2(fileno(capture), fileno(stderr));
-    const int status = runCommandLine(arguments);
+    const int status = base.isEmpty() ? runCommandLine(arguments) : runCommandLine(arguments, base);
     std::fflush(stderr);
     dup2(saved, fileno(stderr));
     close(saved);
@@ -145,3 +147,110 @@ TEST(HeadlessChart, AnErrorDialogOfTheChartCommandFailsTheExport) {
     settings.angles[3] = {QStringLiteral("40"), QStringLiteral("20")};
     EXPECT_EQ(drawChartHeadless(Services{}, settings).size(), QSize(460, 460));
 }
+
+// ---- The overlay and the wind rose ----
+
+class ClimateExport : public ZenitaFixture {
+protected:
+    void SetUp() override {
+        ZenitaFixture::SetUp();
+        database.writeIndex({"Cidade_X,-27.6,x.csv,x.ventos.csv,48.5", "Sem_Dados,-10,s/a,s/a,40",
+                             "Perdida,-5,p.csv,p.ventos.csv,40", "Curta,-5,c.csv,s/a,40"});
+        database.writeCityFile("x.csv", fileBytes(hourlyLines(8760, "12", "250", "900")));
+        database.writeCityFile("x.ventos.csv",
+                               fileBytes(windLines("10,20,30,40", "2,4,6,8", "1,2,3,4")));
+        database.writeCityFile("c.csv", fileBytes(hourlyLines(100, "12", "250", "900")));
+        w().LoadCityList();
+    }
+    void choose(int item) {
+        w().cmbCidades->setCurrentIndex(item);
+        w().handle([this] { w().cmbCidadesChange(); });
+    }
+    QTemporaryDir out;
+};
+
+TEST_F(ClimateExport, TheOverlayExportIsTheWindowsChartWithTheOverlay) {
+    const QString file = out.filePath("carta.png");
+    ASSERT_EQ(runCommandLine(command({"--export-chart", file, "--city", "Cidade_X", "--overlay",
+                                      "global", "--period", "2"}),
+                             database.path()),
+              0);
+    const QImage exported = QImage(file).convertToFormat(QImage::Format_RGB32);
+    EXPECT_GT(countPixels(exported, QColor(255, 255, 150)), 10000);  // 250 W/m2: class 1
+
+    w().TransferidorCheck->setChecked(false);
+    choose(1);
+    w().ckPontos->setChecked(true);
+    w().cmbTipoDados->setCurrentIndex(1);
+    w().rgPeriodo->setCurrentIndex(1);
+    w().handle([this] { w().plotarClick(); });
+    EXPECT_EQ(compareImages(exported, composeChartPicture(w()), "export-overlay"), "");
+}
+
+TEST_F(ClimateExport, TheWindExportIsTheWindowsRoseInTheChosenMode) {
+    for (const char* mode : {"velocidades", "frequencia"}) {
+        const QString file = out.filePath(QStringLiteral("rosa-%1.png").arg(mode));
+        ASSERT_EQ(
+            runCommandLine(command({"--export-wind", file, "--city", "Cidade_X", "--mode", mode}),
+                           database.path()),
+            0);
+        w().handle([this] { w().RosadosVentos1Click(); });
+        w().rgVentos->setCurrentIndex(std::string(mode) == "velocidades" ? 0 : 1);
+        choose(1);
+        ASSERT_TRUE(w().windRoseDrawn);
+        EXPECT_EQ(compareImages(QImage(file).convertToFormat(QImage::Format_RGB32),
+                                w().imVentos->canvas().image(), mode),
+                  "");
+    }
+    // The default mode is the speeds.
+    const QString file = out.filePath("rosa.png");
+    ASSERT_EQ(
+        runCommandLine(command({"--export-wind", file, "--city", "Cidade_X"}), database.path()), 0);
+    EXPECT_EQ(compareImages(QImage(file), QImage(out.filePath("rosa-velocidades.png")), "default"),
+              "");
+}
+
+class ClimateExportRefused : public ClimateExport,
+                             public ::testing::WithParamInterface<BadArguments> {};
+
+TEST_P(ClimateExportRefused, ExitsWithStatusTwoAndOneLineWritingNothing) {
+    QStringList options = GetParam().options;
+    options.replaceInStrings(QStringLiteral("OUT"), out.filePath("saida.png"));
+    QString errors;
+    EXPECT_EQ(runCapturingErrors(command(options), &errors, database.path()), 2);
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("zenita: "))) << errors.toStdString();
+    EXPECT_EQ(errors.count(u'\n'), 1) << errors.toStdString();
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ClimateExportRefused,
+    ::testing::Values(
+        BadArguments{"wind without file", {"--export-wind", "OUT", "--city", "Sem_Dados"}},
+        BadArguments{"wind unknown city", {"--export-wind", "OUT", "--city", "Atlantida"}},
+        BadArguments{"wind file missing", {"--export-wind", "OUT", "--city", "Perdida"}},
+        BadArguments{"wind no city", {"--export-wind", "OUT"}},
+        BadArguments{"wind mode",
+                     {"--export-wind", "OUT", "--city", "Cidade_X", "--mode", "rapido"}},
+        BadArguments{"wind pdf", {"--export-wind", "OUT.pdf", "--city", "Cidade_X"}},
+        BadArguments{"wind overlay",
+                     {"--export-wind", "OUT", "--city", "Cidade_X", "--overlay", "global"}},
+        BadArguments{"chart mode",
+                     {"--export-chart", "OUT", "--city", "Cidade_X", "--mode", "frequencia"}},
+        BadArguments{"overlay value",
+                     {"--export-chart", "OUT", "--city", "Cidade_X", "--overlay", "umidade"}},
+        BadArguments{"overlay latitude",
+                     {"--export-chart", "OUT", "--latitude", "-27.6", "--overlay", "global"}},
+        BadArguments{"overlay without file",
+                     {"--export-chart", "OUT", "--city", "Sem_Dados", "--overlay", "direta"}},
+        BadArguments{"overlay file missing",
+                     {"--export-chart", "OUT", "--city", "Perdida", "--overlay", "temperaturas"}},
+        BadArguments{"overlay short file",
+                     {"--export-chart", "OUT", "--city", "Curta", "--overlay", "temperaturas"}},
+        BadArguments{"period value",
+                     {"--export-chart", "OUT", "--city", "Cidade_X", "--overlay", "global",
+                      "--period", "3"}},
+        BadArguments{"period alone",
+                     {"--export-chart", "OUT", "--city", "Cidade_X", "--period", "2"}},
+        BadArguments{"two commands",
+                     {"--export-chart", "OUT", "--export-wind", "OUT.bmp", "--city", "Cidade_X"}}));

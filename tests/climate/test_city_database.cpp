@@ -208,6 +208,18 @@ TEST(HourlyColumn, ReadsTheFileWithAnyLineBreaks) {
                  climate::FileNotFoundError);
 }
 
+TEST(HourlyColumn, ARangeSplitsOnlyItsLinesAndKeepsEveryLinesPlace) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/h.csv";
+    writeAll(path, "1,1,0,10\r\n1,1,1,11\r\n1,1,2,12\r\n1,1,3,13\r\n");
+    const auto column = climate::readHourlyColumn(path, climate::kTemperatureField, 1, 3);
+    ASSERT_EQ(column.size(), 4u);
+    EXPECT_EQ(column[0].kind, climate::HourlyValue::Kind::Missing);
+    EXPECT_EQ(column[1].value, 11.0);
+    EXPECT_EQ(column[2].value, 12.0);
+    EXPECT_EQ(column[3].kind, climate::HourlyValue::Kind::Missing);
+}
+
 TEST(Windows1252, EveryByteSurvivesDecodingAndEncoding) {
     std::string all;
     for (int b = 1; b < 256; ++b) {

@@ -1,0 +1,290 @@
+// The hourly overlay through the main window: what the chart command draws on
+// imagem4 from a city's hourly file, what it refuses, the hourglass, and the
+// legend. The pixel rules of the overlay itself are the overlay core's tests.
+#include "CityFiles.h"
+#include "ZenitaFixture.h"
+#include "climate/HourlyFile.h"
+#include "overlay/HourlyOverlay.h"
+#include "support/ImageAsserts.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr std::size_t kYear = 8760;
+
+}  // namespace
+
+class OverlayWindow : public ZenitaFixture {
+protected:
+    // One city, "Cidade_H" at -27.6 / 48.5 W, with the hourly file h.csv,
+    // chosen in the list.
+    void chooseCityWith(const std::vector<std::string>& lines) {
+        database.writeCityFile("h.csv", fileBytes(lines));
+        database.writeIndex({"Cidade_H,-27.6,h.csv,s/a,48.5"});
+        w().LoadCityList();
+        choose(1);
+    }
+    void choose(int item) {
+        w().cmbCidades->setCurrentIndex(item);
+        w().handle([this] { w().cmbCidadesChange(); });
+    }
+    // The chart command with the overlay of a quantity and half-year; the
+    // path marks and labels only when asked for.
+    void drawOverlay(int quantity, int period, bool paths = false) {
+        w().ckTrajetoria->setChecked(paths);
+        w().ckPontos->setChecked(true);
+        w().cmbTipoDados->setCurrentIndex(quantity);
+        w().rgPeriodo->setCurrentIndex(period);
+        w().handle([this] { w().plotarClick(); });
+    }
+    const QImage& overlayLayer() { return w().imagem4->canvas().image(); }
+};
+
+struct ClassCase {
+    const char* name;
+    std::array<const char*, 3> fields;  // temperature, global, direct radiation
+    int quantity;
+    QColor colour;
+};
+
+class OverlayClass : public OverlayWindow, public ::testing::WithParamInterface<ClassCase> {};
+
+// Each quantity reads its own field; every disc has the colour of the class.
+TEST_P(OverlayClass, EveryDiscHasTheColourOfTheQuantitysClass) {
+    const ClassCase& c = GetParam();
+    chooseCityWith(hourlyLines(kYear, c.fields[0], c.fields[1], c.fields[2]));
+    drawOverlay(c.quantity, 1);
+    EXPECT_GT(countPixels(overlayLayer(), c.colour), 10000);
+    EXPECT_EQ(countPixels(overlayLayer(), c.colour), countPainted(overlayLayer()));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(w().chartDrawn);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quantities, OverlayClass,
+    ::testing::Values(
+        ClassCase{"TemperatureOnBound1", {"10", "250", "250.01"}, 0, QColor(0, 0, 128)},
+        ClassCase{"GlobalOnBound1", {"10", "250", "250.01"}, 1, QColor(255, 255, 150)},
+        ClassCase{"DirectAboveBound1", {"10", "250", "250.01"}, 2, QColor(255, 255, 0)},
+        ClassCase{"TemperatureOnBound4", {"25", "1000", "1300.5"}, 0, QColor(255, 204, 0)},
+        ClassCase{"GlobalOnBound4", {"25", "1000", "1300.5"}, 1, QColor(216, 129, 0)},
+        ClassCase{"DirectAbove1300", {"25", "1000", "1300.5"}, 2, QColor(255, 0, 0)}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+class OverlayPeriod : public OverlayWindow, public ::testing::WithParamInterface<int> {};
+
+// The window reads only the half-year's lines; the picture is the one the
+// overlay draws from the whole file.
+TEST_P(OverlayPeriod, IsThePictureOfTheWholeFile) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < kYear; ++i) {
+        const std::string temperature = std::to_string(5 + (i % 24) + (i / 24) % 9);
+        lines.push_back(hourlyLines(1, temperature, "0", "0")[0]);
+    }
+    chooseCityWith(lines);
+    drawOverlay(0, GetParam());
+    ASSERT_TRUE(dialogs.messages.empty());
+
+    Canvas expected(460, 460);
+    overlay::DrawHourlyPoints(expected, w().chartGeometry,
+                              climate::hourlyColumnFromLines(lines, climate::kTemperatureField),
+                              {-27.6, 48.5, GetParam(), overlay::Quantity::Temperature, 45.0});
+    EXPECT_EQ(compareImages(overlayLayer(), expected.image(), "whole-file"), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(HalfYears, OverlayPeriod, ::testing::Values(0, 1));
+
+struct NothingCase {
+    const char* name;
+    const char* indexLine;
+};
+
+class OverlayWithoutFile : public OverlayWindow,
+                           public ::testing::WithParamInterface<NothingCase> {};
+
+// No city, the no-file marker (never looked up, though cidades/s/a is a good
+// hourly file here) and a file missing from disk all draw nothing, silently.
+TEST_P(OverlayWithoutFile, DrawsNothingAndSaysNothing) {
+    QDir(database.path()).mkpath(QStringLiteral("cidades/s"));
+    database.writeCityFile("s/a", fileBytes(hourlyLines(kYear, "30", "0", "0")));
+    database.writeIndex({GetParam().indexLine});
+    w().LoadCityList();
+    if (std::string(GetParam().name) == "Nenhum") {
+        w().editLatitude->setText(QStringLiteral("-27.6"));
+    } else {
+        choose(1);
+    }
+    drawOverlay(0, 1, true);
+    EXPECT_TRUE(w().chartDrawn);
+    // The path labels alone: no overlay colour, no path-mark disc.
+    EXPECT_EQ(countPixels(overlayLayer(), QColor(207, 0, 0)), 0);
+    w().ckTrajetoria->setChecked(false);
+    w().handle([this] { w().plotarClick(); });
+    EXPECT_EQ(countPainted(overlayLayer()), 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cities, OverlayWithoutFile,
+    ::testing::Values(NothingCase{"Nenhum", "Cidade_H,-27.6,h.csv,s/a,48.5"},
+                      NothingCase{"NoFileMarker", "Cidade_S,-27.6,s/a,s/a,48.5"},
+                      NothingCase{"MissingFile", "Cidade_M,-27.6,m.csv,s/a,48.5"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+struct FailureCase {
+    const char* name;
+    std::size_t lineCount;
+    std::size_t badLine;  // from 0; kYear for none
+    const char* badText;
+    const char* indexLine;
+    bool indexFault;    // the fault lies in the index, not in the hourly file
+    const char* named;  // in the warning's details
+};
+
+class OverlayFailure : public OverlayWindow, public ::testing::WithParamInterface<FailureCase> {};
+
+// The second half-year starts at line 4104; each fault lies after it.
+TEST_P(OverlayFailure, KeepsThePointsDrawnSoFarAndWarnsOnceNamingFileAndLine) {
+    const FailureCase& c = GetParam();
+    std::vector<std::string> lines = hourlyLines(c.lineCount, "17", "0", "0");
+    if (c.badLine < lines.size()) {
+        lines[c.badLine] = c.badText;
+    }
+    database.writeCityFile("h.csv", fileBytes(lines));
+    database.writeIndex({c.indexLine});
+    w().LoadCityList();
+    choose(1);
+    drawOverlay(0, 1, true);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const RecordedMessage& warning = dialogs.messages[0];
+    EXPECT_EQ(warning.kind, MessageKind::Warning);
+    EXPECT_TRUE(
+        warning.text.contains(c.indexFault ? database.indexPath() : database.cityFilePath("h.csv")))
+        << warning.text.toStdString();
+    EXPECT_TRUE(warning.details.contains(QString::fromUtf8(c.named)))
+        << warning.details.toStdString();
+    if (!c.indexFault) {  // the points before the fault stay
+        EXPECT_GT(countPixels(overlayLayer(), QColor(0, 192, 255)), 100);
+    }
+    // The chart goes on: its labels and final state.
+    EXPECT_TRUE(w().chartDrawn);
+    EXPECT_GT(countPixels(overlayLayer(), QColor(0, 0, 255)), 0);  // blue hours of 21 January
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(OverlayWindow, AFailureKeepsThePointsBeforeIt) {
+    chooseCityWith(hourlyLines(kYear, "17", "0", "0"));
+    drawOverlay(0, 1);
+    const int whole = countPainted(overlayLayer());
+    chooseCityWith(hourlyLines(24 * 300, "17", "0", "0"));
+    drawOverlay(0, 1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const int part = countPainted(overlayLayer());
+    EXPECT_GT(part, whole / 3);
+    EXPECT_LT(part, whole);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, OverlayFailure,
+    ::testing::Values(FailureCase{"ShortFile", 24 * 200, kYear, "", "Cidade_H,-27.6,h.csv,s/a,48.5",
+                                  false, "linha 4801"},
+                      FailureCase{"LineWithoutTheField", kYear, 4500, "1,1,12",
+                                  "Cidade_H,-27.6,h.csv,s/a,48.5", false, "linha 4501"},
+                      FailureCase{"FieldNotANumber", kYear, 5000, "1,1,8,quente",
+                                  "Cidade_H,-27.6,h.csv,s/a,48.5", false, "linha 5001"},
+                      FailureCase{"LongitudeNotANumber", kYear, kYear, "",
+                                  "Cidade_H,-27.6,h.csv,s/a,48W", true, "'48W' da linha 1"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+// A file that cannot be read at all ends the command in the error dialog;
+// the hourglass goes all the same.
+TEST_F(OverlayWindow, AnUnreadableFileIsAnErrorAndTheHourglassGoes) {
+    QDir(database.path()).mkpath(QStringLiteral("cidades/h.csv"));
+    database.writeIndex({"Cidade_H,-27.6,h.csv,s/a,48.5"});
+    w().LoadCityList();
+    choose(1);
+    drawOverlay(0, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(OverlayWindow, PathMarksAndLabelsFollowTrajetoriaAtTheNextRedraw) {
+    chooseCityWith(hourlyLines(kYear, "17", "0", "0"));  // class 3: (0, 192, 255)
+    drawOverlay(0, 0, true);
+    EXPECT_GT(countPixels(overlayLayer(), Qt::black), 1000);        // marks, date labels
+    EXPECT_GT(countPixels(overlayLayer(), QColor(0, 0, 255)), 20);  // hours of 21 January
+    const QImage withPaths = overlayLayer();
+
+    w().ckTrajetoria->setChecked(false);  // nothing changes until the redraw
+    EXPECT_EQ(compareImages(overlayLayer(), withPaths, "trajetoria-toggled"), "");
+    w().ckPontos->setChecked(false);
+    EXPECT_EQ(compareImages(overlayLayer(), withPaths, "pontos-toggled"), "");
+    w().ckPontos->setChecked(true);
+    w().handle([this] { w().plotarClick(); });
+    EXPECT_EQ(countPixels(overlayLayer(), Qt::black), 0);
+    EXPECT_EQ(countPixels(overlayLayer(), QColor(0, 0, 255)), 0);
+    EXPECT_EQ(countPixels(overlayLayer(), QColor(0, 192, 255)), countPainted(overlayLayer()));
+}
+
+// ---- Legend ----
+
+struct LegendCase {
+    int quantity;
+    const char* firstCaption;
+    QColor firstColour;
+    const char* lastCaption;
+    QColor lastColour;
+};
+
+class Legend : public OverlayWindow, public ::testing::WithParamInterface<LegendCase> {};
+
+TEST_P(Legend, ShowsTheQuantitysCaptionsAndColoursAndIsRefilledWhileShown) {
+    const LegendCase& c = GetParam();
+    w().editLatitude->setText(QStringLiteral("-27.6"));
+    w().handle([this] { w().btnLegendaClick(); });
+    ASSERT_FALSE(w().pnlLegenda->isHidden());
+    w().cmbTipoDados->setCurrentIndex(c.quantity);
+    w().handle([this] { w().cmbTipoDadosChange(); });
+    EXPECT_FALSE(w().pnlLegenda->isHidden());
+    EXPECT_TRUE(w().chartDrawn);  // and the chart is redrawn
+    EXPECT_EQ(w().lbRange[0]->text(), QString::fromUtf8(c.firstCaption));
+    EXPECT_EQ(w().lbRange[4]->text(), QString::fromUtf8(c.lastCaption));
+    EXPECT_EQ(w().cx[0]->palette().color(QPalette::Window), c.firstColour);
+    EXPECT_EQ(w().cx[4]->palette().color(QPalette::Window), c.lastColour);
+}
+
+INSTANTIATE_TEST_SUITE_P(Quantities, Legend,
+                         ::testing::Values(LegendCase{0, "TBS <= 10°C", QColor(0, 0, 128),
+                                                      "TBS > 25°C", QColor(207, 0, 0)},
+                                           LegendCase{1, "I <= 250 W/m²", QColor(255, 255, 150),
+                                                      "1000 < I <= 1300 W/m²", QColor(255, 0, 0)},
+                                           LegendCase{2, "Ib <= 250 W/m²", QColor(255, 255, 150),
+                                                      "1000 < Ib <= 1300 W/m²",
+                                                      QColor(255, 0, 0)}));
+
+TEST_F(OverlayWindow, TheLegendFollowsTheQuantityAndOnlyItsButtonsShowOrHideIt) {
+    w().editLatitude->setText(QStringLiteral("-27.6"));
+    w().cmbTipoDados->setCurrentIndex(2);
+    w().handle([this] { w().cmbTipoDadosChange(); });  // filled while hidden
+    EXPECT_EQ(w().lbRange[1]->text(), QStringLiteral("250 < Ib <= 500 W/m²"));
+    EXPECT_TRUE(w().pnlLegenda->isHidden());
+    w().handle([this] { w().btnLegendaClick(); });
+    w().handle([this] { w().btnLegendaClick(); });  // again: still shown
+    EXPECT_FALSE(w().pnlLegenda->isHidden());
+
+    w().rgPeriodo->setCurrentIndex(1);
+    w().handle([this] { w().rgPeriodoClick(); });
+    EXPECT_EQ(w().lbRange[1]->text(), QStringLiteral("250 < Ib <= 500 W/m²"));
+
+    w().LoadCityList();  // back to "Temperaturas", and the legend with it
+    EXPECT_EQ(w().lbRange[1]->text(), QStringLiteral("10°C < TBS <= 14°C"));
+    EXPECT_EQ(w().cx[1]->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_FALSE(w().pnlLegenda->isHidden());
+
+    w().handle([this] { w().btnFechaLegendaClick(); });
+    EXPECT_TRUE(w().pnlLegenda->isHidden());
+}

@@ -1,0 +1,199 @@
+// The wind-rose command through the main window: the tables, the mode, the
+// missing file and the lines that stop it. The rose's pixel rules are the
+// wind core's tests.
+#include "CityFiles.h"
+#include "ZenitaFixture.h"
+#include "support/ImageAsserts.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QColor kRed(255, 0, 0);
+
+// The P and V columns of the north direction, from the octagon outwards.
+const QRect kNorthP(207, 20, 11, 153);
+const QRect kNorthV(219, 20, 11, 153);
+
+}  // namespace
+
+class WindWindow : public ZenitaFixture {
+protected:
+    // "Cidade_W" with the wind file w.ventos.csv, chosen in the list.
+    void chooseCityWith(const std::vector<std::string>& lines) {
+        database.writeCityFile("w.ventos.csv", fileBytes(lines));
+        database.writeIndex({"Cidade_W,-27.6,s/a,w.ventos.csv,48.5"});
+        w().LoadCityList();
+        choose(1);
+    }
+    void choose(int item) {
+        w().cmbCidades->setCurrentIndex(item);
+        w().handle([this] { w().cmbCidadesChange(); });
+    }
+    void drawRose() {
+        w().handle([this] { w().btnPlotarVentosClick(); });
+    }
+    void chooseMode(int item) {
+        w().rgVentos->setCurrentIndex(item);
+        w().handle([this] { w().rgVentosChange(); });
+    }
+    QString cell(const WindGrid* grid, int column, int row) { return grid->cell(column, row); }
+    const QImage& rose() { return w().imVentos->canvas().image(); }
+};
+
+TEST_F(WindWindow, TheTablesShowTheFileTextsAsWritten) {
+    std::vector<std::string> lines = windLines("10,20,30,40", "1,1,1,1", "0,0,0,0");
+    lines[8] = "2.50,2.5,3,4";
+    lines[9] = "10,20,30,40,99";  // the fifth value is ignored
+    lines[10] = "1 2\t3  4";      // blanks separate fields
+    lines[16] = "calmo,\"n/d\",12.345,-";
+    chooseCityWith(lines);
+    drawRose();
+
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].details.toStdString();
+    EXPECT_EQ(cell(w().gridVentos, 1, 1), "2.50");
+    EXPECT_EQ(cell(w().gridVentos, 2, 1), "2.5");
+    EXPECT_EQ(cell(w().gridVentos, 4, 2), "40");
+    for (int s = 1; s <= 4; ++s) {
+        EXPECT_EQ(cell(w().gridVentos, s, 3), QString::number(s));
+    }
+    EXPECT_EQ(cell(w().gridVentos, 1, 8), "1");
+    EXPECT_EQ(cell(w().gridVentos2, 1, 1), "calmo");
+    EXPECT_EQ(cell(w().gridVentos2, 2, 1), "n/d");
+    EXPECT_EQ(cell(w().gridVentos2, 3, 1), "12.345");
+    EXPECT_EQ(cell(w().gridVentos2, 4, 1), "-");
+    EXPECT_EQ(cell(w().gridVentos2, 4, 4), "0");
+    // 2.50 and 2.5 draw the same bar.
+    EXPECT_GT(countPixels(rose(), kYellow, kNorthP), 100);
+    EXPECT_EQ(countPixels(rose(), kYellow, kNorthP), countPixels(rose(), kRed, kNorthV));
+
+    EXPECT_EQ(w().tituloVentos->text(), "Velocidades predominantes :");
+    EXPECT_TRUE(w().windRoseDrawn);
+    EXPECT_TRUE(w().Imprimir1->isEnabled());
+    EXPECT_TRUE(w().Copiar1->isEnabled());
+    EXPECT_TRUE(w().RosadosVentos1->isChecked());
+    EXPECT_FALSE(w().pnlVentos->isHidden());
+    EXPECT_TRUE(w().ckTrajetoria->isHidden());
+}
+
+// Speeds 4 m/s (2 units, 48 px) and frequencies 10 % (1 unit, 24 px); the
+// frame starts 57 px above the centre at y 173.
+TEST_F(WindWindow, TheModeChangesTitleScalesBarsAndTableNotTheRest) {
+    chooseCityWith(windLines("10,10,10,10", "4,4,4,4", "0,0,0,0"));
+    drawRose();
+    EXPECT_EQ(w().tituloVentos->text(), "Velocidades predominantes :");
+    EXPECT_EQ(cell(w().gridVentos, 1, 1), "4");
+    EXPECT_TRUE(isColour(rose(), 212, 143, kYellow));
+    const QImage speeds = rose();
+
+    chooseMode(1);
+    EXPECT_EQ(w().tituloVentos->text(), "Frequência de ocorrência :");
+    EXPECT_EQ(cell(w().gridVentos, 1, 1), "10");
+    EXPECT_TRUE(isColour(rose(), 212, 165, kYellow));
+    EXPECT_TRUE(isColour(rose(), 212, 143, Qt::white));
+    const QRect northScale(160, 40, 44, 140);
+    const QRect octagon(175, 175, 110, 110);
+    const QRect seasonLegend(0, 380, 120, 80);
+    EXPECT_NE(compareImages(rose().copy(northScale), speeds.copy(northScale), "scale"), "");
+    EXPECT_NE(compareImages(rose().copy(octagon), speeds.copy(octagon), "title"), "");
+    EXPECT_EQ(compareImages(rose().copy(seasonLegend), speeds.copy(seasonLegend), "legend"), "");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(WindWindow, AMissingFileNamesItsFullPathAndLeavesThePreviousRose) {
+    chooseCityWith(windLines("10,10,10,10", "4,4,4,4", "1,2,3,4"));
+    drawRose();
+    const QImage before = rose();
+    ASSERT_TRUE(QFile::remove(database.cityFilePath("w.ventos.csv")));
+
+    chooseMode(1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Arquivo " + database.cityFilePath("w.ventos.csv") + " não encontrado!");
+    EXPECT_EQ(compareImages(rose(), before, "previous-rose"), "");
+    EXPECT_EQ(cell(w().gridVentos, 1, 1), "4");
+    EXPECT_EQ(w().tituloVentos->text(), "Velocidades predominantes :");
+    EXPECT_TRUE(w().windRoseDrawn);
+    EXPECT_TRUE(w().Imprimir1->isEnabled());
+}
+
+// In the wind view a city choice runs the command, also for a city without a
+// wind file: its marker names a path ending in "cidades/s/a", never looked
+// up (a good wind file lies there).
+TEST_F(WindWindow, ACityChoiceInTheWindViewRunsTheCommand) {
+    QDir(database.path()).mkpath(QStringLiteral("cidades/s"));
+    database.writeCityFile("s/a", fileBytes(windLines("1,1,1,1", "1,1,1,1", "1,1,1,1")));
+    database.writeCityFile("w.ventos.csv", fileBytes(windLines("1,1,1,1", "3,3,3,3", "0,0,0,0")));
+    database.writeIndex({"Cidade_W,-27.6,s/a,w.ventos.csv,48.5", "Cidade_S,-10,s/a,s/a,40"});
+    w().LoadCityList();
+    w().handle([this] { w().RosadosVentos1Click(); });
+
+    choose(1);
+    EXPECT_TRUE(w().windRoseDrawn);
+    EXPECT_FALSE(w().chartDrawn);
+    EXPECT_EQ(cell(w().gridVentos, 1, 1), "3");
+
+    choose(2);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Arquivo " + database.cityFilePath("s/a") + " não encontrado!");
+    EXPECT_FALSE(w().btnPlotarVentos->isEnabled());
+    EXPECT_FALSE(w().windRoseDrawn);
+    EXPECT_EQ(countPainted(rose()), 0);
+
+    choose(0);  // "Nenhum" runs nothing; the button then names the marker alone
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    drawRose();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, "Arquivo s/a não encontrado!");
+}
+
+struct BadLineCase {
+    const char* name;
+    std::size_t line;    // from 0
+    const char* text;    // nullptr: the file ends before this line
+    int rowsFilled;      // rows of gridVentos written before the stop
+    int calmRowsFilled;  // rows of gridVentos2
+};
+
+class WindLineFault : public WindWindow, public ::testing::WithParamInterface<BadLineCase> {};
+
+TEST_P(WindLineFault, StopsWithTheErrorNamingTheLineAndKeepsWhatWasDone) {
+    const BadLineCase& c = GetParam();
+    std::vector<std::string> lines = windLines("10,10,10,10", "4,4,4,4", "1,2,3,4");
+    if (c.text) {
+        lines[c.line] = c.text;
+    } else {
+        lines.resize(c.line);
+    }
+    w().handle([this] { w().RosadosVentos1Click(); });
+    chooseCityWith(lines);  // in the wind view: runs the command
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(dialogs.messages[0].text, "Erro!");
+    const QString& details = dialogs.messages[0].details;
+    EXPECT_TRUE(details.contains(database.cityFilePath("w.ventos.csv"))) << details.toStdString();
+    EXPECT_TRUE(details.contains("linha " + QString::number(c.line + 1))) << details.toStdString();
+    for (int row = 1; row <= 8; ++row) {
+        EXPECT_EQ(cell(w().gridVentos, 1, row).isEmpty(), row > c.rowsFilled) << row;
+    }
+    for (int row = 1; row <= 4; ++row) {
+        EXPECT_EQ(cell(w().gridVentos2, 1, row).isEmpty(), row > c.calmRowsFilled) << row;
+    }
+    EXPECT_GT(countPixels(rose(), kYellow, kNorthP), 100);  // the north bars stay
+    EXPECT_EQ(w().tituloVentos->text(), "Velocidades predominantes :");
+    EXPECT_FALSE(w().windRoseDrawn);
+    EXPECT_FALSE(w().Imprimir1->isEnabled());
+    EXPECT_FALSE(w().Copiar1->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, WindLineFault,
+                         ::testing::Values(BadLineCase{"NotANumber", 11, "4,4,x,4", 3, 0},
+                                           BadLineCase{"TooShort", 11, "4,4,4", 3, 0},
+                                           BadLineCase{"Missing", 12, nullptr, 4, 0},
+                                           BadLineCase{"ShortCalmLine", 17, "1,2", 8, 1}),
+                         [](const auto& param) { return std::string(param.param.name); });
