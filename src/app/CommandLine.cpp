@@ -239,7 +239,9 @@ const Option kOptions[] = {
      }},
     {"--export-wind", "FILE",
      [](Request& r, const QString& o, const QString& v) {
-         imageFormatOf(o, v);
+         if (!isPdf(v)) {
+             imageFormatOf(o, v);
+         }
          setCommand(r, Command::ExportWind, o, v);
      }},
     {"--mode", "velocidades|frequencia",
@@ -287,6 +289,25 @@ void writeImage(const QImage& picture, const QString& option, const QString& fil
     }
 }
 
+// A PDF is printed beside its final name and renamed once complete, so a
+// failure leaves nothing behind.
+template <class Print>
+void writePdf(const QString& file, Print&& print) {
+    const QString partial = file + QStringLiteral(".parcial");
+    try {
+        const std::unique_ptr<output::Printer> pdf = output::makePdfPrinter(partial);
+        print(*pdf);
+    } catch (...) {
+        QFile::remove(partial);
+        throw;
+    }
+    QFile::remove(file);
+    if (!QFile::rename(partial, file)) {
+        QFile::remove(partial);
+        throw BadArguments(QStringLiteral("não foi possível gravar ") + file);
+    }
+}
+
 // ---- The commands ----
 
 void validateExportChart(const Request& request) {
@@ -315,26 +336,13 @@ void validateExportWind(const Request& request) {
 }
 
 void runExportWind(const Request& request, const Services& services) {
-    writeImage(drawWindRoseHeadless(services, request.wind), QStringLiteral("--export-wind"),
-               request.file);
-}
-
-// A PDF is printed beside its final name and renamed once complete, so a
-// failure leaves nothing behind.
-template <class Print>
-void writePdf(const QString& file, Print&& print) {
-    const QString partial = file + QStringLiteral(".parcial");
-    try {
-        const std::unique_ptr<output::Printer> pdf = output::makePdfPrinter(partial);
-        print(*pdf);
-    } catch (...) {
-        QFile::remove(partial);
-        throw;
-    }
-    QFile::remove(file);
-    if (!QFile::rename(partial, file)) {
-        QFile::remove(partial);
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + file);
+    if (isPdf(request.file)) {
+        writePdf(request.file, [&](output::Printer& pdf) {
+            printWindRoseHeadless(services, request.wind, pdf);
+        });
+    } else {
+        writeImage(drawWindRoseHeadless(services, request.wind), QStringLiteral("--export-wind"),
+                   request.file);
     }
 }
 

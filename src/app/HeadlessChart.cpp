@@ -142,10 +142,10 @@ void printChartHeadless(Services services, const ChartSettings& settings,
     dialogs.throwIfAny();
 }
 
-QImage drawWindRoseHeadless(Services services, const WindSettings& settings) {
-    CapturingDialogs dialogs;
-    services.dialogs = &dialogs;
-    TFormZenita form(services);
+namespace {
+
+// Runs the wind-rose command for the city in a window that is never shown.
+void runWindCommand(TFormZenita& form, CapturingDialogs& dialogs, const WindSettings& settings) {
     form.handle([&] { form.LoadCityList(); });
     const int item = cityItem(form, settings.city);
     if (form.listaArquivosVentos[static_cast<std::size_t>(item)] == climate::kNoFileMarker) {
@@ -161,5 +161,25 @@ QImage drawWindRoseHeadless(Services services, const WindSettings& settings) {
         throw HeadlessChartError("a rosa dos ventos não foi desenhada: " +
                                  settings.city.toStdString());
     }
+}
+
+}  // namespace
+
+QImage drawWindRoseHeadless(Services services, const WindSettings& settings) {
+    CapturingDialogs dialogs;
+    services.dialogs = &dialogs;
+    TFormZenita form(services);
+    runWindCommand(form, dialogs, settings);
     return form.imVentos->canvas().image().copy();
+}
+
+void printWindRoseHeadless(Services services, const WindSettings& settings,
+                           output::Printer& printer) {
+    CapturingDialogs dialogs;
+    services.dialogs = &dialogs;
+    services.printer = &printer;
+    TFormZenita form(services);
+    runWindCommand(form, dialogs, settings);
+    form.handle([&] { form.PrintWindRose(); });
+    dialogs.throwIfAny();
 }

@@ -54,6 +54,10 @@ QImage drawChartHeadless(Services services, const ChartSettings& settings);
 // wind view as a person would. A city without a wind file, one not in the
 // index, or any message of the window is a HeadlessChartError.
 QImage drawWindRoseHeadless(Services services, const WindSettings& settings);
+// The wind rose printed on the printer by the print command's own code (the
+// wind rose always prints at 6 cm).
+void printWindRoseHeadless(Services services, const WindSettings& settings,
+                           output::Printer& printer);
 
 // The chart printed on the printer, by the print command's own code, with the
 // radius typed as in the print dialog.

@@ -266,7 +266,8 @@ public:
     void btnFechaLegendaClick();
     void cmbTipoDadosChange();
     void rgPeriodoClick();
-    // The meridian, degrees west, whose time the clocks of a city keep.
+    // The meridian, degrees west, whose time the clocks of a city keep: that
+    // of the time zone its index line gives, else 45° W (Brasília time).
     double standardMeridianDeg(int city) const;
 
     // ---- Wind rose command (UZenitaWind.cpp) ----

@@ -30,10 +30,6 @@ public:
     HourglassCursor& operator=(const HourglassCursor&) = delete;
 };
 
-// The clocks of every city are taken to keep the time of 45° W (Brasília
-// time); the index holds no time zone.
-constexpr double kDefaultStandardMeridianDeg = 45.0;
-
 }  // namespace
 
 void TFormZenita::connectOverlayHandlers() {
@@ -49,8 +45,9 @@ void TFormZenita::connectOverlayHandlers() {
     bind(cmbTipoDados, &QComboBox::currentIndexChanged, &TFormZenita::FillLegend);
 }
 
-double TFormZenita::standardMeridianDeg(int /*city*/) const {
-    return kDefaultStandardMeridianDeg;
+double TFormZenita::standardMeridianDeg(int city) const {
+    const auto i = static_cast<std::size_t>(city);
+    return climate::standardMeridianDegWest(i < listaFusos.size() ? listaFusos[i] : std::nullopt);
 }
 
 std::optional<QString> TFormZenita::hourlyFilePath() const {
