@@ -208,6 +208,14 @@ TEST_F(ClimateExport, TheWindExportIsTheWindowsRoseInTheChosenMode) {
         runCommandLine(command({"--export-wind", file, "--city", "Cidade_X"}), database.path()), 0);
     EXPECT_EQ(compareImages(QImage(file), QImage(out.filePath("rosa-velocidades.png")), "default"),
               "");
+
+    // A PDF goes through the wind rose's print command.
+    const QString pdf = out.filePath("rosa.pdf");
+    ASSERT_EQ(
+        runCommandLine(command({"--export-wind", pdf, "--city", "Cidade_X"}), database.path()), 0);
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5) == "%PDF-");
 }
 
 class ClimateExportRefused : public ClimateExport,
@@ -232,7 +240,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{"wind no city", {"--export-wind", "OUT"}},
         BadArguments{"wind mode",
                      {"--export-wind", "OUT", "--city", "Cidade_X", "--mode", "rapido"}},
-        BadArguments{"wind pdf", {"--export-wind", "OUT.pdf", "--city", "Cidade_X"}},
+        BadArguments{"wind radius",
+                     {"--export-wind", "OUT.pdf", "--city", "Cidade_X", "--radius", "3"}},
         BadArguments{"wind overlay",
                      {"--export-wind", "OUT", "--city", "Cidade_X", "--overlay", "global"}},
         BadArguments{"chart mode",
