@@ -318,8 +318,12 @@ private:
     std::optional<output::PrinterGeometry> printerOrWarn();
     void printPage(const output::PrintPage& page);
 
+    // Shows one of the two views: panels, menu checks, caption.
+    void switchView(bool windView);
+    // The same, then printing and copying by what that view has drawn.
     void showChartView();
     void showWindView();
+    void clearCityLists();
 
     void showException(const std::exception& error);
 

@@ -16,12 +16,8 @@ QString numberText(double value) {
 }  // namespace
 
 void TFormZenita::plotarClick() {
-    pnlVentos->hide();
-    pnlDadosVentos->hide();
-    ckTrajetoria->show();
-    CartaZenita1->setChecked(true);
-    RosadosVentos1->setChecked(false);
-    setWindowTitle(QStringLiteral("ZENITA 6.2"));
+    // The menus keep their state until the chart is complete.
+    switchView(false);
 
     const std::optional<double> latitude = checkedLatitude();
     if (!latitude) {

@@ -32,11 +32,7 @@ void TFormZenita::IncluirCidade1Click() {
 void TFormZenita::FormActivate() { LoadCityList(); }
 
 void TFormZenita::LoadCityList() {
-    listaLatitudes.clear();
-    listaArquivosHorarios.clear();
-    listaArquivosVentos.clear();
-    listaLongitudes.clear();
-    listaFusos.clear();
+    clearCityLists();
 
     const QString index = climate::indexPath(services_.baseDirectory);
     if (!QFileInfo::exists(index)) {

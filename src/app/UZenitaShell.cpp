@@ -18,24 +18,23 @@ void TFormZenita::FormCreate() {
     segmentStart = true;
 }
 
-void TFormZenita::showChartView() {
-    pnlVentos->hide();
-    pnlDadosVentos->hide();
-    ckTrajetoria->show();
-    CartaZenita1->setChecked(true);
-    RosadosVentos1->setChecked(false);
+void TFormZenita::switchView(bool windView) {
+    pnlVentos->setVisible(windView);
+    pnlDadosVentos->setVisible(windView);
+    ckTrajetoria->setVisible(!windView);
+    CartaZenita1->setChecked(!windView);
+    RosadosVentos1->setChecked(windView);
     setWindowTitle(QStringLiteral("ZENITA 6.2"));
+}
+
+void TFormZenita::showChartView() {
+    switchView(false);
     Imprimir1->setEnabled(chartDrawn);
     Copiar1->setEnabled(chartDrawn);
 }
 
 void TFormZenita::showWindView() {
-    pnlVentos->show();
-    pnlDadosVentos->show();
-    ckTrajetoria->hide();
-    CartaZenita1->setChecked(false);
-    RosadosVentos1->setChecked(true);
-    setWindowTitle(QStringLiteral("ZENITA 6.2"));
+    switchView(true);
     Imprimir1->setEnabled(windRoseDrawn);
     Copiar1->setEnabled(windRoseDrawn);
 }
@@ -54,7 +53,9 @@ void TFormZenita::Sobre1Click() {
 
 void TFormZenita::fecharClick() { close(); }
 
-void TFormZenita::FormClose() {
+void TFormZenita::FormClose() { clearCityLists(); }
+
+void TFormZenita::clearCityLists() {
     listaLatitudes.clear();
     listaArquivosHorarios.clear();
     listaArquivosVentos.clear();

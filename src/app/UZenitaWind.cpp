@@ -29,12 +29,7 @@ void TFormZenita::rgVentosChange() {
 void TFormZenita::btnPlotarVentosClick() {
     // The view first, before anything is read; the menus keep their state
     // until a rose is complete.
-    pnlVentos->show();
-    pnlDadosVentos->show();
-    ckTrajetoria->hide();
-    CartaZenita1->setChecked(false);
-    RosadosVentos1->setChecked(true);
-    setWindowTitle(QStringLiteral("ZENITA 6.2"));
+    switchView(true);
 
     const int city = selectedCity();
     const std::string* fileName =

@@ -10,8 +10,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QStringList>
 
 #include <memory>
+
+// The texts of a drop-down list's items, in order.
+inline QStringList itemsOf(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items << combo->itemText(i);
+    }
+    return items;
+}
 
 class ZenitaFixture : public ::testing::Test {
 protected:

@@ -8,18 +8,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace {
-
-QStringList itemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    return items;
-}
-
-}  // namespace
-
 class CityList : public ZenitaFixture {
 protected:
     void load(const std::vector<std::string>& lines) {

@@ -7,18 +7,6 @@
 #include <QFontMetrics>
 #include <QTest>
 
-namespace {
-
-QStringList itemsOf(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) {
-        items << combo->itemText(i);
-    }
-    return items;
-}
-
-}  // namespace
-
 using ImportWindow = ImportWindowFixture;
 
 TEST_F(ImportWindow, ControlsStandWhereTheDesignPutsThem) {
