@@ -304,6 +304,7 @@ void TFormZenita::buildWindPanel() {
     lbVentosAusentes =
         place(new QLabel(QStringLiteral("Ventos Ausentes (%):"), pnlDadosVentos), 8, 194);
     lbVentosAusentes->setFont(bold);
+    lbVentosAusentes->adjustSize();
     gridVentos2 = new WindGrid(5, 5, pnlDadosVentos);
     gridVentos2->setColumnWidths({60, 33, 33, 33, 33});
     gridVentos2->setRowHeights({18, 17, 18, 18, 18});

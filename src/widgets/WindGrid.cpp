@@ -10,7 +10,12 @@ WindGrid::WindGrid(int columns, int rows, QWidget* parent) : QTableWidget(rows, 
     setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setStyleSheet(QStringLiteral("QTableWidget { gridline-color: silver; }"));
+    // The narrow columns hold "100.00" and "Madrugada" whole: no padding, no
+    // ellipsis.
+    setStyleSheet(QStringLiteral(
+        "QTableWidget { gridline-color: silver; } QTableWidget::item { padding: 0px 1px; }"));
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
