@@ -368,7 +368,7 @@ void runImport(const Request& request, const Services& services) {
     }
 }
 
-struct CommandSpec {
+struct CommandRow {
     Command command;
     const char* name;
     QSet<QString> options;  // the options that go with it
@@ -376,8 +376,8 @@ struct CommandSpec {
     void (*run)(const Request&, const Services&);
 };
 
-const CommandSpec& specOf(Command command) {
-    static const CommandSpec kCommands[] = {
+const CommandRow& rowOf(Command command) {
+    static const CommandRow kCommands[] = {
         {Command::ExportChart, "--export-chart",
          {"--latitude", "--city", "--orientation", "--reference", "--alfa", "--beta-right",
           "--beta-left", "--gamma-right", "--gamma-left", "--no-paths", "--radius", "--overlay",
@@ -388,9 +388,9 @@ const CommandSpec& specOf(Command command) {
         {Command::Import, "--import", {"--replace", "--spring", "--summer", "--autumn", "--winter"},
          validateImport, runImport},
     };
-    for (const CommandSpec& spec : kCommands) {
-        if (spec.command == command) {
-            return spec;
+    for (const CommandRow& row : kCommands) {
+        if (row.command == command) {
+            return row;
         }
     }
     throw std::logic_error("command without its row");
@@ -422,7 +422,7 @@ Request parseArguments(const QStringList& arguments) {
         throw BadArguments(QStringLiteral(
             "falta o comando: --export-chart FILE, --export-wind FILE ou --import FILE"));
     }
-    const CommandSpec& command = specOf(*request.command);
+    const CommandRow& command = rowOf(*request.command);
     for (const QString& name : request.given) {
         if (name != QLatin1String(command.name) && !command.options.contains(name)) {
             throw BadArguments(QStringLiteral("a opção ") + name + QStringLiteral(" não vale com ") +
@@ -445,7 +445,7 @@ int runCommandLine(const QStringList& arguments, const QString& baseDirectory) {
         const Request request = parseArguments(arguments);
         Services services;
         services.baseDirectory = baseDirectory;
-        specOf(*request.command).run(request, services);
+        rowOf(*request.command).run(request, services);
         return 0;
     } catch (const CommandFailed&) {
         return 2;
