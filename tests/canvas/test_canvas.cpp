@@ -17,13 +17,14 @@ const QColor kYellow(255, 255, 0);
 }  // namespace
 
 TEST(Truncation, TowardZeroAndSaturating) {
-    EXPECT_EQ(truncPx(2.9), 2);
-    EXPECT_EQ(truncPx(-2.9), -2);
-    EXPECT_EQ(truncPx(-0.5), 0);
-    EXPECT_EQ(truncPx(1e12), std::numeric_limits<int>::max());
-    EXPECT_EQ(truncPx(-1e12), std::numeric_limits<int>::min());
-    EXPECT_EQ(truncPx(std::numeric_limits<double>::infinity()), std::numeric_limits<int>::max());
-    EXPECT_EQ(truncPx(std::nan("")), 0);
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const std::pair<double, int> cases[] = {{2.9, 2},         {-2.9, -2},    {-0.5, 0},
+                                            {1e12, kMax},     {-1e12, kMin}, {HUGE_VAL, kMax},
+                                            {std::nan(""), 0}};
+    for (const auto& [value, px] : cases) {
+        EXPECT_EQ(truncPx(value), px) << value;
+    }
 }
 
 TEST(CanvasBoxes, RectangleExcludesRightAndBottomEdges) {
@@ -59,14 +60,17 @@ TEST(CanvasBrush, SettingAColourMakesAClearBrushSolid) {
     EXPECT_TRUE(isColour(c.image(), 25, 25, kRed));
 }
 
+// Width 0 is the thinnest line, as 1 is.
 TEST(CanvasLines, KeepTheirEndPixelAndMoveThePen) {
-    Canvas c(50, 50);
-    c.moveTo(5, 5);
-    c.lineTo(20, 5);
-    EXPECT_TRUE(isColour(c.image(), 20, 5, Qt::black));
-    EXPECT_TRUE(isColour(c.image(), 5, 5, Qt::black));
-    EXPECT_EQ(countPainted(c.image()), 16);
-    EXPECT_EQ(c.penPosition(), QPoint(20, 5));
+    for (int width : {1, 0}) {
+        Canvas c(50, 50);
+        c.setPenWidth(width);
+        c.moveTo(5, 5);
+        c.lineTo(20, 5);
+        EXPECT_TRUE(isColour(c.image(), 20, 5, Qt::black)) << width;
+        EXPECT_EQ(countPainted(c.image()), 16) << width;
+        EXPECT_EQ(c.penPosition(), QPoint(20, 5));
+    }
 }
 
 TEST(CanvasLines, DottedPenIsOneOnTwoOff) {
@@ -78,14 +82,6 @@ TEST(CanvasLines, DottedPenIsOneOnTwoOff) {
     EXPECT_TRUE(isColour(c.image(), 0, 5, Qt::black));
     EXPECT_TRUE(isColour(c.image(), 1, 5, Qt::white));
     EXPECT_TRUE(isColour(c.image(), 3, 5, Qt::black));
-}
-
-TEST(CanvasLines, WidthZeroIsTheThinnestLine) {
-    Canvas c(50, 50);
-    c.setPenWidth(0);
-    c.moveTo(0, 10);
-    c.lineTo(49, 10);
-    EXPECT_EQ(countPainted(c.image()), 50);
 }
 
 class FloodFillInsideBorder : public ::testing::TestWithParam<int> {};
@@ -111,7 +107,8 @@ TEST_P(FloodFillInsideBorder, StaysInsideEllipsesAndPolygonsOfLines) {
     const int insideStar = countPixels(c.image(), kRed, QRect(QPoint(110, 110), QPoint(190, 190)));
     EXPECT_GT(insideEllipse, 3000);
     EXPECT_GT(insideStar, 1500);
-    EXPECT_EQ(red, insideEllipse + insideStar) << saveForInspection(c.image(), "fill-leak").toStdString();
+    EXPECT_EQ(red, insideEllipse + insideStar)
+        << saveForInspection(c.image(), "fill-leak").toStdString();
     EXPECT_TRUE(isColour(c.image(), 5, 5, Qt::white));
     EXPECT_TRUE(isColour(c.image(), 199, 0, Qt::white));
 }

@@ -24,33 +24,27 @@ QImage protractorLayer(const char* orientation, bool overlayShown,
 
 }  // namespace
 
-struct LabelCase {
-    double orientation;
-    int alfa;
-    QPoint at;
-};
-
-class ProtractorLabelPosition : public ::testing::TestWithParam<LabelCase> {};
-
-TEST_P(ProtractorLabelPosition, StandsOnTheNormalShiftedUpAndLeft) {
-    const LabelCase& c = GetParam();
-    EXPECT_EQ(chart::protractorLabelPosition(kG, c.orientation, c.alfa), c.at);
+// On the normal at d = R tan((90 - a) / 2), shifted up and left: 192 for 0,
+// 89.53 for 40 (tan 25 = 0.46631).
+TEST(Protractor, LabelsStandOnTheNormalShiftedUpAndLeft) {
+    const struct {
+        double orientation;
+        int alfa;
+        QPoint at;
+    } cases[] = {{0, 0, {230, 33}},     {0, 40, {230, 135}}, {180, 0, {215, 417}},
+                 {180, 40, {215, 314}}, {90, 0, {417, 230}}, {270, 40, {135, 230}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(chart::protractorLabelPosition(kG, c.orientation, c.alfa), c.at)
+            << c.orientation << " " << c.alfa;
+    }
 }
 
-// d = R tan((90 - a) / 2): 192 for 0, 89.53 for 40 (tan 25 = 0.46631).
-INSTANTIATE_TEST_SUITE_P(Orientations, ProtractorLabelPosition,
-                         ::testing::Values(LabelCase{0, 0, {230, 33}}, LabelCase{0, 40, {230, 135}},
-                                           LabelCase{180, 0, {215, 417}},
-                                           LabelCase{180, 40, {215, 314}},
-                                           LabelCase{90, 0, {417, 230}},
-                                           LabelCase{270, 40, {135, 230}}));
-
 TEST(Protractor, BetaLinesRunFromTheLeftEndClockwise) {
-    // O = 0: k = 0 points west, k = 9 north, k = 17 at 80 degrees east of north.
+    // O = 0: k = 0 points west, k = 9 north, k = 17 at 80 degrees east of
+    // north, (-R cos 170, R sin 170) truncated.
     EXPECT_EQ(chart::protractorBetaLineEnd(kG, 0, 0), QPoint(-192, 0));
     EXPECT_EQ(chart::protractorBetaLineEnd(kG, 0, 9), QPoint(0, 192));
-    const QPoint last = chart::protractorBetaLineEnd(kG, 0, 17);
-    EXPECT_EQ(last, QPoint(189, 33));  // (-R cos 170, R sin 170), truncated
+    EXPECT_EQ(chart::protractorBetaLineEnd(kG, 0, 17), QPoint(189, 33));
 }
 
 TEST(Protractor, OnlyTheHalfInFrontOfTheFacadeStays) {
@@ -76,10 +70,8 @@ TEST(Protractor, LabelsRunUpTheNorthRadiusOrDownTheSouthOne) {
     // Orientation 0: the labels' boxes stand on the north radius, between the
     // horizon (label 90 at y = 33) and the centre.
     const QImage north = protractorLayer("0", false);
-    const QRect up = paintedBoundingBox(north, QRect(226, 30, 20, 200));
     EXPECT_EQ(countPixels(north, Qt::black, QRect(0, 231, 460, 229)), 0);
     EXPECT_GT(countPixels(north, Qt::black, QRect(230, 33, 14, 12)), 0);  // "90"
-    EXPECT_FALSE(up.isNull());
     // Orientation 180: down the south radius, 15 pixels further left.
     const QImage south = protractorLayer("180", false);
     EXPECT_EQ(countPixels(south, Qt::black, QRect(0, 0, 460, 229)), 0);

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
 const QColor kGray = chart::kMaskGray;
@@ -64,44 +62,35 @@ TEST(ShadingMasks, WithoutTheProtractorNoMaskWhateverTheBoxes) {
     EXPECT_EQ(countPainted(layers.imagem2.image()), 0);
 }
 
-struct SameMaskCase {
-    const char* name;
-    chart::AngleReference referenceA;
-    chart::AnglePair chart::ChartInputs::*family;
-    chart::AnglePair a;
-    chart::AngleReference referenceB;
-    chart::AnglePair b;
-};
-
-class SameMask : public ::testing::TestWithParam<SameMaskCase> {};
-
-TEST_P(SameMask, GiveTheSameLayer) {
-    const SameMaskCase& c = GetParam();
-    chart::ChartInputs a = withProtractor("30", c.referenceA);
-    a.*c.family = c.a;
-    chart::ChartInputs b = withProtractor("30", c.referenceB);
-    b.*c.family = c.b;
-    const QImage maskA = maskLayer(a);
-    EXPECT_GT(grayAwayFromFacade(maskA, chart::ChartGeometry::forImage(460, 460), 30), 100);
-    EXPECT_EQ(compareImages(maskA, maskLayer(b), QString::fromLatin1(c.name)), "");
+// Alfa 30 Externa is alfa 60 Interna; a pair in either order is the same
+// pair; two equal betas are one.
+TEST(ShadingMasks, EqualAnglesGiveTheSameLayer) {
+    const struct {
+        const char* name;
+        chart::AnglePair chart::ChartInputs::*family;
+        chart::AngleReference referenceA;
+        chart::AnglePair a;
+        chart::AngleReference referenceB;
+        chart::AnglePair b;
+    } cases[] = {{"alfa-30-externa-60-interna", &chart::ChartInputs::alfa, kExterna, onePair("30"),
+                  kInterna, onePair("60")},
+                 {"alfa-pair-order", &chart::ChartInputs::alfa, kExterna, twoPair("20", "50"),
+                  kExterna, twoPair("50", "20")},
+                 {"gamma-pair-order", &chart::ChartInputs::gammaLeft, kInterna, twoPair("20", "50"),
+                  kInterna, twoPair("50", "20")},
+                 {"beta-equal-is-single", &chart::ChartInputs::betaRight, kExterna,
+                  twoPair("30", "30"), kExterna, onePair("30")}};
+    for (const auto& c : cases) {
+        chart::ChartInputs a = withProtractor("30", c.referenceA);
+        a.*c.family = c.a;
+        chart::ChartInputs b = withProtractor("30", c.referenceB);
+        b.*c.family = c.b;
+        const QImage maskA = maskLayer(a);
+        EXPECT_GT(grayAwayFromFacade(maskA, chart::ChartGeometry::forImage(460, 460), 30), 100)
+            << c.name;
+        EXPECT_EQ(compareImages(maskA, maskLayer(b), c.name), "") << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Masks, SameMask,
-    ::testing::Values(SameMaskCase{"alfa-30-externa-60-interna", kExterna,
-                                   &chart::ChartInputs::alfa, onePair("30"), kInterna,
-                                   onePair("60")},
-                      SameMaskCase{"alfa-pair-order", kExterna, &chart::ChartInputs::alfa,
-                                   twoPair("20", "50"), kExterna, twoPair("50", "20")},
-                      SameMaskCase{"gamma-pair-order", kInterna, &chart::ChartInputs::gammaLeft,
-                                   twoPair("20", "50"), kInterna, twoPair("50", "20")},
-                      SameMaskCase{"beta-equal-is-single", kExterna, &chart::ChartInputs::betaRight,
-                                   twoPair("30", "30"), kExterna, onePair("30")}),
-    [](const auto& testInfo) {
-        std::string name = testInfo.param.name;
-        std::replace(name.begin(), name.end(), '-', '_');
-        return name;
-    });
 
 TEST(ShadingMasks, AlfaNinetyExternaDrawsTheFacadeLineOnly) {
     for (const auto& [reference, text] : {std::pair{kExterna, "90"}, std::pair{kInterna, "0"}}) {
@@ -116,64 +105,53 @@ TEST(ShadingMasks, AlfaNinetyExternaDrawsTheFacadeLineOnly) {
     }
 }
 
-struct BetaCase {
-    const char* first;
-    const char* second;  // nullptr: only the first
-    double orientation;
-    int side;
-    std::array<double, 2> azimuths;
-};
-
-class BetaDirections : public ::testing::TestWithParam<BetaCase> {};
-
-TEST_P(BetaDirections, AreTheFacadeEndAndTheAnglesOrTheTwoAngles) {
-    const BetaCase& c = GetParam();
-    const chart::AnglePair pair = c.second ? twoPair(c.first, c.second) : onePair(c.first);
-    const auto directions = chart::betaDirections(pair, kExterna, c.orientation, c.side);
-    EXPECT_DOUBLE_EQ(directions[0], c.azimuths[0]);
-    EXPECT_DOUBLE_EQ(directions[1], c.azimuths[1]);
-}
-
-INSTANTIATE_TEST_SUITE_P(Betas, BetaDirections,
-                         ::testing::Values(BetaCase{"30", nullptr, 40, +1, {130, 70}},
-                                           BetaCase{"30", "50", 40, +1, {70, 90}},
-                                           BetaCase{"30", "30", 40, +1, {130, 70}},
-                                           BetaCase{"30", nullptr, 40, -1, {-50, 10}},
-                                           BetaCase{"50", "30", 40, -1, {-10, 10}}));
-
-struct SideCase {
-    const char* orientation;
-    double rightEnd;  // azimuth of the façade's right end
-    double leftEnd;
-};
-
-class FacadeSides : public ::testing::TestWithParam<SideCase> {};
-
-// Beta right 45 (Externa) alone: radii at the right end and at O + 45.
-TEST_P(FacadeSides, RightIsClockwiseFromTheNormal) {
-    const SideCase& c = GetParam();
-    chart::ChartInputs inputs = withProtractor(c.orientation, kExterna);
-    inputs.betaRight = onePair("45");
-    const QImage mask = maskLayer(inputs);
-    const chart::ChartGeometry g = chart::ChartGeometry::forImage(460, 460);
-    const double o = math::toNumber(c.orientation);
-    EXPECT_TRUE(colourNear(mask, chartPoint(g, c.rightEnd, 120), kGray, 1));
-    EXPECT_TRUE(colourNear(mask, chartPoint(g, o + 45, 120), kGray, 1));
-    EXPECT_FALSE(colourNear(mask, chartPoint(g, c.leftEnd, 120), kGray, 3));
-    EXPECT_FALSE(colourNear(mask, chartPoint(g, o - 45, 120), kGray, 3));
-    // Beta alone: no black façade line, only the black horizon.
-    int blackInside = 0;
-    for (int y = 0; y < 460; ++y) {
-        for (int x = 0; x < 460; ++x) {
-            blackInside += pixelDistance(g, x, y) < 188 && isColour(mask, x, y, Qt::black) ? 1 : 0;
-        }
+// Beta (Externa) on the right (+1) or left (-1) of orientation 40: alone,
+// the façade's end and the angle; two, the two angles; two equal, one.
+TEST(ShadingMasks, BetaDirectionsAreTheFacadeEndAndTheAngleOrTheTwoAngles) {
+    const struct {
+        chart::AnglePair pair;
+        int side;
+        double first, second;
+    } cases[] = {{onePair("30"), +1, 130, 70},
+                 {twoPair("30", "50"), +1, 70, 90},
+                 {twoPair("30", "30"), +1, 130, 70},
+                 {onePair("30"), -1, -50, 10},
+                 {twoPair("50", "30"), -1, -10, 10}};
+    for (const auto& c : cases) {
+        const auto directions = chart::betaDirections(c.pair, kExterna, 40, c.side);
+        EXPECT_DOUBLE_EQ(directions[0], c.first) << c.first << " " << c.second;
+        EXPECT_DOUBLE_EQ(directions[1], c.second) << c.first << " " << c.second;
     }
-    EXPECT_EQ(blackInside, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Orientations, FacadeSides,
-                         ::testing::Values(SideCase{"0", 90, 270}, SideCase{"90", 180, 0},
-                                           SideCase{"200", 290, 110}));
+// Beta right 45 (Externa) alone: radii at the right end and at O + 45, right
+// being clockwise from the normal; no black façade line, only the horizon.
+TEST(ShadingMasks, BetaRightIsClockwiseFromTheNormal) {
+    const chart::ChartGeometry g = chart::ChartGeometry::forImage(460, 460);
+    const struct {
+        const char* orientation;
+        double rightEnd, leftEnd;  // azimuths of the façade's ends
+    } cases[] = {{"0", 90, 270}, {"90", 180, 0}, {"200", 290, 110}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.orientation);
+        chart::ChartInputs inputs = withProtractor(c.orientation, kExterna);
+        inputs.betaRight = onePair("45");
+        const QImage mask = maskLayer(inputs);
+        const double o = math::toNumber(c.orientation);
+        EXPECT_TRUE(colourNear(mask, chartPoint(g, c.rightEnd, 120), kGray, 1));
+        EXPECT_TRUE(colourNear(mask, chartPoint(g, o + 45, 120), kGray, 1));
+        EXPECT_FALSE(colourNear(mask, chartPoint(g, c.leftEnd, 120), kGray, 3));
+        EXPECT_FALSE(colourNear(mask, chartPoint(g, o - 45, 120), kGray, 3));
+        int blackInside = 0;
+        for (int y = 0; y < 460; ++y) {
+            for (int x = 0; x < 460; ++x) {
+                blackInside +=
+                    pixelDistance(g, x, y) < 188 && isColour(mask, x, y, Qt::black) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(blackInside, 0);
+    }
+}
 
 // Gamma 90 (Externa) draws no curve, but still clears outside the horizon,
 // draws the façade line and the horizon, and erases behind the façade.

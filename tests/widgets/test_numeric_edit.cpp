@@ -42,25 +42,19 @@ TEST(NumericEdit, ShowsValuesSetByTheProgramWithTwoDecimals) {
     EXPECT_ANY_THROW((void)edit.value());
 }
 
-TEST(NumericEdit, AcceptsOnlyDigitsThePointAndEditingKeys) {
+TEST(NumericEdit, TakesOnlyDigitsThePointAndEditingKeysAndNoZeroAtTheVeryStart) {
     EditWindow w;
-    w.edit->clear();
-    QTest::keyClicks(w.edit, QStringLiteral("1a2,-.5 x"));
-    EXPECT_EQ(w.edit->text(), "12.5");
+    const std::pair<const char*, const char*> cases[] = {{"1a2,-.5 x", "12.5"}, {"010", "10"}};
+    for (const auto& [keys, text] : cases) {
+        w.edit->clear();
+        QTest::keyClicks(w.edit, keys);
+        EXPECT_EQ(w.edit->text(), text) << keys;
+    }
     QTest::keyClick(w.edit, Qt::Key_Backspace);
-    EXPECT_EQ(w.edit->text(), "12.");
-}
-
-TEST(NumericEdit, RefusesAZeroTypedAtTheVeryStart) {
-    EditWindow w;
-    w.edit->clear();
-    QTest::keyClicks(w.edit, QStringLiteral("0"));
-    EXPECT_EQ(w.edit->text(), "");
-    QTest::keyClicks(w.edit, QStringLiteral("10"));
-    EXPECT_EQ(w.edit->text(), "10");
+    EXPECT_EQ(w.edit->text(), "1");
     w.edit->selectAll();
-    QTest::keyClicks(w.edit, QStringLiteral("0"));
-    EXPECT_EQ(w.edit->text(), "10");
+    QTest::keyClicks(w.edit, "0");  // typed over the whole text: at the very start
+    EXPECT_EQ(w.edit->text(), "1");
 }
 
 TEST(NumericEdit, EnterReachesTheKeyHandlerAsTheNullCharacter) {
@@ -89,26 +83,23 @@ TEST(NumericEdit, PasteOfForeignTextIsRefused) {
     EXPECT_EQ(w.edit->text(), "123.5");
 }
 
+// Equal minimum and maximum turn the check off.
 TEST(NumericEdit, LeavingWithAValueOutOfRangeRaisesInvalidEntry) {
     EditWindow w;
-    QSignalSpy invalid(w.edit, &TFnpNumericEdit::invalidEntry);
-    w.edit->setText(QStringLiteral("95"));
-    w.other->setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(invalid.count(), 1);
-
-    w.edit->setFocus();
-    w.edit->setText(QStringLiteral("45"));
-    w.other->setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(invalid.count(), 1);
-
-    w.edit->setMaxValue(0.0);  // minimum and maximum equal: no check
-    w.edit->setFocus();
-    w.edit->setText(QStringLiteral("95"));
-    w.other->setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(invalid.count(), 1);
+    const struct {
+        double max;
+        const char* text;
+        int raised;
+    } cases[] = {{90, "95", 1}, {90, "45", 0}, {0, "95", 0}};
+    for (const auto& c : cases) {
+        QSignalSpy invalid(w.edit, &TFnpNumericEdit::invalidEntry);
+        w.edit->setMaxValue(c.max);
+        w.edit->setFocus();
+        w.edit->setText(c.text);
+        w.other->setFocus();
+        QApplication::processEvents();
+        EXPECT_EQ(invalid.count(), c.raised) << c.text << " up to " << c.max;
+    }
 }
 
 TEST(WindGrid, CellsAreAddressedByColumnThenRowWithHeadersKept) {
