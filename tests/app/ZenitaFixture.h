@@ -24,6 +24,8 @@ inline QStringList itemsOf(const QComboBox* combo) {
     return items;
 }
 
+inline const QImage& pixels(const ImageLayer* layer) { return layer->canvas().image(); }
+
 class ZenitaFixture : public ::testing::Test {
 protected:
     // An empty city index, so the first activation loads "Nenhum" only.
@@ -51,6 +53,35 @@ protected:
         QApplication::processEvents();
     }
     TFormZenita& w() { return *window; }
+
+    void loadCities(const std::vector<std::string>& lines) {
+        database.writeIndex(lines);
+        w().LoadCityList();
+    }
+    // Handlers run as the window runs them: an escaping error becomes its dialog.
+    void choose(int item) {
+        w().cmbCidades->setCurrentIndex(item);
+        w().handle([this] { w().cmbCidadesChange(); });
+    }
+    // Checks the first box of an angle pair (0 alfa to 4 gamma left) with its
+    // text, and the second one too when a second text is given.
+    void setAngles(std::size_t pair, const QString& first, const QString& second = {}) {
+        const auto p = w().anglePairs()[pair];
+        p.firstCheck->setChecked(true);
+        p.firstEdit->setText(first);
+        if (!second.isNull()) {
+            p.secondCheck->setChecked(true);
+            p.secondEdit->setText(second);
+        }
+    }
+    void plot() {
+        w().handle([this] { w().plotarClick(); });
+    }
+    void expectOnlyMessage(MessageKind kind, const QString& text) {
+        ASSERT_EQ(dialogs.messages.size(), 1u) << dialogs.texts().join(" | ").toStdString();
+        EXPECT_EQ(dialogs.messages[0].kind, kind);
+        EXPECT_EQ(dialogs.messages[0].text, text);
+    }
 
     TempDatabase database;
     RecordingDialogs dialogs;

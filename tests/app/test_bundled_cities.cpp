@@ -81,8 +81,7 @@ TEST_F(BundledDatabase, OffersTheEpwCitiesWithOverlayWindRoseAndTimeZone) {
         const int i = item(city.name);
         ASSERT_GT(i, kCapitals) << city.name;
         EXPECT_EQ(w().listaFusos[static_cast<std::size_t>(i)], city.zone) << city.name;
-        w().cmbCidades->setCurrentIndex(i);
-        w().handle([this] { w().cmbCidadesChange(); });
+        choose(i);
         EXPECT_TRUE(w().ckPontos->isEnabled()) << city.name;
         EXPECT_TRUE(w().btnPlotarVentos->isEnabled()) << city.name;
     }

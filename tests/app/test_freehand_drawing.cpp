@@ -6,15 +6,11 @@
 #include <QMouseEvent>
 #include <QTest>
 
-namespace {
-
-const QColor kGray = chart::kMaskGray;
-
-}  // namespace
+using chart::kMaskGray;
 
 class FreehandDrawing : public ZenitaFixture {
 protected:
-    const QImage& mask() { return w().imagem3->canvas().image(); }
+    const QImage& mask() { return pixels(w().imagem3); }
     void click(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(w().imagem3, button, Qt::NoModifier, p);
     }
@@ -25,9 +21,9 @@ protected:
     }
     // Chart drawn, then "Desenhar reta" checked (its reference lines drawn).
     void startDrawing(const char* orientation = "0") {
-        w().editLatitude->setText(QStringLiteral("-27.6"));
+        w().editLatitude->setText("-27.6");
         w().TransferidorCheck->setChecked(false);
-        w().editOrient->setText(QString::fromLatin1(orientation));
+        w().editOrient->setText(orientation);
         w().plotarClick();
         w().desMascCheck->setChecked(true);
     }
@@ -37,53 +33,52 @@ TEST_F(FreehandDrawing, ReferenceLinesFollowTheOrientation) {
     startDrawing("0");
     EXPECT_TRUE(w().drawMaskMode);
     EXPECT_TRUE(w().preMascCheck->isEnabled());
-    EXPECT_TRUE(isColour(mask(), 100, 230, kGray));  // façade east-west
-    EXPECT_TRUE(isColour(mask(), 230, 100, kGray));  // normal up
+    EXPECT_TRUE(isColour(mask(), 100, 230, kMaskGray));  // façade east-west
+    EXPECT_TRUE(isColour(mask(), 230, 100, kMaskGray));  // normal up
     EXPECT_TRUE(isColour(mask(), 230, 350, Qt::white));
 
     w().desMascCheck->setChecked(false);
-    w().editOrient->setText(QStringLiteral("90"));
+    w().editOrient->setText("90");
     w().desMascCheck->setChecked(true);
-    EXPECT_TRUE(isColour(mask(), 230, 100, kGray));  // façade north-south
-    EXPECT_TRUE(isColour(mask(), 350, 230, kGray));  // normal to the right
+    EXPECT_TRUE(isColour(mask(), 230, 100, kMaskGray));  // façade north-south
+    EXPECT_TRUE(isColour(mask(), 350, 230, kMaskGray));  // normal to the right
     EXPECT_TRUE(isColour(mask(), 100, 230, Qt::white));
 }
 
 TEST_F(FreehandDrawing, TwoLeftClicksDrawOneSegmentAndAThirdOnlyStarts) {
     startDrawing();
-    const int before = countPixels(mask(), kGray);
+    const int before = countPixels(mask(), kMaskGray);
     click({100, 300});
-    EXPECT_EQ(countPixels(mask(), kGray), before);
+    EXPECT_EQ(countPixels(mask(), kMaskGray), before);
     click({200, 300});
     EXPECT_EQ(paintedBoundingBox(mask(), QRect(120, 280, 60, 40)), QRect(120, 299, 60, 3));
-    const int segment = countPixels(mask(), kGray);
+    const int segment = countPixels(mask(), kMaskGray);
     click({150, 380});
-    EXPECT_EQ(countPixels(mask(), kGray), segment);
+    EXPECT_EQ(countPixels(mask(), kMaskGray), segment);
     EXPECT_FALSE(w().segmentStart);
     click({150, 380}, Qt::RightButton);  // a right click draws nothing
-    EXPECT_EQ(countPixels(mask(), kGray), segment);
+    EXPECT_EQ(countPixels(mask(), kMaskGray), segment);
     EXPECT_FALSE(w().segmentStart);
 }
 
 TEST_F(FreehandDrawing, DraggingWithTheLeftButtonLeavesDots) {
     startDrawing();
-    const int before = countPixels(mask(), kGray);
+    const int before = countPixels(mask(), kMaskGray);
     dragTo({300, 350});
-    EXPECT_GT(countPixels(mask(), kGray), before);
+    EXPECT_GT(countPixels(mask(), kMaskGray), before);
     w().desMascCheck->setChecked(false);  // idle: the chart is redrawn, nothing more drawn
-    const int idle = countPixels(mask(), kGray);
+    const int idle = countPixels(mask(), kMaskGray);
     dragTo({320, 350});
-    EXPECT_EQ(countPixels(mask(), kGray), idle);
+    EXPECT_EQ(countPixels(mask(), kMaskGray), idle);
 }
 
 TEST_F(FreehandDrawing, AYellowFillStaysInsideTheGrayAndRedReplacesIt) {
     startDrawing();
     // Close a triangle below the façade line with three segments.
-    for (const auto& [from, to] : {std::pair{QPoint(150, 260), QPoint(300, 260)},
-                                   std::pair{QPoint(300, 260), QPoint(225, 360)},
-                                   std::pair{QPoint(225, 360), QPoint(150, 260)}}) {
-        click(from);
-        click(to);
+    const QPoint corners[] = {{150, 260}, {300, 260}, {225, 360}, {150, 260}};
+    for (int i = 0; i < 3; ++i) {
+        click(corners[i]);
+        click(corners[i + 1]);
     }
     w().radioPreParcial->setChecked(true);
     w().preMascCheck->setChecked(true);
@@ -108,7 +103,7 @@ TEST_F(FreehandDrawing, LimparErasesWithALatitudeAndNotWithout) {
     w().editLatitude->clear();
     w().btnLimparDesenho->click();
     EXPECT_EQ(compareImages(mask(), drawn, "limpar-without-latitude"), "");
-    w().editLatitude->setText(QStringLiteral("-27.6"));
+    w().editLatitude->setText("-27.6");
     w().btnLimparDesenho->click();
     EXPECT_EQ(countPainted(mask()), 0);
     EXPECT_FALSE(w().desMascCheck->isChecked());
@@ -134,15 +129,21 @@ TEST_F(FreehandDrawing, UncheckingWhileFillingWithoutALatitudeEndsBothModes) {
 
 // The chart command unchecks "Desenhar reta", whose handler runs the chart
 // command once more; that one finds the box unchecked and the chain ends.
+// Its final state: every button, printing and copying on, both modes off.
 TEST_F(FreehandDrawing, TheChartCommandEndsTheDrawingAndTerminates) {
     startDrawing();
+    click({100, 300});
     w().preMascCheck->setChecked(true);
+    w().novo->setEnabled(false);
     w().plotarClick();
     EXPECT_FALSE(w().desMascCheck->isChecked());
     EXPECT_FALSE(w().preMascCheck->isChecked());
     EXPECT_FALSE(w().preMascCheck->isEnabled());
     EXPECT_FALSE(w().drawMaskMode);
     EXPECT_FALSE(w().fillMaskMode);
-    EXPECT_TRUE(w().chartDrawn);
+    EXPECT_TRUE(w().segmentStart);
     EXPECT_EQ(countPainted(mask()), 0);
+    EXPECT_EQ(QList<bool>({w().chartDrawn, w().plotar->isEnabled(), w().novo->isEnabled(),
+                           w().Imprimir1->isEnabled(), w().Copiar1->isEnabled()}),
+              QList<bool>(5, true));
 }

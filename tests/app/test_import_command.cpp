@@ -1,56 +1,13 @@
 // zenita --import: the window's import from the command line, its exit
 // status and where its messages go.
-#include "app/CommandLine.h"
+#include "CommandRun.h"
 #include "climate/ClimateTestSupport.h"
 #include "climate/EpwTestSupport.h"
 #include "climate/TextFile.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <unistd.h>
-#include <cstdio>
-
 namespace {
-
-struct CommandRun {
-    int status;
-    QString out;
-    QString err;
-};
-
-QString readText(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll());
-}
-
-// Runs the command line against `base` with stdout and stderr sent to files.
-CommandRun runCapturing(const QStringList& options, const QString& base) {
-    QTemporaryDir dir;
-    const QString outPath = dir.filePath("stdout.txt");
-    const QString errPath = dir.filePath("stderr.txt");
-    std::fflush(stdout);
-    std::fflush(stderr);
-    const int savedOut = dup(fileno(stdout));
-    const int savedErr = dup(fileno(stderr));
-    FILE* out = std::fopen(outPath.toLocal8Bit().constData(), "w");
-    FILE* err = std::fopen(errPath.toLocal8Bit().constData(), "w");
-    dup2(fileno(out), fileno(stdout));
-    dup2(fileno(err), fileno(stderr));
-    const int status = runCommandLine(QStringList{"zenita"} + options, base);
-    std::fflush(stdout);
-    std::fflush(stderr);
-    dup2(savedOut, fileno(stdout));
-    dup2(savedErr, fileno(stderr));
-    close(savedOut);
-    close(savedErr);
-    std::fclose(out);
-    std::fclose(err);
-    return {status, readText(outPath), readText(errPath)};
-}
 
 class ImportCommand : public ::testing::Test {
 protected:

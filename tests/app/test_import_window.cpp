@@ -12,64 +12,53 @@ using ImportWindow = ImportWindowFixture;
 TEST_F(ImportWindow, ControlsStandWhereTheDesignPutsThem) {
     struct Placed {
         QWidget* widget;
-        QString caption;  // label or button caption, or an edit's initial text
+        const char* caption;  // label or button caption, or an edit's initial text
         int left, top, width;
     };
-    const Placed placed[] = {
-        {f().Label1, "Arquivo:", 8, 8, 48},
-        {f().edArquivo, "", 8, 24, 357},
-        {f().btBuscar, "Buscar", 371, 22, 60},
-        {f().Label2, "Cidade:", 8, 56, 44},
-        {f().edCidade, "", 8, 72, 289},
-        {f().Label3, "Latitude:", 304, 56, 51},
-        {f().edLatitude, "", 304, 72, 60},
-        {f().Label4, "Longitude:", 371, 56, 61},
-        {f().edLongitude, "", 371, 72, 60},
-        {f().Label5, "Dia:", 125, 104, 49},
-        {f().Label6, "Mês:", 180, 104, 49},
-        {f().Label11, "Hora:", 236, 104, 49},
+    // clang-format off
+    std::vector<Placed> placed{
+        {f().Label1, "Arquivo:", 8, 8, 48},   {f().edArquivo, "", 8, 24, 357},
+        {f().btBuscar, "Buscar", 371, 22, 60}, {f().Label2, "Cidade:", 8, 56, 44},
+        {f().edCidade, "", 8, 72, 289},       {f().Label3, "Latitude:", 304, 56, 51},
+        {f().edLatitude, "", 304, 72, 60},    {f().Label4, "Longitude:", 371, 56, 61},
+        {f().edLongitude, "", 371, 72, 60},   {f().Label5, "Dia:", 125, 104, 49},
+        {f().Label6, "Mês:", 180, 104, 49},   {f().Label11, "Hora:", 236, 104, 49},
         {f().Label7, "Início da Primavera:", 8, 124, 116},
         {f().Label8, "Início do Verão:", 8, 156, 93},
         {f().Label9, "Início do Outono:", 8, 188, 101},
         {f().Label10, "Início do Inverno:", 8, 220, 103},
-        {f().dia_p, "22", 125, 120, 49},
-        {f().mes_p, "09", 180, 120, 49},
-        {f().hora_p, "18", 236, 120, 49},
-        {f().dia_v, "21", 125, 152, 49},
-        {f().mes_v, "12", 180, 152, 49},
-        {f().hora_v, "14", 236, 152, 49},
-        {f().dia_o, "20", 125, 184, 49},
-        {f().mes_o, "03", 180, 184, 49},
-        {f().hora_o, "08", 236, 184, 49},
-        {f().dia_i, "21", 125, 216, 49},
-        {f().mes_i, "06", 180, 216, 49},
-        {f().hora_i, "02", 236, 216, 49},
-        {f().btIncluir, "Incluir Cidade", 304, 181, 127},
-        {f().btFechar, "Fechar", 304, 213, 127},
-    };
+        {f().btIncluir, "Incluir Cidade", 304, 181, 127},  {f().btFechar, "Fechar", 304, 213, 127}};
+    // clang-format on
+    // Day, month and hour of spring, summer, autumn and winter, one row each.
+    const char* seasonTexts[4][3] = {
+        {"22", "09", "18"}, {"21", "12", "14"}, {"20", "03", "08"}, {"21", "06", "02"}};
+    const int seasonLefts[] = {125, 180, 236};
+    for (int s = 0; s < 4; ++s) {
+        for (int k = 0; k < 3; ++k) {
+            placed.push_back(
+                {f().seasonEdits()[s][k], seasonTexts[s][k], seasonLefts[k], 120 + 32 * s, 49});
+        }
+    }
     for (const Placed& p : placed) {
-        const QString name = p.caption.isEmpty() ? p.widget->objectName() : p.caption;
-        EXPECT_EQ(p.widget->geometry().topLeft(), QPoint(p.left, p.top)) << name.toStdString();
-        EXPECT_EQ(p.widget->width(), p.width) << name.toStdString();
+        const std::string name = p.widget->objectName().toStdString();
+        EXPECT_EQ(p.widget->geometry().topLeft(), QPoint(p.left, p.top)) << name;
+        EXPECT_EQ(p.widget->width(), p.width) << name;
         QString text;
         if (auto* label = qobject_cast<QLabel*>(p.widget)) {
             text = label->text();
-            EXPECT_TRUE(label->font().bold()) << name.toStdString();
+            EXPECT_TRUE(label->font().bold()) << name;
             // The caption is not cut at the design's width.
-            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(text), p.width)
-                << name.toStdString();
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(text), p.width) << name;
         } else if (auto* button = qobject_cast<QPushButton*>(p.widget)) {
             text = button->text();
-            EXPECT_TRUE(button->font().bold()) << name.toStdString();
+            EXPECT_TRUE(button->font().bold()) << name;
         } else {
             text = qobject_cast<QLineEdit*>(p.widget)->text();
         }
-        EXPECT_EQ(text, p.caption) << name.toStdString();
+        EXPECT_EQ(text, QString::fromUtf8(p.caption)) << name;
     }
-    for (QWidget* off :
-         {static_cast<QWidget*>(f().edArquivo), static_cast<QWidget*>(f().edCidade),
-          static_cast<QWidget*>(f().edLatitude), static_cast<QWidget*>(f().edLongitude),
-          static_cast<QWidget*>(f().btIncluir)}) {
+    for (QWidget* off : std::initializer_list<QWidget*>{f().edArquivo, f().edCidade, f().edLatitude,
+                                                        f().edLongitude, f().btIncluir}) {
         EXPECT_FALSE(off->isEnabled()) << off->objectName().toStdString();
     }
     EXPECT_EQ(f().size(), QSize(TFormNovaCidade::kClientWidth, TFormNovaCidade::kClientHeight));
@@ -132,11 +121,13 @@ TEST_F(ImportWindow, AnEpwSourceTurnsTheUntouchedSeasonEditsToItsHemisphere) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// After a success another file can be chosen and included in the same showing.
 TEST_F(ImportWindow, BuscarFillsTheFieldsAndIncluirAddsTheCityThenClosingReloadsTheList) {
-    database.writeIndex({"Aracaju,-10.91,s/a,s/a,37.07"});
-    w().LoadCityList();
+    loadCities({"Aracaju,-10.91,s/a,s/a,37.07"});
     const QString path = portoAlegre();
-    chooser.answers = {path};
+    SourceOptions natal;
+    natal.location = "Natal,-5.79,-35.21";
+    chooser.answers = {path, writeSource(sourceBytes(natal), "natal.csv")};
     int result = -1;
     runIncluirCidade([&] {
         f().btBuscar->click();
@@ -150,22 +141,25 @@ TEST_F(ImportWindow, BuscarFillsTheFieldsAndIncluirAddsTheCityThenClosingReloads
         EXPECT_TRUE(f().cidadeIncluida());
         // Not yet reloaded: the list follows when the window closes.
         EXPECT_EQ(w().cmbCidades->count(), 2);
+        f().btBuscar->click();
+        EXPECT_TRUE(f().btIncluir->isEnabled());
+        EXPECT_EQ(f().edCidade->text(), "Natal");
+        f().btIncluir->click();
         f().btFechar->click();
         result = f().result();
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(f().windowTitle(), "ZENITA 6.2");
-    EXPECT_EQ(dialogs.texts(), QStringList{"Porto_Alegre incluso com sucesso!"});
+    EXPECT_EQ(dialogs.texts(),
+              QStringList({"Porto_Alegre incluso com sucesso!", "Natal incluso com sucesso!"}));
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Aracaju", "Porto_Alegre"}));
+    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Aracaju", "Porto_Alegre", "Natal"}));
     EXPECT_EQ(w().listaArquivosVentos[2], "porto_alegre.ventos.csv");
 }
 
 TEST_F(ImportWindow, ClosingWithoutAnImportLeavesTheCityListAlone) {
-    database.writeIndex({"Aracaju,-10.91,s/a,s/a,37.07"});
-    w().LoadCityList();
-    w().cmbCidades->setCurrentIndex(1);
-    w().handle([this] { w().cmbCidadesChange(); });
+    loadCities({"Aracaju,-10.91,s/a,s/a,37.07"});
+    choose(1);
     // A list loaded now would show the new line and select "Nenhum".
     database.writeIndex({"Aracaju,-10.91,s/a,s/a,37.07", "Natal,-5.79,s/a,s/a,35.21"});
     chooser.answers = {writeSource("não é uma fonte\r\n", "x.csv"), QString()};
@@ -181,23 +175,6 @@ TEST_F(ImportWindow, ClosingWithoutAnImportLeavesTheCityListAlone) {
     EXPECT_EQ(w().editLatitude->text(), "-10.91");
 }
 
-TEST_F(ImportWindow, AfterASuccessChoosingAnotherFileEnablesIncluirAgain) {
-    SourceOptions natal;
-    natal.location = "Natal,-5.79,-35.21";
-    chooser.answers = {portoAlegre(), writeSource(sourceBytes(natal), "natal.csv")};
-    runIncluirCidade([&] {
-        f().btBuscar->click();
-        f().btIncluir->click();
-        ASSERT_FALSE(f().btIncluir->isEnabled());
-        f().btBuscar->click();
-        EXPECT_TRUE(f().btIncluir->isEnabled());
-        EXPECT_EQ(f().edCidade->text(), "Natal");
-        f().btIncluir->click();
-    });
-    EXPECT_EQ(f().result(), QDialog::Accepted);
-    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Porto_Alegre", "Natal"}));
-}
-
 TEST_F(ImportWindow, EachShowingStartsEmptyAndTheSeasonEditsKeepWhatWasTyped) {
     chooser.answers = {portoAlegre()};
     runIncluirCidade([&] {
@@ -207,10 +184,9 @@ TEST_F(ImportWindow, EachShowingStartsEmptyAndTheSeasonEditsKeepWhatWasTyped) {
     });
     EXPECT_EQ(f().result(), QDialog::Rejected);  // chosen but not included
     runIncluirCidade([&] {
-        EXPECT_TRUE(f().edArquivo->text().isEmpty());
-        EXPECT_TRUE(f().edCidade->text().isEmpty());
-        EXPECT_TRUE(f().edLatitude->text().isEmpty());
-        EXPECT_TRUE(f().edLongitude->text().isEmpty());
+        for (QLineEdit* e : {f().edArquivo, f().edCidade, f().edLatitude, f().edLongitude}) {
+            EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
+        }
         EXPECT_FALSE(f().btIncluir->isEnabled());
         EXPECT_EQ(f().dia_p->text(), "23");
         EXPECT_EQ(f().hora_i->text(), "3");

@@ -24,8 +24,8 @@ TEST_P(AnglePairChain, EnablesAndFocusesInChainsAndKeepsTheTypedValues) {
     p.secondCheck->setChecked(true);
     EXPECT_TRUE(p.secondEdit->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), p.secondEdit);
-    p.firstEdit->setText(QStringLiteral("12"));
-    p.secondEdit->setText(QStringLiteral("34"));
+    p.firstEdit->setText("12");
+    p.secondEdit->setText("34");
 
     p.firstCheck->setChecked(false);
     EXPECT_FALSE(p.secondCheck->isChecked());
@@ -55,13 +55,13 @@ TEST_F(InputControls, AnAngleAboveNinetyBecomesNinetyWhenLeftButTheOrientationSt
     showWindow();
     w().Alfa1Check->setChecked(true);
     w().editAlfa1->clear();
-    QTest::keyClicks(w().editAlfa1, QStringLiteral("95"));
+    QTest::keyClicks(w().editAlfa1, "95");
     w().editOrient->setFocus();
     EXPECT_EQ(w().editAlfa1->text(), "90.00");
 
     w().editOrient->clear();
-    QTest::keyClicks(w().editOrient, QStringLiteral("400"));
-    w().editLatitude->setText(QStringLiteral("-27.6"));
+    QTest::keyClicks(w().editOrient, "400");
+    w().editLatitude->setText("-27.6");
     QTest::keyClick(w().editOrient, Qt::Key_Return);
     EXPECT_TRUE(w().chartDrawn);
     w().editAlfa1->setFocus();
@@ -72,13 +72,12 @@ TEST_F(InputControls, AnAngleAboveNinetyBecomesNinetyWhenLeftButTheOrientationSt
 TEST_F(InputControls, EnterRedrawsOnlyWithALatitude) {
     w().Beta2aCheck->setChecked(true);
     for (QLineEdit* edit :
-         {static_cast<QLineEdit*>(w().editLatitude), static_cast<QLineEdit*>(w().editBeta2a),
-          static_cast<QLineEdit*>(w().editOrient)}) {
+         std::initializer_list<QLineEdit*>{w().editLatitude, w().editBeta2a, w().editOrient}) {
         w().editLatitude->clear();
         QTest::keyClick(edit, Qt::Key_Return);
         EXPECT_FALSE(w().chartDrawn);
-        EXPECT_EQ(countPainted(w().imagem->canvas().image()), 0);
-        w().editLatitude->setText(QStringLiteral("12"));
+        EXPECT_EQ(countPainted(pixels(w().imagem)), 0);
+        w().editLatitude->setText("12");
         QTest::keyClick(edit, Qt::Key_Return);
         EXPECT_TRUE(w().chartDrawn) << edit->objectName().toStdString();
         w().novoClick();
@@ -86,46 +85,43 @@ TEST_F(InputControls, EnterRedrawsOnlyWithALatitude) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(InputControls, ACommaBecomesAPointAsItIsTyped) {
-    QTest::keyClicks(w().editLatitude, QStringLiteral("-23,5"));
+// Typed or pasted, every comma becomes a point at once, caret after the last
+// one; a pasted text of many commas must not exhaust the stack.
+TEST_F(InputControls, EveryCommaBecomesAPoint) {
+    const QString pasted = "1,2" + QString(20000, u',') + "3,4x";
+    w().editLatitude->setText(pasted);
+    const QString expected = QString(pasted).replace(u',', u'.');
+    EXPECT_EQ(w().editLatitude->text(), expected);
+    EXPECT_EQ(w().editLatitude->cursorPosition(), expected.lastIndexOf(u'.') + 1);
+
+    w().editLatitude->clear();
+    QTest::keyClicks(w().editLatitude, "-23,5");
     EXPECT_EQ(w().editLatitude->text(), "-23.5");
     w().plotarClick();
     EXPECT_TRUE(w().chartDrawn);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-// A pasted text with many commas is fixed in one pass, caret after the last point.
-TEST_F(InputControls, EveryPastedCommaBecomesAPoint) {
-    const QString pasted = QStringLiteral("1,2") + QString(20000, u',') + QStringLiteral("3,4x");
-    w().editLatitude->setText(pasted);
-    QString expected = pasted;
-    expected.replace(u',', u'.');
-    EXPECT_EQ(w().editLatitude->text(), expected);
-    EXPECT_EQ(w().editLatitude->cursorPosition(), expected.lastIndexOf(u'.') + 1);
-    w().editLatitude->setText(QStringLiteral("10"));
-    EXPECT_EQ(w().editLatitude->text(), "10");
-}
-
 TEST_F(InputControls, ExternaSwapsThePictogramsAndRedraws) {
-    w().editLatitude->setText(QStringLiteral("-27.6"));
+    w().editLatitude->setText("-27.6");
     w().plotarClick();
-    const QImage interna = w().imagem->canvas().image();
+    const QImage interna = pixels(w().imagem);
     w().rgAngulos->setCurrentIndex(1);
     emit w().rgAngulos->activated(1);
-    EXPECT_TRUE(w().IAlfaInterno->isHidden());
-    EXPECT_TRUE(w().IBetaInterno->isHidden());
-    EXPECT_TRUE(w().IGamaInterno->isHidden());
-    EXPECT_FALSE(w().IAlfaExterno->isHidden());
-    EXPECT_FALSE(w().IBetaExterno->isHidden());
-    EXPECT_FALSE(w().IGamaExterno->isHidden());
+    for (auto* internal : {w().IAlfaInterno, w().IBetaInterno, w().IGamaInterno}) {
+        EXPECT_TRUE(internal->isHidden());
+    }
+    for (auto* external : {w().IAlfaExterno, w().IBetaExterno, w().IGamaExterno}) {
+        EXPECT_FALSE(external->isHidden());
+    }
     EXPECT_TRUE(w().chartDrawn);
     // The altitude labels changed (80 at y = 377 became 10).
-    EXPECT_NE(compareImages(w().imagem->canvas().image().copy(230, 377, 20, 12),
+    EXPECT_NE(compareImages(pixels(w().imagem).copy(230, 377, 20, 12),
                             interna.copy(230, 377, 20, 12), "externa-labels"),
               "");
     w().rgAngulos->setCurrentIndex(0);
     emit w().rgAngulos->activated(0);
     EXPECT_FALSE(w().IAlfaInterno->isHidden());
     EXPECT_TRUE(w().IGamaExterno->isHidden());
-    EXPECT_EQ(compareImages(w().imagem->canvas().image(), interna, "interna-again"), "");
+    EXPECT_EQ(compareImages(pixels(w().imagem), interna, "interna-again"), "");
 }

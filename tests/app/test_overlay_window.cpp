@@ -12,22 +12,17 @@
 namespace {
 
 constexpr std::size_t kYear = 8760;
+const char* const kCity = "Cidade_H,-27.6,h.csv,s/a,48.5";
 
 }  // namespace
 
 class OverlayWindow : public ZenitaFixture {
 protected:
-    // One city, "Cidade_H" at -27.6 / 48.5 W, with the hourly file h.csv,
-    // chosen in the list.
-    void chooseCityWith(const std::vector<std::string>& lines) {
+    // The city of the index line, with the hourly file h.csv, chosen in the list.
+    void chooseCityWith(const std::vector<std::string>& lines, const char* indexLine = kCity) {
         database.writeCityFile("h.csv", fileBytes(lines));
-        database.writeIndex({"Cidade_H,-27.6,h.csv,s/a,48.5"});
-        w().LoadCityList();
+        loadCities({indexLine});
         choose(1);
-    }
-    void choose(int item) {
-        w().cmbCidades->setCurrentIndex(item);
-        w().handle([this] { w().cmbCidadesChange(); });
     }
     // The chart command with the overlay of a quantity and half-year; the
     // path marks and labels only when asked for.
@@ -36,102 +31,69 @@ protected:
         w().ckPontos->setChecked(true);
         w().cmbTipoDados->setCurrentIndex(quantity);
         w().rgPeriodo->setCurrentIndex(period);
-        w().handle([this] { w().plotarClick(); });
+        plot();
     }
-    const QImage& overlayLayer() { return w().imagem4->canvas().image(); }
+    const QImage& overlayLayer() { return pixels(w().imagem4); }
 };
 
-struct ClassCase {
-    const char* name;
-    std::array<const char*, 3> fields;  // temperature, global, direct radiation
-    int quantity;
-    QColor colour;
-};
-
-class OverlayClass : public OverlayWindow, public ::testing::WithParamInterface<ClassCase> {};
-
-// Each quantity reads its own field; every disc has the colour of the class.
-TEST_P(OverlayClass, EveryDiscHasTheColourOfTheQuantitysClass) {
-    const ClassCase& c = GetParam();
-    chooseCityWith(hourlyLines(kYear, c.fields[0], c.fields[1], c.fields[2]));
-    drawOverlay(c.quantity, 1);
-    EXPECT_GT(countPixels(overlayLayer(), c.colour), 10000);
-    EXPECT_EQ(countPixels(overlayLayer(), c.colour), countPainted(overlayLayer()));
+// The three fields fall into different classes of every quantity, so a
+// quantity reading another's field would show another colour.
+TEST_F(OverlayWindow, EachQuantityReadsItsOwnFieldAndColoursEveryDiscByItsClass) {
+    chooseCityWith(hourlyLines(kYear, "10", "1000", "1300.5"));
+    const QColor colours[] = {QColor(0, 0, 128), QColor(216, 129, 0), QColor(255, 0, 0)};
+    for (int quantity = 0; quantity < 3; ++quantity) {
+        drawOverlay(quantity, 1);
+        const int painted = countPainted(overlayLayer());
+        EXPECT_GT(painted, 10000) << quantity;
+        EXPECT_EQ(countPixels(overlayLayer(), colours[quantity]), painted) << quantity;
+    }
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(w().chartDrawn);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Quantities, OverlayClass,
-    ::testing::Values(
-        ClassCase{"TemperatureOnBound1", {"10", "250", "250.01"}, 0, QColor(0, 0, 128)},
-        ClassCase{"GlobalOnBound1", {"10", "250", "250.01"}, 1, QColor(255, 255, 150)},
-        ClassCase{"DirectAboveBound1", {"10", "250", "250.01"}, 2, QColor(255, 255, 0)},
-        ClassCase{"TemperatureOnBound4", {"25", "1000", "1300.5"}, 0, QColor(255, 204, 0)},
-        ClassCase{"GlobalOnBound4", {"25", "1000", "1300.5"}, 1, QColor(216, 129, 0)},
-        ClassCase{"DirectAbove1300", {"25", "1000", "1300.5"}, 2, QColor(255, 0, 0)}),
-    [](const auto& param) { return std::string(param.param.name); });
-
-class OverlayPeriod : public OverlayWindow, public ::testing::WithParamInterface<int> {};
-
 // The window reads only the half-year's lines; the picture is the one the
 // overlay draws from the whole file.
-TEST_P(OverlayPeriod, IsThePictureOfTheWholeFile) {
+TEST_F(OverlayWindow, EachHalfYearIsThePictureOfTheWholeFile) {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < kYear; ++i) {
         const std::string temperature = std::to_string(5 + (i % 24) + (i / 24) % 9);
         lines.push_back(hourlyLines(1, temperature, "0", "0")[0]);
     }
     chooseCityWith(lines);
-    drawOverlay(0, GetParam());
-    ASSERT_TRUE(dialogs.messages.empty());
-
-    Canvas expected(460, 460);
-    overlay::DrawHourlyPoints(expected, w().chartGeometry,
-                              climate::hourlyColumnFromLines(lines, climate::kTemperatureField),
-                              {-27.6, 48.5, GetParam(), overlay::Quantity::Temperature, 45.0});
-    EXPECT_EQ(compareImages(overlayLayer(), expected.image(), "whole-file"), "");
+    for (int period : {0, 1}) {
+        drawOverlay(0, period);
+        ASSERT_TRUE(dialogs.messages.empty());
+        Canvas expected(460, 460);
+        overlay::DrawHourlyPoints(expected, w().chartGeometry,
+                                  climate::hourlyColumnFromLines(lines, climate::kTemperatureField),
+                                  {-27.6, 48.5, period, overlay::Quantity::Temperature, 45.0});
+        EXPECT_EQ(compareImages(overlayLayer(), expected.image(), "whole-file"), "") << period;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(HalfYears, OverlayPeriod, ::testing::Values(0, 1));
-
-struct NothingCase {
-    const char* name;
-    const char* indexLine;
-};
-
-class OverlayWithoutFile : public OverlayWindow,
-                           public ::testing::WithParamInterface<NothingCase> {};
 
 // No city, the no-file marker (never looked up, though cidades/s/a is a good
 // hourly file here) and a file missing from disk all draw nothing, silently.
-TEST_P(OverlayWithoutFile, DrawsNothingAndSaysNothing) {
-    QDir(database.path()).mkpath(QStringLiteral("cidades/s"));
+TEST_F(OverlayWindow, WithoutAFileNothingIsDrawnAndNothingSaid) {
+    QDir(database.path()).mkpath("cidades/s");
     database.writeCityFile("s/a", fileBytes(hourlyLines(kYear, "30", "0", "0")));
-    database.writeIndex({GetParam().indexLine});
-    w().LoadCityList();
-    if (std::string(GetParam().name) == "Nenhum") {
-        w().editLatitude->setText(QStringLiteral("-27.6"));
-    } else {
-        choose(1);
+    const std::pair<const char*, int> cases[] = {
+        {kCity, 0}, {"Cidade_S,-27.6,s/a,s/a,48.5", 1}, {"Cidade_M,-27.6,m.csv,s/a,48.5", 1}};
+    for (const auto& [indexLine, item] : cases) {
+        SCOPED_TRACE(indexLine);
+        loadCities({indexLine});
+        w().editLatitude->setText("-27.6");
+        choose(item);
+        drawOverlay(0, 1, true);
+        EXPECT_TRUE(w().chartDrawn);
+        // The path labels alone: no overlay colour, no path-mark disc.
+        EXPECT_EQ(countPixels(overlayLayer(), QColor(207, 0, 0)), 0);
+        w().ckTrajetoria->setChecked(false);
+        plot();
+        EXPECT_EQ(countPainted(overlayLayer()), 0);
+        EXPECT_TRUE(dialogs.messages.empty());
     }
-    drawOverlay(0, 1, true);
-    EXPECT_TRUE(w().chartDrawn);
-    // The path labels alone: no overlay colour, no path-mark disc.
-    EXPECT_EQ(countPixels(overlayLayer(), QColor(207, 0, 0)), 0);
-    w().ckTrajetoria->setChecked(false);
-    w().handle([this] { w().plotarClick(); });
-    EXPECT_EQ(countPainted(overlayLayer()), 0);
-    EXPECT_TRUE(dialogs.messages.empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cities, OverlayWithoutFile,
-    ::testing::Values(NothingCase{"Nenhum", "Cidade_H,-27.6,h.csv,s/a,48.5"},
-                      NothingCase{"NoFileMarker", "Cidade_S,-27.6,s/a,s/a,48.5"},
-                      NothingCase{"MissingFile", "Cidade_M,-27.6,m.csv,s/a,48.5"}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 struct FailureCase {
     const char* name;
@@ -152,10 +114,7 @@ TEST_P(OverlayFailure, KeepsThePointsDrawnSoFarAndWarnsOnceNamingFileAndLine) {
     if (c.badLine < lines.size()) {
         lines[c.badLine] = c.badText;
     }
-    database.writeCityFile("h.csv", fileBytes(lines));
-    database.writeIndex({c.indexLine});
-    w().LoadCityList();
-    choose(1);
+    chooseCityWith(lines, c.indexLine);
     drawOverlay(0, 1, true);
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -175,18 +134,6 @@ TEST_P(OverlayFailure, KeepsThePointsDrawnSoFarAndWarnsOnceNamingFileAndLine) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(OverlayWindow, AFailureKeepsThePointsBeforeIt) {
-    chooseCityWith(hourlyLines(kYear, "17", "0", "0"));
-    drawOverlay(0, 1);
-    const int whole = countPainted(overlayLayer());
-    chooseCityWith(hourlyLines(24 * 300, "17", "0", "0"));
-    drawOverlay(0, 1);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    const int part = countPainted(overlayLayer());
-    EXPECT_GT(part, whole / 3);
-    EXPECT_LT(part, whole);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Faults, OverlayFailure,
     ::testing::Values(FailureCase{"ShortFile", 24 * 200, kYear, "", "Cidade_H,-27.6,h.csv,s/a,48.5",
@@ -202,9 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A file that cannot be read at all ends the command in the error dialog;
 // the hourglass goes all the same.
 TEST_F(OverlayWindow, AnUnreadableFileIsAnErrorAndTheHourglassGoes) {
-    QDir(database.path()).mkpath(QStringLiteral("cidades/h.csv"));
-    database.writeIndex({"Cidade_H,-27.6,h.csv,s/a,48.5"});
-    w().LoadCityList();
+    QDir(database.path()).mkpath("cidades/h.csv");
+    loadCities({kCity});
     choose(1);
     drawOverlay(0, 0);
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -224,64 +170,53 @@ TEST_F(OverlayWindow, PathMarksAndLabelsFollowTrajetoriaAtTheNextRedraw) {
     w().ckPontos->setChecked(false);
     EXPECT_EQ(compareImages(overlayLayer(), withPaths, "pontos-toggled"), "");
     w().ckPontos->setChecked(true);
-    w().handle([this] { w().plotarClick(); });
+    plot();
     EXPECT_EQ(countPixels(overlayLayer(), Qt::black), 0);
     EXPECT_EQ(countPixels(overlayLayer(), QColor(0, 0, 255)), 0);
     EXPECT_EQ(countPixels(overlayLayer(), QColor(0, 192, 255)), countPainted(overlayLayer()));
 }
 
-// ---- Legend ----
-
-struct LegendCase {
-    int quantity;
-    const char* firstCaption;
-    QColor firstColour;
-    const char* lastCaption;
-    QColor lastColour;
-};
-
-class Legend : public OverlayWindow, public ::testing::WithParamInterface<LegendCase> {};
-
-TEST_P(Legend, ShowsTheQuantitysCaptionsAndColoursAndIsRefilledWhileShown) {
-    const LegendCase& c = GetParam();
-    w().editLatitude->setText(QStringLiteral("-27.6"));
-    w().handle([this] { w().btnLegendaClick(); });
-    ASSERT_FALSE(w().pnlLegenda->isHidden());
-    w().cmbTipoDados->setCurrentIndex(c.quantity);
-    w().handle([this] { w().cmbTipoDadosChange(); });
-    EXPECT_FALSE(w().pnlLegenda->isHidden());
-    EXPECT_TRUE(w().chartDrawn);  // and the chart is redrawn
-    EXPECT_EQ(w().lbRange[0]->text(), QString::fromUtf8(c.firstCaption));
-    EXPECT_EQ(w().lbRange[4]->text(), QString::fromUtf8(c.lastCaption));
-    EXPECT_EQ(w().cx[0]->palette().color(QPalette::Window), c.firstColour);
-    EXPECT_EQ(w().cx[4]->palette().color(QPalette::Window), c.lastColour);
-}
-
-INSTANTIATE_TEST_SUITE_P(Quantities, Legend,
-                         ::testing::Values(LegendCase{0, "TBS <= 10°C", QColor(0, 0, 128),
-                                                      "TBS > 25°C", QColor(207, 0, 0)},
-                                           LegendCase{1, "I <= 250 W/m²", QColor(255, 255, 150),
-                                                      "1000 < I <= 1300 W/m²", QColor(255, 0, 0)},
-                                           LegendCase{2, "Ib <= 250 W/m²", QColor(255, 255, 150),
-                                                      "1000 < Ib <= 1300 W/m²",
-                                                      QColor(255, 0, 0)}));
-
+// While shown the legend is refilled for each quantity; only its own buttons
+// show or hide it.
 TEST_F(OverlayWindow, TheLegendFollowsTheQuantityAndOnlyItsButtonsShowOrHideIt) {
-    w().editLatitude->setText(QStringLiteral("-27.6"));
-    w().cmbTipoDados->setCurrentIndex(2);
-    w().handle([this] { w().cmbTipoDadosChange(); });  // filled while hidden
-    EXPECT_EQ(w().lbRange[1]->text(), QStringLiteral("250 < Ib <= 500 W/m²"));
+    w().editLatitude->setText("-27.6");
+    const auto chooseQuantity = [this](int item) {
+        w().cmbTipoDados->setCurrentIndex(item);
+        w().handle([this] { w().cmbTipoDadosChange(); });
+    };
+    chooseQuantity(2);  // filled while hidden
+    EXPECT_EQ(w().lbRange[1]->text(), "250 < Ib <= 500 W/m²");
     EXPECT_TRUE(w().pnlLegenda->isHidden());
     w().handle([this] { w().btnLegendaClick(); });
     w().handle([this] { w().btnLegendaClick(); });  // again: still shown
     EXPECT_FALSE(w().pnlLegenda->isHidden());
 
+    const struct {
+        const char* first;
+        QColor firstColour;
+        const char* last;
+        QColor lastColour;
+    } legends[] = {{"TBS <= 10°C", QColor(0, 0, 128), "TBS > 25°C", QColor(207, 0, 0)},
+                   {"I <= 250 W/m²", QColor(255, 255, 150), "1000 < I <= 1300 W/m²", Qt::red},
+                   {"Ib <= 250 W/m²", QColor(255, 255, 150), "1000 < Ib <= 1300 W/m²", Qt::red}};
+    for (int quantity = 0; quantity < 3; ++quantity) {
+        w().chartDrawn = false;
+        chooseQuantity(quantity);
+        const auto& l = legends[quantity];
+        EXPECT_FALSE(w().pnlLegenda->isHidden());
+        EXPECT_TRUE(w().chartDrawn);  // and the chart is redrawn
+        EXPECT_EQ(w().lbRange[0]->text(), QString::fromUtf8(l.first));
+        EXPECT_EQ(w().lbRange[4]->text(), QString::fromUtf8(l.last));
+        EXPECT_EQ(w().cx[0]->palette().color(QPalette::Window), l.firstColour);
+        EXPECT_EQ(w().cx[4]->palette().color(QPalette::Window), l.lastColour);
+    }
+
     w().rgPeriodo->setCurrentIndex(1);
     w().handle([this] { w().rgPeriodoClick(); });
-    EXPECT_EQ(w().lbRange[1]->text(), QStringLiteral("250 < Ib <= 500 W/m²"));
+    EXPECT_EQ(w().lbRange[1]->text(), "250 < Ib <= 500 W/m²");
 
     w().LoadCityList();  // back to "Temperaturas", and the legend with it
-    EXPECT_EQ(w().lbRange[1]->text(), QStringLiteral("10°C < TBS <= 14°C"));
+    EXPECT_EQ(w().lbRange[1]->text(), "10°C < TBS <= 14°C");
     EXPECT_EQ(w().cx[1]->palette().color(QPalette::Window), QColor(0, 0, 255));
     EXPECT_FALSE(w().pnlLegenda->isHidden());
 

@@ -36,16 +36,14 @@ protected:
             lines[i] = hourlyLines(1, "30", "0", "0")[0];
         }
         database.writeCityFile("noon.csv", fileBytes(lines));
-        database.writeIndex({"Com_Fuso,34,noon.csv,s/a,120,-8", "Sem_Fuso,34,noon.csv,s/a,120"});
-        w().LoadCityList();
+        loadCities({"Com_Fuso,34,noon.csv,s/a,120,-8", "Sem_Fuso,34,noon.csv,s/a,120"});
     }
     double noonColumn(int city) {
-        w().cmbCidades->setCurrentIndex(city);
-        w().handle([this] { w().cmbCidadesChange(); });
+        choose(city);
         w().ckPontos->setChecked(true);
-        w().handle([this] { w().plotarClick(); });
+        plot();
         EXPECT_TRUE(dialogs.messages.empty());
-        return meanColumn(w().imagem4->canvas().image(), kHottest);
+        return meanColumn(pixels(w().imagem4), kHottest);
     }
 };
 
