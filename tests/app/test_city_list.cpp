@@ -1,12 +1,9 @@
 // The city list: loading the index into cmbCidades and its four lists, and
 // what choosing a city does to the window.
 #include "ZenitaFixture.h"
-#include "app/ChartPicture.h"
-#include "app/CommandLine.h"
 #include "support/ImageAsserts.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 class CityList : public ZenitaFixture {
 protected:
@@ -136,19 +133,4 @@ TEST_F(CityList, TheFirstActivationLoadsTheListOnce) {
     showWindow();  // activated again (as after a dialog): no reload, no reset
     EXPECT_EQ(w().cmbCidades->currentIndex(), 1);
     EXPECT_TRUE(w().chartDrawn);
-}
-
-TEST_F(CityList, ExportTakesTheCityAsTheWindowDoes) {
-    loadCities({"Cidade_X,-10.5,s/a,s/a,50", "S\xE3o_Paulo,\"-23,55\",s/a,s/a,46.63"});
-    QTemporaryDir dir;
-    const QString file = dir.filePath("sp.png");
-    ASSERT_EQ(
-        runCommandLine({"zenita", "--export-chart", file, "--city", "São_Paulo"}, database.path()),
-        0);
-    w().TransferidorCheck->setChecked(false);
-    choose(2);
-    EXPECT_EQ(w().editLatitude->text(), "-23.55");
-    EXPECT_EQ(compareImages(QImage(file).convertToFormat(QImage::Format_RGB32),
-                            composeChartPicture(w()), "export-city"),
-              "");
 }

@@ -23,7 +23,7 @@ class CommandLine : public ZenitaFixture {
 protected:
     void SetUp() override {
         ZenitaFixture::SetUp();
-        loadCities({"Cidade_X,-27.6,x.csv,x.ventos.csv,48.5", "Sem_Dados,-10,s/a,s/a,40",
+        loadCities({"S\xE3o_Paulo,\"-27,6\",x.csv,x.ventos.csv,48.5", "Sem_Dados,-10,s/a,s/a,40",
                     "Perdida,-5,p.csv,p.ventos.csv,40", "Curta,-5,c.csv,s/a,40"});
         database.writeCityFile("x.csv", fileBytes(hourlyLines(8760, "12", "250", "900")));
         database.writeCityFile("x.ventos.csv",
@@ -78,15 +78,18 @@ TEST(HeadlessChart, AnErrorDialogOfTheChartCommandFailsTheExport) {
     EXPECT_EQ(drawChartHeadless(Services{}, settings).size(), QSize(460, 460));
 }
 
-TEST_F(CommandLine, TheOverlayExportIsTheWindowsChartWithTheOverlay) {
+// The city is named in UTF-8 as its Windows-1252 index line stores it, and
+// takes the line's latitude as the window does, its comma turned into a point.
+TEST_F(CommandLine, TheCityAndOverlayExportIsTheWindowsChart) {
     const QString file = out.filePath("carta.png");
-    ASSERT_EQ(
-        run({"--export-chart", file, "--city", "Cidade_X", "--overlay", "global", "--period", "2"}),
-        0);
+    ASSERT_EQ(run({"--export-chart", file, "--city", "São_Paulo", "--overlay", "global", "--period",
+                   "2"}),
+              0);
     const QImage exported = rgb(file);
     EXPECT_GT(countPixels(exported, QColor(255, 255, 150)), 10000);  // 250 W/m2: class 1
     w().TransferidorCheck->setChecked(false);
     choose(1);
+    EXPECT_EQ(w().editLatitude->text(), "-27.6");
     w().ckPontos->setChecked(true);
     w().cmbTipoDados->setCurrentIndex(1);
     w().rgPeriodo->setCurrentIndex(1);
@@ -98,7 +101,7 @@ TEST_F(CommandLine, TheWindExportIsTheWindowsRoseInTheChosenModeSpeedsByDefault)
     for (const char* mode : {"frequencia", "velocidades", ""}) {
         SCOPED_TRACE(mode);
         const QString file = out.filePath(QStringLiteral("rosa-%1.png").arg(mode));
-        QStringList options{"--export-wind", file, "--city", "Cidade_X"};
+        QStringList options{"--export-wind", file, "--city", "São_Paulo"};
         if (*mode) {
             options << "--mode" << mode;
         }
@@ -111,7 +114,7 @@ TEST_F(CommandLine, TheWindExportIsTheWindowsRoseInTheChosenModeSpeedsByDefault)
     }
     // A PDF goes through the wind rose's print command.
     const QString pdf = out.filePath("rosa.pdf");
-    ASSERT_EQ(run({"--export-wind", pdf, "--city", "Cidade_X"}), 0);
+    ASSERT_EQ(run({"--export-wind", pdf, "--city", "São_Paulo"}), 0);
     QFile written(pdf);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.read(5) == "%PDF-");
@@ -148,17 +151,17 @@ INSTANTIATE_TEST_SUITE_P(
         "--export-chart OUT --latitude 3 --radius 4",
         "--export-chart OUT.pdf --latitude 3 --radius 0",
         "--export-chart OUT.pdf --latitude 3 --radius 1e9", "--export-chart OUT --city Atlantida",
-        "--export-chart OUT --city Cidade_X --latitude 3", "--export-wind OUT --city Sem_Dados",
+        "--export-chart OUT --city São_Paulo --latitude 3", "--export-wind OUT --city Sem_Dados",
         "--export-wind OUT --city Atlantida", "--export-wind OUT --city Perdida",
-        "--export-wind OUT", "--export-wind OUT --city Cidade_X --mode rapido",
-        "--export-wind OUT.pdf --city Cidade_X --radius 3",
-        "--export-wind OUT --city Cidade_X --overlay global",
-        "--export-chart OUT --city Cidade_X --mode frequencia",
-        "--export-chart OUT --city Cidade_X --overlay umidade",
+        "--export-wind OUT", "--export-wind OUT --city São_Paulo --mode rapido",
+        "--export-wind OUT.pdf --city São_Paulo --radius 3",
+        "--export-wind OUT --city São_Paulo --overlay global",
+        "--export-chart OUT --city São_Paulo --mode frequencia",
+        "--export-chart OUT --city São_Paulo --overlay umidade",
         "--export-chart OUT --latitude -27.6 --overlay global",
         "--export-chart OUT --city Sem_Dados --overlay direta",
         "--export-chart OUT --city Perdida --overlay temperaturas",
         "--export-chart OUT --city Curta --overlay temperaturas",
-        "--export-chart OUT --city Cidade_X --overlay global --period 3",
-        "--export-chart OUT --city Cidade_X --period 2",
-        "--export-chart OUT --export-wind OUT.bmp --city Cidade_X"));
+        "--export-chart OUT --city São_Paulo --overlay global --period 3",
+        "--export-chart OUT --city São_Paulo --period 2",
+        "--export-chart OUT --export-wind OUT.bmp --city São_Paulo"));

@@ -100,17 +100,13 @@ TEST_F(ImportCommand, ImportsAnEpwFileWithItsHemispheresSeasonStarts) {
     EXPECT_EQ(readAll(base() + "/cidades/bologna_marconi_ap.ventos.csv"), wind);
 }
 
-struct FailedImport {
-    const char* why;
-    QStringList options;         // "SRC" stands for a valid source, "BAD" for a broken one
-    const char* firstErrorLine;  // the start of stderr
-};
-
-class ImportCommandFailure : public ImportCommand,
-                             public ::testing::WithParamInterface<FailedImport> {};
+// The options ("SRC" a valid source, "BAD" a broken one) and the start of stderr.
+class ImportCommandFailure
+    : public ImportCommand,
+      public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
 
 TEST_P(ImportCommandFailure, ExitsWithTwoAndChangesNothing) {
-    QStringList options = GetParam().options;
+    QStringList options = QString::fromUtf8(GetParam().first).split(' ');
     options.replaceInStrings("SRC", source());
     const QString bad = dir.filePath("ruim.csv");
     writeAll(bad, "Cidade,1,2\r\n");
@@ -119,19 +115,16 @@ TEST_P(ImportCommandFailure, ExitsWithTwoAndChangesNothing) {
     const CommandRun run = runCapturing(options, base());
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(run.err.startsWith(QString::fromUtf8(GetParam().firstErrorLine)))
-        << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith(QString::fromUtf8(GetParam().second))) << run.err.toStdString();
     EXPECT_EQ(snapshot(base()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ImportCommandFailure,
-    ::testing::Values(
-        FailedImport{"invalid source", {"--import", "BAD"}, "zenita: Arquivo inválido! ("},
-        FailedImport{"missing source", {"--import", "/nenhum/arquivo.csv"}, "zenita: Erro! ("},
-        FailedImport{"bad season", {"--import", "SRC", "--autumn", "20/3"}, "zenita: --autumn: "},
-        FailedImport{"season text", {"--import", "SRC", "--spring", "a/b/c"}, "zenita: --spring"},
-        FailedImport{"chart option",
-                     {"--import", "SRC", "--latitude", "10"},
-                     "zenita: a opção --latitude não vale com --import"},
-        FailedImport{"replace alone", {"--replace"}, "zenita: falta o comando"}));
+    ::testing::Values(std::pair{"--import BAD", "zenita: Arquivo inválido! ("},
+                      std::pair{"--import /nenhum/arquivo.csv", "zenita: Erro! ("},
+                      std::pair{"--import SRC --autumn 20/3", "zenita: --autumn: "},
+                      std::pair{"--import SRC --spring a/b/c", "zenita: --spring"},
+                      std::pair{"--import SRC --latitude 10",
+                                "zenita: a opção --latitude não vale com --import"},
+                      std::pair{"--replace", "zenita: falta o comando"}));

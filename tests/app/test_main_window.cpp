@@ -76,29 +76,27 @@ TEST_F(MainWindow, ControlsHaveTheirCaptionsItemsAndInitialState) {
     for (int i = 0; i < w().PageControl1->count(); ++i) {
         pages << w().PageControl1->tabText(i);
     }
+    // clang-format off
     const std::pair<QString, const char*> texts[] = {
-        {w().ckTrajetoria->text(), "Trajetória Zenita"},
+        {w().ckTrajetoria->text(), "Trajetória Zenita"}, {w().editLatitude->text(), ""},
         {w().TransferidorCheck->text(), "Transferidor       Orientação :"},
-        {w().editLatitude->text(), ""},
-        {w().cmbCidades->itemText(0), "Nenhum"},
-        {w().rgAngulos->itemText(1), "Externa"},
+        {w().cmbCidades->itemText(0), "Nenhum"},         {w().rgAngulos->itemText(1), "Externa"},
         {w().cmbTipoDados->itemText(1), "Radiação Global Horizontal"},
         {w().rgPeriodo->itemText(1), "após 21 de Junho"},
         {w().rgVentos->itemText(1), "Frequência de ocorrência"},
-        {w().plotar->text(), "Atualizar &Carta Zenita"},
+        {w().plotar->text(), "Atualizar &Carta Zenita"}, {w().novo->text(), "&Novo"},
         {w().btnPlotarVentos->text(), "&Rosa dos Ventos"},
         {w().btnVoltaParaCarta->text(), "Retornar para &Carta Zenita"},
-        {w().novo->text(), "&Novo"},
         {pages.join(","), "Alfa,Beta,Gama,Máscara"},
         {w().GamaD1Check->text(), "Ângulo Gama Direita 1:"},
         {w().Beta2bCheck->text(), "Ângulo Beta Esquerda 2 :"},
         {w().desMascCheck->toolTip(), "Clicar início e fim da reta."},
         {w().radioPreParcial->text(), "Parcial (amarelo)"},
         {w().btnFechaLegenda->text(), "Fechar Legenda"},
-        {w().gridVentos->cell(3, 0), "O"},
-        {w().gridVentos->cell(0, 3), "L"},
+        {w().gridVentos->cell(3, 0), "O"},               {w().gridVentos->cell(0, 3), "L"},
         {w().gridVentos2->cell(0, 2), "Manhã"},
         {w().lbVentosAusentes->text(), "Ventos Ausentes (%):"}};
+    // clang-format on
     for (const auto& [text, want] : texts) {
         EXPECT_EQ(text, QString::fromUtf8(want));
     }
