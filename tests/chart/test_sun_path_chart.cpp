@@ -7,31 +7,26 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 const QColor kBlue = chart::kHourCircleBlue;
 
-struct Label {
-    QPoint at;
-    QString text;
-    int size;
-    bool bold;
-};
-
-// The labels of the chart, where they are written.
+// The labels of the chart, where they are written: the bold cardinal letters
+// and azimuths, then the annotation block.
 std::vector<QRect> labelBoxes(const chart::ChartInputs& inputs) {
-    const std::vector<Label> labels{{{222, 0}, "N", 14, true},    {{443, 219}, "L", 14, true},
-                                    {{225, 437}, "S", 14, true},  {{0, 219}, "O", 14, true},
-                                    {{225, 23}, "0", 8, true},    {{424, 225}, "90", 8, true},
-                                    {{220, 427}, "180", 8, true}, {{15, 225}, "270", 8, true}};
+    const std::tuple<QPoint, const char*, int> labels[] = {
+        {{222, 0}, "N", 14}, {{443, 219}, "L", 14}, {{225, 437}, "S", 14},  {{0, 219}, "O", 14},
+        {{225, 23}, "0", 8}, {{424, 225}, "90", 8}, {{220, 427}, "180", 8}, {{15, 225}, "270", 8}};
     std::vector<QRect> boxes;
     Canvas measure(1, 1);
-    for (const Label& l : labels) {
-        measure.setFontSize(l.size);
-        measure.setFontBold(l.bold);
-        boxes.emplace_back(l.at, measure.textExtent(l.text));
+    measure.setFontBold(true);
+    for (const auto& [at, text, size] : labels) {
+        measure.setFontSize(size);
+        boxes.emplace_back(at, measure.textExtent(text));
     }
     measure.setFontSize(8);
     measure.setFontBold(false);
@@ -70,10 +65,8 @@ TEST_P(OutsideTheHorizon, EveryPixelIsWhiteButTheLabelsAndTheBlock) {
                 rgbAt(layers.imagem.image(), x, y) == 0xFFFFFFu) {
                 continue;
             }
-            bool inLabel = false;
-            for (const QRect& box : boxes) {
-                inLabel = inLabel || box.contains(x, y);
-            }
+            const bool inLabel = std::any_of(boxes.begin(), boxes.end(),
+                                             [&](const QRect& box) { return box.contains(x, y); });
             if (!inLabel && stray++ == 0) {
                 first = QPoint(x, y);
             }

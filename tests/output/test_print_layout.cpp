@@ -76,12 +76,6 @@ TEST_P(PrintedRadius, IsTrueOnAnyPrinter) {
 
 INSTANTIATE_TEST_SUITE_P(Resolutions, PrintedRadius, ::testing::Values(300.0, 600.0, 609.6));
 
-TEST(PrintLayout, WindRoseAlwaysPrintsAtSixCentimetres) {
-    const output::PrintPage page = output::windRosePage(horizonPicture(), kDotsPerCmAt240);
-    ASSERT_EQ(page.size(), 1u);
-    EXPECT_EQ(page[0].rect, (DotRect{10, 10, 3460, 3460}));
-}
-
 TEST(PrintLayout, LargestRadiusFitsThePrintableArea) {
     const double largest = output::largestRadiusCm({4800, 6720}, kDotsPerCmAt240);
     const DotRect fitting = output::pictureRect({460, 460}, output::printScale(largest, 240));
