@@ -24,7 +24,9 @@ inline QStringList itemsOf(const QComboBox* combo) {
     return items;
 }
 
-inline const QImage& pixels(const ImageLayer* layer) { return layer->canvas().image(); }
+inline const QImage& pixels(const ImageLayer* layer) {
+    return layer->canvas().image();
+}
 
 class ZenitaFixture : public ::testing::Test {
 protected:
@@ -77,10 +79,17 @@ protected:
     void plot() {
         w().handle([this] { w().plotarClick(); });
     }
-    void expectOnlyMessage(MessageKind kind, const QString& text) {
-        ASSERT_EQ(dialogs.messages.size(), 1u) << dialogs.texts().join(" | ").toStdString();
+    // The text of the one message shown, which must be of this kind.
+    QString onlyMessage(MessageKind kind) {
+        EXPECT_EQ(dialogs.messages.size(), 1u) << dialogs.texts().join(" | ").toStdString();
+        if (dialogs.messages.size() != 1) {
+            return QStringLiteral("(not one message)");
+        }
         EXPECT_EQ(dialogs.messages[0].kind, kind);
-        EXPECT_EQ(dialogs.messages[0].text, text);
+        return dialogs.messages[0].text;
+    }
+    void expectOnlyMessage(MessageKind kind, const QString& text) {
+        EXPECT_EQ(onlyMessage(kind), text);
     }
 
     TempDatabase database;

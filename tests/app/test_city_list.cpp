@@ -117,8 +117,7 @@ TEST_F(CityList, AFailingChartStillLeavesTheControlsMatchingTheCity) {
     loadCities({"Cidade_Y,-27.6,y.csv,y.ventos.csv,48.5"});
     setAngles(0, "");
     choose(1);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
+    onlyMessage(MessageKind::Error);
     EXPECT_TRUE(overlayEnabled());
     EXPECT_TRUE(windEnabled());
     EXPECT_FALSE(w().chartDrawn);

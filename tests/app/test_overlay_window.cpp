@@ -153,8 +153,7 @@ TEST_F(OverlayWindow, AnUnreadableFileIsAnErrorAndTheHourglassGoes) {
     loadCities({kCity});
     choose(1);
     drawOverlay(0, 0);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Error);
+    onlyMessage(MessageKind::Error);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

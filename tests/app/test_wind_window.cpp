@@ -121,9 +121,8 @@ TEST_F(WindWindow, ACityChoiceInTheWindViewRunsTheCommand) {
     EXPECT_EQ(cell(1, 1), "3");
 
     choose(2);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "Arquivo " + database.cityFilePath("s/a") + " não encontrado!");
+    expectOnlyMessage(MessageKind::Warning,
+                      "Arquivo " + database.cityFilePath("s/a") + " não encontrado!");
     EXPECT_FALSE(w().btnPlotarVentos->isEnabled());
     EXPECT_FALSE(w().windRoseDrawn);
     EXPECT_EQ(countPainted(rose()), 0);
