@@ -67,9 +67,11 @@ TEST(CityIndex, AShortLineStopsTheReadingAndKeepsTheWholeEntriesBeforeIt) {
     }
 }
 
-TEST(CityIndex, SurvivesRandomFiles) {
+TEST(CityIndex, AMissingIndexSaysSoAndRandomFilesDoNoHarm) {
     QTemporaryDir dir;
     const QString path = climate::indexPath(dir.path());
+    std::vector<CityIndexEntry> none;
+    EXPECT_THROW(climate::readCityIndex(path, none), climate::FileNotFoundError);
     std::mt19937 rng(99);
     std::uniform_int_distribution<int> length(0, 600);
     std::uniform_int_distribution<int> byte(0, 255);

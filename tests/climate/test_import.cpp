@@ -78,12 +78,12 @@ TEST_F(ImportTest, PortoAlegreEndToEndThenAnotherCityUntilTheWindowIsActivatedAg
 }
 
 TEST_F(ImportTest, SeasonEditsMatchMonthsWithOrWithoutLeadingZero) {
-    // Padded months in the file against the default "09"; plain ones against "9".
+    // Padded months in the file against the edit "9"; plain ones against the default "09".
     for (const bool padded : {true, false}) {
         SourceOptions options;
         options.paddedMonths = padded;
         auto starts = climate::defaultSeasonStartTexts();
-        if (!padded) {
+        if (padded) {
             starts[0].month = " 9 ";
             starts[2].month = "3";
         }
