@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QString>
 
+#include <cstdio>
 #include <deque>
 #include <map>
 #include <string>
@@ -30,11 +31,10 @@ public:
     }
     bool askYesNo(const QString& text, const QString& details) override {
         notices.push_back({climate::NoticeKind::Confirmation, text, details, true});
-        if (answers.empty()) {
-            return false;
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
         }
-        const bool answer = answers.front();
-        answers.pop_front();
         return answer;
     }
     QStringList texts() const {
@@ -50,11 +50,7 @@ public:
 
 inline std::string readAll(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray data = file.readAll();
-    return std::string(data.constData(), static_cast<std::size_t>(data.size()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 inline void writeAll(const QString& path, const std::string& bytes) {
@@ -70,11 +66,10 @@ inline std::map<QString, std::string> snapshot(const QString& root) {
     std::map<QString, std::string> entries;
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
-    const QDir base(root);
     while (it.hasNext()) {
         const QString path = it.next();
-        const QFileInfo info = it.fileInfo();
-        entries[base.relativeFilePath(path)] = info.isDir() ? std::string("<dir>") : readAll(path);
+        entries[QDir(root).relativeFilePath(path)] =
+            it.fileInfo().isDir() ? std::string("<dir>") : readAll(path);
     }
     return entries;
 }
@@ -92,23 +87,19 @@ struct SourceOptions {
     bool paddedMonths = false;  // "09" instead of "9"
 };
 
-inline int dayOfYear(int month, int day) {
-    static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    int n = 0;
-    for (int m = 1; m < month; ++m) {
-        n += lengths[m - 1];
-    }
-    return n + day - 1;
-}
+inline constexpr int kMonthLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // The data line (from 0) of a date and hour in a generated source.
 inline int dataLineOf(int month, int day, int hour) {
-    return dayOfYear(month, day) * 24 + hour - 1;
+    for (int m = 1; m < month; ++m) {
+        day += kMonthLengths[m - 1];
+    }
+    return (day - 1) * 24 + hour - 1;
 }
 
-// The lines in UTF-8.
+// The lines in UTF-8. Field 3 is the temperature, 11 and 12 the wind, 15 and
+// 17 the radiation, all varying with the line.
 inline std::vector<std::string> sourceLines(const SourceOptions& options) {
-    static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     std::vector<std::string> lines{
         "Localização,Latitude,Longitude",
         options.location,
@@ -116,37 +107,21 @@ inline std::vector<std::string> sourceLines(const SourceOptions& options) {
         "Mês,Dia,Hora,TBS,TBU,UR,PA,NEB,PREC,F9,F10,VelVento,DirVento,F13,F14,RadGlobal,"
         "RadDifusa,RadDireta",
     };
-    int n = 0;
-    for (int month = 1, done = 0; month <= 12 && done < options.days; ++month) {
-        for (int day = 1; day <= lengths[month - 1] && done < options.days; ++day, ++done) {
-            for (int hour = 1; hour <= 24; ++hour, ++n) {
-                std::string line;
-                // Appending piece by piece: "," + to_string(...) trips a false
-                // -Wrestrict of GCC 12.
-                const auto add = [&line](const std::string& field) {
-                    if (!line.empty()) {
-                        line.push_back(',');
-                    }
-                    line.append(field);
-                };
-                add((options.paddedMonths && month < 10 ? std::string("0") : std::string()) +
-                    std::to_string(month));
-                add(std::to_string(day));
-                add(std::to_string(hour));
-                add(std::to_string(15 + n % 17).append(".5"));  // 3 temperature
-                for (int f = 4; f <= 10; ++f) {
-                    add(std::to_string((n + f) % 9));
-                }
-                add(std::to_string(n % 7).append(".").append(std::to_string(n % 2 * 5)));  // 11
-                add(std::to_string(n * 37 % 361));  // 12 direction
-                add("1");
-                add("2");
-                add(std::to_string(hour >= 6 && hour <= 18 ? 100 + n % 700 : 0));  // 15 global
-                add("50");
-                add(std::to_string(hour >= 7 && hour <= 17 ? 200 + n % 500 : 0));  // 17 direct
-                lines.push_back(line);
-            }
+    for (int n = 0; n < options.days * 24; ++n) {
+        int month = 1;
+        int day = n / 24 + 1;
+        for (; day > kMonthLengths[month - 1]; ++month) {
+            day -= kMonthLengths[month - 1];
         }
+        const int hour = n % 24 + 1;
+        char line[256];
+        std::snprintf(
+            line, sizeof line, "%s%d,%d,%d,%d.5,%d,%d,%d,%d,%d,%d,%d,%d.%d,%d,1,2,%d,50,%d",
+            options.paddedMonths && month < 10 ? "0" : "", month, day, hour, 15 + n % 17,
+            (n + 4) % 9, (n + 5) % 9, (n + 6) % 9, (n + 7) % 9, (n + 8) % 9, n % 9, (n + 1) % 9,
+            n % 7, n % 2 * 5, n * 37 % 361, hour >= 6 && hour <= 18 ? 100 + n % 700 : 0,
+            hour >= 7 && hour <= 17 ? 200 + n % 500 : 0);
+        lines.push_back(line);
     }
     return lines;
 }

@@ -2,6 +2,7 @@
 // records whose values say which record they are.
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,12 +27,9 @@ struct EpwOptions {
 // radiation growing with the hour, wind turning with the hour.
 inline EpwRecord defaultEpwRecord(int month, int day, int hour, int index) {
     const auto text = [](double v) {
-        std::string s = std::to_string(v);
-        s.erase(s.find_last_not_of('0') + 1);
-        if (s.back() == '.') {
-            s.pop_back();
-        }
-        return s;
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%g", v);
+        return std::string(buffer);
     };
     return {month,
             day,
@@ -64,44 +62,13 @@ inline std::vector<std::string> epwLines(const EpwOptions& options = {}) {
                 if (options.edit) {
                     options.edit(r);
                 }
-                std::string line = options.leap ? "2020" : "2019";
-                for (const std::string& field : {std::to_string(r.month),
-                                                 std::to_string(r.day),
-                                                 std::to_string(r.hour),
-                                                 std::to_string(options.minute),
-                                                 std::string("?9?9?9?9E0?9?9?9"),
-                                                 r.dryBulb,
-                                                 std::string("5.0"),
-                                                 std::string("80"),
-                                                 std::string("101000"),
-                                                 std::string("0"),
-                                                 std::string("0"),
-                                                 std::string("300"),
-                                                 r.globalHorizontal,
-                                                 r.directNormal,
-                                                 std::string("50"),
-                                                 std::string("0"),
-                                                 std::string("0"),
-                                                 std::string("0"),
-                                                 std::string("0"),
-                                                 r.windDirection,
-                                                 r.windSpeed,
-                                                 std::string("5"),
-                                                 std::string("5"),
-                                                 std::string("20.0"),
-                                                 std::string("77777"),
-                                                 std::string("9"),
-                                                 std::string("999999999"),
-                                                 std::string("10"),
-                                                 std::string("0.1"),
-                                                 std::string("0"),
-                                                 std::string("88"),
-                                                 std::string("0.2"),
-                                                 std::string("0.0"),
-                                                 std::string("0.0")}) {
-                    line.push_back(',');
-                    line.append(field);
-                }
+                char line[512];
+                std::snprintf(line, sizeof line,
+                              "%d,%d,%d,%d,%d,?9?9?9?9E0?9?9?9,%s,5.0,80,101000,0,0,300,%s,%s,50,"
+                              "0,0,0,0,%s,%s,5,5,20.0,77777,9,999999999,10,0.1,0,88,0.2,0.0,0.0",
+                              options.leap ? 2020 : 2019, r.month, r.day, r.hour, options.minute,
+                              r.dryBulb.c_str(), r.globalHorizontal.c_str(), r.directNormal.c_str(),
+                              r.windDirection.c_str(), r.windSpeed.c_str());
                 lines.push_back(line);
             }
         }

@@ -25,25 +25,29 @@ std::vector<CityIndexEntry> parse(const Lines& lines) {
     return entries;
 }
 
-TEST(CityIndex, ReadsFiveFieldsPerLineInFileOrder) {
+TEST(CityIndex, ReadsFiveFieldsAndATimeZoneInFileOrder) {
+    EXPECT_TRUE(parse({}).empty());
     const auto entries = parse({
         "Cidade_X,-10.5,s/a,s/a,50",
         "Cidade_Y,\"-27,6\",cidade_y.csv,s/a,48.5,extra,fields",
-        "Cidade_X,-11,x.csv,x.ventos.csv,51",
+        "Cidade_X,-11,x.csv,x.ventos.csv,118.4,-8",
+        "D,1,s/a,s/a,45,15",
+        "E,1,s/a,s/a,-96.17,6.5,more",
     });
-    ASSERT_EQ(entries.size(), 3u);
+    ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[0], (CityIndexEntry{"Cidade_X", "-10.5", "s/a", "s/a", "50"}));
-    EXPECT_FALSE(entries[0].hasHourlyFile());
-    EXPECT_FALSE(entries[0].hasWindFile());
+    EXPECT_FALSE(entries[0].hasHourlyFile() || entries[0].hasWindFile());
     EXPECT_EQ(entries[1], (CityIndexEntry{"Cidade_Y", "-27,6", "cidade_y.csv", "s/a", "48.5"}));
     EXPECT_TRUE(entries[1].hasHourlyFile());
     EXPECT_FALSE(entries[1].hasWindFile());
-    EXPECT_EQ(entries[2].name, "Cidade_X");  // a name listed twice stays twice
-    EXPECT_EQ(entries[2].longitude, "51");
-}
-
-TEST(CityIndex, AnEmptyIndexHasNoCity) {
-    EXPECT_TRUE(parse({}).empty());
+    // A name listed twice stays twice; only a time zone counts as a sixth field.
+    EXPECT_EQ(entries[2],
+              (CityIndexEntry{"Cidade_X", "-11", "x.csv", "x.ventos.csv", "118.4", -8.0}));
+    EXPECT_EQ(entries[3].timeZoneHours, std::nullopt);
+    EXPECT_EQ(entries[4].timeZoneHours, 6.5);
+    EXPECT_DOUBLE_EQ(climate::standardMeridianDegWest(-8.0), 120.0);
+    EXPECT_DOUBLE_EQ(climate::standardMeridianDegWest(1.0), -15.0);
+    EXPECT_DOUBLE_EQ(climate::standardMeridianDegWest(std::nullopt), 45.0);
 }
 
 TEST(CityIndex, AShortLineStopsTheReadingAndKeepsTheWholeEntriesBeforeIt) {
@@ -63,19 +67,11 @@ TEST(CityIndex, AShortLineStopsTheReadingAndKeepsTheWholeEntriesBeforeIt) {
     }
 }
 
-TEST(CityIndex, ReadingAMissingIndexSaysSo) {
-    QTemporaryDir dir;
-    std::vector<CityIndexEntry> entries;
-    EXPECT_THROW(climate::readCityIndex(climate::indexPath(dir.path()), entries),
-                 climate::FileNotFoundError);
-    QDir(dir.path()).mkdir("Latitudes.csv");
-    EXPECT_THROW(climate::readCityIndex(climate::indexPath(dir.path()), entries),
-                 climate::FileReadError);
-}
-
-TEST(CityIndex, SurvivesRandomFiles) {
+TEST(CityIndex, AMissingIndexSaysSoAndRandomFilesDoNoHarm) {
     QTemporaryDir dir;
     const QString path = climate::indexPath(dir.path());
+    std::vector<CityIndexEntry> none;
+    EXPECT_THROW(climate::readCityIndex(path, none), climate::FileNotFoundError);
     std::mt19937 rng(99);
     std::uniform_int_distribution<int> length(0, 600);
     std::uniform_int_distribution<int> byte(0, 255);
@@ -106,28 +102,14 @@ TEST(CityIndex, SurvivesRandomFiles) {
     EXPECT_GT(completeFiles, 0);
 }
 
-// The index that ships with ZENITA, read from the source tree.
-QString bundledIndexPath() {
-    return QString::fromStdString(
-        (std::filesystem::path(__FILE__).parent_path() / "../../data/Latitudes.csv").string());
-}
-
 TEST(BundledIndex, ListsTheTwentySevenCapitalsInWindows1252ThenTheEpwCities) {
-    const std::string bytes = readAll(bundledIndexPath());
-    ASSERT_FALSE(bytes.empty());
-    EXPECT_FALSE(climate::isValidUtf8(bytes));  // accents as single Windows-1252 bytes
-    EXPECT_NE(bytes.find("\x42\x65\x6C\xE9\x6D,"), std::string::npos);  // "Belém"
-    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    EXPECT_EQ(bytes.find('\n'), bytes.find('\r') + 1);
-
-    const Lines lines = climate::splitLines(bytes);
-    ASSERT_EQ(lines.size(), 31u);
-    EXPECT_EQ(lines.front(), "Aracaju,-10.91,s/a,s/a,37.07");
-    EXPECT_EQ(lines[26], cp1252("Vitória,-20.32,s/a,s/a,40.34"));
-    EXPECT_EQ(joinCrLf(lines), bytes);  // CR LF after every line, nothing else
-
+    const QString path = QString::fromStdString(
+        (std::filesystem::path(__FILE__).parent_path() / "../../data/Latitudes.csv").string());
+    const std::string bytes = readAll(path);
+    EXPECT_FALSE(climate::isValidUtf8(bytes));               // accents as single Windows-1252 bytes
+    EXPECT_EQ(joinCrLf(climate::splitLines(bytes)), bytes);  // CR LF after every line
     std::vector<CityIndexEntry> entries;
-    climate::readCityIndex(bundledIndexPath(), entries);
+    climate::readCityIndex(path, entries);
     ASSERT_EQ(entries.size(), 31u);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const auto& e = entries[i];
@@ -135,92 +117,57 @@ TEST(BundledIndex, ListsTheTwentySevenCapitalsInWindows1252ThenTheEpwCities) {
         EXPECT_NO_THROW(climate::checkedFileKey(e.name)) << e.name;
         EXPECT_NO_THROW(climate::checkLatitudeText(e.latitude)) << e.name;
         EXPECT_EQ(e.name.find(' '), std::string::npos) << e.name;
-        EXPECT_EQ(e.hasHourlyFile(), !capital) << e.name;
-        EXPECT_EQ(e.hasWindFile(), !capital) << e.name;
-        EXPECT_EQ(e.timeZoneHours.has_value(), !capital) << e.name;
-        if (capital) {
-            EXPECT_NE(e.longitude.front(), '-') << e.name;  // all west of Greenwich
-        }
+        EXPECT_EQ(e.hasHourlyFile() + e.hasWindFile() + e.timeZoneHours.has_value(),
+                  capital ? 0 : 3)
+            << e.name;
+        EXPECT_TRUE(!capital || e.longitude.front() != '-') << e.name;  // west is positive
     }
+    EXPECT_EQ(entries[0], (CityIndexEntry{"Aracaju", "-10.91", "s/a", "s/a", "37.07"}));
     EXPECT_EQ(entries[17], (CityIndexEntry{"Porto_Alegre", "-30.03", "s/a", "s/a", "51.22"}));
     EXPECT_EQ(entries[24].name, cp1252("São_Paulo"));
+    EXPECT_EQ(entries[26], (CityIndexEntry{cp1252("Vitória"), "-20.32", "s/a", "s/a", "40.34"}));
     EXPECT_EQ(entries[1].longitude, "48.5");   // general form, no trailing zero
     EXPECT_EQ(entries[6].latitude, "-15.60");  // the latitude text as written
 }
 
-TEST(DatabasePaths, UseSlashesAndTheSystemFormOfTheNames) {
-    EXPECT_EQ(climate::indexPath("/opt/zenita"), "/opt/zenita/Latitudes.csv");
+TEST(DatabasePaths, UseSlashesAndTheUtf8FormOfTheNames) {
     EXPECT_EQ(climate::indexPath("/opt/zenita/"), "/opt/zenita/Latitudes.csv");
-    EXPECT_EQ(climate::citiesFolderPath("/opt/zenita"), "/opt/zenita/cidades");
+    // A database copied from another system opens: names on disk are UTF-8.
     EXPECT_EQ(climate::cityFilePath("/opt/zenita", cp1252("são_paulo.csv")),
               QString::fromUtf8("/opt/zenita/cidades/são_paulo.csv"));
-    EXPECT_EQ(climate::hourlyFileName("porto_alegre"), "porto_alegre.csv");
-    EXPECT_EQ(climate::windFileName("porto_alegre"), "porto_alegre.ventos.csv");
-}
-
-TEST(DatabasePaths, AWindows1252NameOpensTheFileNamedInUtf8) {
-    QTemporaryDir dir;
-    climate::ensureCitiesFolder(dir.path());
-    // A database copied from another system: the file named in UTF-8 on disk.
-    writeAll(dir.path() + QString::fromUtf8("/cidades/são_paulo.csv"), "1,1,1,20\r\n");
-    const auto column = climate::readHourlyColumn(
-        climate::cityFilePath(dir.path(), cp1252("são_paulo.csv")), climate::kTemperatureField);
-    ASSERT_EQ(column.size(), 1u);
-    EXPECT_EQ(column[0].value, 20.0);
-}
-
-TEST(DatabasePaths, TheCitiesFolderIsMadeWhenMissing) {
     QTemporaryDir dir;
     EXPECT_TRUE(climate::ensureCitiesFolder(dir.path()));
-    EXPECT_TRUE(QFileInfo(dir.path() + "/cidades").isDir());
     EXPECT_FALSE(climate::ensureCitiesFolder(dir.path()));
-    QTemporaryDir other;
-    writeAll(other.path() + "/cidades", "not a folder");
-    EXPECT_THROW(climate::ensureCitiesFolder(other.path()), climate::FileWriteError);
+    EXPECT_TRUE(QFileInfo(climate::citiesFolderPath(dir.path())).isDir());
 }
 
-TEST(HourlyColumn, TellsNumbersFromEmptyMissingAndInvalidFields) {
-    using Kind = climate::HourlyValue::Kind;
-    const auto column = climate::hourlyColumnFromLines(
-        {"1,1,1,24.5", "1,1,2,,5", "1,1,3", "1,1,4,abc", "1,1,5,\" -3 \"", "", "1,1,6,-0.5,"}, 3);
-    ASSERT_EQ(column.size(), 7u);
-    const Kind kinds[] = {Kind::Number, Kind::Empty,   Kind::Missing, Kind::Invalid,
-                          Kind::Number, Kind::Missing, Kind::Number};
-    for (std::size_t i = 0; i < column.size(); ++i) {
-        EXPECT_EQ(column[i].kind, kinds[i]) << i;
-    }
-    EXPECT_EQ(column[0].value, 24.5);
-    EXPECT_EQ(column[4].value, -3.0);
-    EXPECT_EQ(column[6].value, -0.5);
-}
-
-TEST(HourlyColumn, ReadsTheFileWithAnyLineBreaks) {
+TEST(HourlyColumn, TellsNumbersFromEmptyMissingAndInvalidFieldsWhateverTheLineBreaks) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/h.csv";
-    writeAll(path, "1,1,1,0,0,0,0,0,0,0,0,0,0,0,0,310\n1,1,2\r1,1,3,0,0,0,0,0,0,0,0,0,0,0,0,x\r\n");
-    const auto column = climate::readHourlyColumn(path, climate::kGlobalRadiationField);
-    ASSERT_EQ(column.size(), 3u);
-    EXPECT_EQ(column[0].kind, climate::HourlyValue::Kind::Number);
-    EXPECT_EQ(column[0].value, 310.0);
-    EXPECT_EQ(column[1].kind, climate::HourlyValue::Kind::Missing);
-    EXPECT_EQ(column[2].kind, climate::HourlyValue::Kind::Invalid);
+    writeAll(path,
+             "1,1,1,24.5\n1,1,2,,5\r1,1,3\r\n1,1,4,abc\n1,1,5,\" -3 \"\r\n\r\n1,1,6,-0.5,\r\n");
+    using Kind = climate::HourlyValue::Kind;
+    const climate::HourlyValue expected[] = {
+        {Kind::Number, 24.5}, {Kind::Empty},   {Kind::Missing},     {Kind::Invalid},
+        {Kind::Number, -3},   {Kind::Missing}, {Kind::Number, -0.5}};
+    const auto column = climate::readHourlyColumn(path, climate::kTemperatureField);
+    const auto fromLines = climate::hourlyColumnFromLines(climate::splitLines(readAll(path)), 3);
+    // A range splits only its lines and keeps every line's place.
+    const auto range = climate::readHourlyColumn(path, climate::kTemperatureField, 1, 3);
+    ASSERT_EQ(column.size(), 7u);
+    ASSERT_EQ(fromLines.size(), 7u);
+    ASSERT_EQ(range.size(), 7u);
+    for (std::size_t i = 0; i < 7; ++i) {
+        EXPECT_EQ(column[i].kind, expected[i].kind) << i;
+        EXPECT_EQ(column[i].value, expected[i].value) << i;
+        EXPECT_EQ(fromLines[i].kind, expected[i].kind) << i;
+        EXPECT_EQ(range[i].kind, i == 1 || i == 2 ? expected[i].kind : Kind::Missing) << i;
+    }
     EXPECT_THROW(climate::readHourlyColumn(dir.path() + "/none.csv", 3),
                  climate::FileNotFoundError);
 }
 
-TEST(HourlyColumn, ARangeSplitsOnlyItsLinesAndKeepsEveryLinesPlace) {
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/h.csv";
-    writeAll(path, "1,1,0,10\r\n1,1,1,11\r\n1,1,2,12\r\n1,1,3,13\r\n");
-    const auto column = climate::readHourlyColumn(path, climate::kTemperatureField, 1, 3);
-    ASSERT_EQ(column.size(), 4u);
-    EXPECT_EQ(column[0].kind, climate::HourlyValue::Kind::Missing);
-    EXPECT_EQ(column[1].value, 11.0);
-    EXPECT_EQ(column[2].value, 12.0);
-    EXPECT_EQ(column[3].kind, climate::HourlyValue::Kind::Missing);
-}
-
-TEST(Windows1252, EveryByteSurvivesDecodingAndEncoding) {
+TEST(Encodings, EveryWindows1252ByteSurvivesAndUtf8IsToldApart) {
     std::string all;
     for (int b = 1; b < 256; ++b) {
         all.push_back(static_cast<char>(b));
@@ -229,23 +176,15 @@ TEST(Windows1252, EveryByteSurvivesDecodingAndEncoding) {
     EXPECT_EQ(text.size(), 255);
     EXPECT_EQ(climate::encodeWindows1252(text), all);
     EXPECT_EQ(climate::decodeWindows1252("Bel\xE9m \x80"), QString::fromUtf8("Belém €"));
-}
-
-TEST(Windows1252, RefusesWhatItCannotHold) {
+    EXPECT_EQ(climate::utf8ToWindows1252("Localização"), "Localiza\xE7\xE3o");
     EXPECT_FALSE(climate::tryEncodeWindows1252(QString::fromUtf8("São 北京")).has_value());
     EXPECT_THROW(climate::encodeWindows1252(QString::fromUtf8("Δ")), climate::EncodingError);
     EXPECT_THROW(climate::utf8ToWindows1252("\xC3"), climate::EncodingError);
-    EXPECT_EQ(climate::utf8ToWindows1252("Localização"), "Localiza\xE7\xE3o");
-}
-
-TEST(Utf8, ValidityFollowsTheStandard) {
-    EXPECT_TRUE(climate::isValidUtf8(""));
     EXPECT_TRUE(climate::isValidUtf8("Mês €𝄞"));
-    EXPECT_FALSE(climate::isValidUtf8("M\xEAs"));            // Windows-1252
-    EXPECT_FALSE(climate::isValidUtf8("\xC0\xAF"));          // overlong
-    EXPECT_FALSE(climate::isValidUtf8("\xED\xA0\x80"));      // surrogate
-    EXPECT_FALSE(climate::isValidUtf8("\xF4\x90\x80\x80"));  // past U+10FFFF
-    EXPECT_FALSE(climate::isValidUtf8("\xE2\x82"));          // cut short
+    // Windows-1252, overlong, surrogate, past U+10FFFF, cut short.
+    for (const char* bad : {"M\xEAs", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"}) {
+        EXPECT_FALSE(climate::isValidUtf8(bad)) << bad;
+    }
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 using climate::SeasonWindStatistics;
 using Lines = std::vector<std::string>;
-using Starts = std::array<int, 4>;
 
 namespace {
 
@@ -21,97 +20,65 @@ std::string cell(const Lines& table, int row, int season) {
         .at(static_cast<std::size_t>(season));
 }
 
-// Spring holds line 1 alone (from 1 up to summer's start 0, wrapping);
-// summer and autumn are empty; winter holds line 0.
-Lines springOf(const std::string& line) {
-    return {hourLine("3", "0", "0"), line};
-}
-constexpr Starts kSpringIsLineOne{1, 0, 0, 0};
-
-struct SectorCase {
+struct LineCase {
+    const char* hour;
+    const char* speed;
     const char* direction;
-    int row;  // -1: no sector
+    int sector;      // -1: none
+    int calmPeriod;  // -1: not calm
 };
 
-TEST(SeasonWindStatistics, DirectionsFallInHalfOpenSectors) {
-    const SectorCase cases[] = {{"22.5", 0},  {"22.6", 1},  {"67.5", 1},  {"67.6", 2},
-                                {"112.5", 2}, {"157.5", 3}, {"202.5", 4}, {"247.5", 5},
-                                {"292.5", 6}, {"337.5", 7}, {"337.6", 0}, {"360", 0},
-                                {"400", 0},   {"0.01", 0},  {"0", -1},    {"-10", -1}};
-    for (const auto& c : cases) {
-        const Lines table =
-            SeasonWindStatistics(springOf(hourLine("10", "3.5", c.direction)), kSpringIsLineOne);
+// Rows 0-7: share of each sector; 8-15: mean speed; 16-19: calm by period.
+TEST(SeasonWindStatistics, ALineFallsInItsHalfOpenSectorOrInTheCalmOfItsPeriod) {
+    const LineCase cases[] = {
+        {"10", "3.5", "22.5", 0, -1},  {"10", "3.5", "22.6", 1, -1},  {"10", "3.5", "67.5", 1, -1},
+        {"10", "3.5", "67.6", 2, -1},  {"10", "3.5", "112.5", 2, -1}, {"10", "3.5", "157.5", 3, -1},
+        {"10", "3.5", "202.5", 4, -1}, {"10", "3.5", "247.5", 5, -1}, {"10", "3.5", "292.5", 6, -1},
+        {"10", "3.5", "337.5", 7, -1}, {"10", "3.5", "337.6", 0, -1}, {"10", "3.5", "360", 0, -1},
+        {"10", "3.5", "400", 0, -1},   {"10", "3.5", "0.01", 0, -1},  {"10", "3.5", "0", -1, -1},
+        {"10", "3.5", "-10", -1, -1},  {"5", "0", "90", -1, 0},       {"5", "-1", "abc", -1, -1},
+        {"0", "0", "0", -1, 0},        {"6", "0", "0", -1, 0},        {"7", "0", "0", -1, 1},
+        {"12", "0", "0", -1, 1},       {"13", "0", "0", -1, 2},       {"18", "0", "0", -1, 2},
+        {"19", "0", "0", -1, 3},       {"24", "0", "0", -1, 3},       {"-2", "0", "0", -1, 0},
+        {"09", "0", "0", -1, 1},
+    };
+    for (const LineCase& c : cases) {
+        SCOPED_TRACE(std::string("hour ") + c.hour + " speed " + c.speed + " from " + c.direction);
+        // Spring holds line 1 alone (from 1 up to summer's start 0, wrapping).
+        const Lines table = SeasonWindStatistics(
+            {hourLine("3", "0", "0"), hourLine(c.hour, c.speed, c.direction)}, {1, 0, 0, 0});
         ASSERT_EQ(table.size(), 20u);
         for (int k = 0; k < 8; ++k) {
-            EXPECT_EQ(cell(table, k, 0), k == c.row ? "100.00" : "0.00") << c.direction;
-            EXPECT_EQ(cell(table, 8 + k, 0), k == c.row ? "3.50" : "0.00") << c.direction;
+            EXPECT_EQ(cell(table, k, 0), k == c.sector ? "100.00" : "0.00") << k;
+            EXPECT_EQ(cell(table, 8 + k, 0), k == c.sector ? "3.50" : "0.00") << k;
         }
-        EXPECT_EQ(cell(table, 17, 0), "0.00") << c.direction;  // wind is no calm
-    }
-}
-
-TEST(SeasonWindStatistics, CalmCountsInItsPeriodAndNoDirection) {
-    const Lines table = SeasonWindStatistics(springOf(hourLine("5", "0", "90")), kSpringIsLineOne);
-    for (int k = 0; k < 16; ++k) {
-        EXPECT_EQ(cell(table, k, 0), "0.00") << k;
-    }
-    EXPECT_EQ(cell(table, 16, 0), "100.00");
-}
-
-TEST(SeasonWindStatistics, ANegativeSpeedIsNeitherWindNorCalm) {
-    const Lines table =
-        SeasonWindStatistics(springOf(hourLine("5", "-1", "abc")), kSpringIsLineOne);
-    for (int row = 0; row < 20; ++row) {
-        EXPECT_EQ(cell(table, row, 0), "0.00") << row;
-    }
-}
-
-TEST(SeasonWindStatistics, PeriodsFollowTheHourAsTheFileNumbersIt) {
-    const std::pair<const char*, int> cases[] = {{"0", 0},  {"6", 0},  {"7", 1},  {"12", 1},
-                                                 {"13", 2}, {"18", 2}, {"19", 3}, {"24", 3},
-                                                 {"-2", 0}, {"09", 1}};
-    for (const auto& [hour, period] : cases) {
-        const Lines table =
-            SeasonWindStatistics(springOf(hourLine(hour, "0", "0")), kSpringIsLineOne);
         for (int p = 0; p < 4; ++p) {
-            EXPECT_EQ(cell(table, 16 + p, 0), p == period ? "100.00" : "0.00") << hour;
+            EXPECT_EQ(cell(table, 16 + p, 0), p == c.calmPeriod ? "100.00" : "0.00") << p;
         }
     }
 }
 
 TEST(SeasonWindStatistics, SeasonsWrapPastTheLastLineAndMayOverlap) {
     // Lines 0-49 from N, 50-99 NE, 100-199 L, 200-299 SE, 300-399 S.
+    static const char* const everyFiftyLines[] = {"10",  "45",  "90",  "90",
+                                                  "135", "135", "180", "180"};
     Lines lines;
     for (int i = 0; i < 400; ++i) {
-        const char* direction = i < 50    ? "10"
-                                : i < 100 ? "45"
-                                : i < 200 ? "90"
-                                : i < 300 ? "135"
-                                          : "180";
-        lines.push_back(hourLine("12", "2", direction));
+        lines.push_back(hourLine("12", "2", everyFiftyLines[i / 50]));
     }
     const Lines table = SeasonWindStatistics(lines, {100, 50, 200, 300});
     // Spring: 100-399 and 0-49 (350 lines); summer 50-199; autumn 200-299;
     // winter 300-399 and 0-99.
-    const char* expected[5][4] = {
-        {"14.29", "0.00", "0.00", "25.00"},   // N
-        {"0.00", "33.33", "0.00", "25.00"},   // NE
-        {"28.57", "66.67", "0.00", "0.00"},   // L
-        {"28.57", "0.00", "100.00", "0.00"},  // SE
-        {"28.57", "0.00", "0.00", "50.00"},   // S
-    };
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(table[static_cast<std::size_t>(k)],
-                  climate::JoinCommaText(
-                      {expected[k][0], expected[k][1], expected[k][2], expected[k][3]}))
-            << k;
-    }
+    EXPECT_EQ(table[0], "14.29,0.00,0.00,25.00");   // N
+    EXPECT_EQ(table[1], "0.00,33.33,0.00,25.00");   // NE
+    EXPECT_EQ(table[2], "28.57,66.67,0.00,0.00");   // L
+    EXPECT_EQ(table[3], "28.57,0.00,100.00,0.00");  // SE
+    EXPECT_EQ(table[4], "28.57,0.00,0.00,50.00");   // S
 }
 
 TEST(SeasonWindStatistics, AnEmptySeasonIsAllZero) {
     // Spring and autumn start where the next season starts.
-    Lines lines(10, hourLine("12", "4", "90"));
-    const Lines table = SeasonWindStatistics(lines, {1, 1, 0, 0});
+    const Lines table = SeasonWindStatistics(Lines(10, hourLine("12", "4", "90")), {1, 1, 0, 0});
     for (int row = 0; row < 20; ++row) {
         EXPECT_EQ(cell(table, row, 0), "0.00") << row;
         EXPECT_EQ(cell(table, row, 2), "0.00") << row;
@@ -130,7 +97,6 @@ TEST(SeasonWindStatistics, SharesAreRoundedHalfAwayFromZero) {
     Lines table = SeasonWindStatistics(lines, {1, 0, 0, 0});
     EXPECT_EQ(cell(table, 2, 0), "25.00");
     EXPECT_EQ(cell(table, 17, 0), "75.00");
-
     // Thirds, and a mean speed of exactly 2.125.
     table = SeasonWindStatistics({hourLine("1", "0", "0"), hourLine("12", "2", "90"),
                                   hourLine("12", "2.25", "180"), hourLine("12", "2", "180")},
@@ -166,10 +132,7 @@ TEST(SeasonWindStatistics, AMalformedLineNamesItsLine) {
     // Seasons that take no line read none.
     lines[1] = "garbage";
     EXPECT_NO_THROW(SeasonWindStatistics(lines, {1, 1, 1, 1}));
-}
-
-TEST(SeasonWindStatistics, StartsMustLieWithinTheLines) {
-    const Lines lines(3, hourLine("12", "0", "0"));
+    // Starts must lie within the lines.
     EXPECT_THROW(SeasonWindStatistics(lines, {0, 1, 2, 3}), climate::ClimateError);
     EXPECT_THROW(SeasonWindStatistics(lines, {-1, 1, 2, 0}), climate::ClimateError);
     EXPECT_THROW(SeasonWindStatistics({}, {0, 0, 0, 0}), climate::ClimateError);

@@ -16,27 +16,27 @@ TEST(DiscBatch, PaintsExactlyWhatEllipseCallsInTheSameOrderPaint) {
     // with direct drawing between two flushes.
     const std::array<QRgb, 5> colours{0x000080, 0xCF0000, 0x000000, 0xFFFFFF, 0xFFCC00};
     std::mt19937 random(7);
-    std::uniform_int_distribution<int> position(-4, 62);
-    std::uniform_int_distribution<int> size(0, 6);
-    std::uniform_int_distribution<std::size_t> colour(0, colours.size() - 1);
-    std::uniform_int_distribution<int> width(1, 2);
-
+    const auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
     Canvas expected(60, 60);
     Canvas actual(60, 60);
-    expected.setPenColor(Qt::red);
-    expected.setBrushColor(Qt::green);
-    expected.textOut(5, 5, QStringLiteral("base"));
-    actual.setPenColor(Qt::red);
-    actual.setBrushColor(Qt::green);
-    actual.textOut(5, 5, QStringLiteral("base"));
+    const auto onBoth = [&](const QColor& brush, const QString& text, int at) {
+        for (Canvas* canvas : {&expected, &actual}) {
+            canvas->setPenColor(Qt::red);
+            canvas->setBrushColor(brush);
+            canvas->textOut(at, at, text);
+        }
+    };
+    onBoth(Qt::green, QStringLiteral("base"), 5);
     {
         DiscBatch batch(actual);
         for (int i = 0; i < 600; ++i) {
-            const int x = position(random);
-            const int y = position(random);
-            const DiscBox box{x, y, x + size(random), y + size(random)};
-            const QRgb c = colours[colour(random)];
-            const int w = width(random);
+            const int x = pick(-4, 62);
+            const int y = pick(-4, 62);
+            const DiscBox box{x, y, x + pick(0, 6), y + pick(0, 6)};
+            const QRgb c = colours[static_cast<std::size_t>(pick(0, 4))];
+            const int w = pick(1, 2);
             expected.setPenColor(QColor::fromRgb(c));
             expected.setPenWidth(w);
             expected.setBrushColor(QColor::fromRgb(c));
@@ -44,10 +44,7 @@ TEST(DiscBatch, PaintsExactlyWhatEllipseCallsInTheSameOrderPaint) {
             batch.add(box, c, w);
             if (i == 300) {
                 batch.flush();
-                expected.setBrushColor(Qt::white);
-                actual.setBrushColor(Qt::white);
-                expected.textOut(20, 20, QStringLiteral("12"));
-                actual.textOut(20, 20, QStringLiteral("12"));
+                onBoth(Qt::white, QStringLiteral("12"), 20);
             }
         }
     }

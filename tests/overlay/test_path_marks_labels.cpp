@@ -32,8 +32,8 @@ SunPosition sunrise(int day) {
 
 // The region a text covers when written alone at (x, y), compared with the
 // same region of the drawing.
-std::string textMatches(const QImage& drawing, double x, double y, const QString& text, bool bold,
-                        QColor colour) {
+std::string textMatches(const QImage& drawing, double x, double y, const QString& text,
+                        bool bold = false, QColor colour = Qt::black) {
     Canvas expected;
     expected.setBrushColor(Qt::white);
     expected.setFontSize(8);
@@ -47,99 +47,68 @@ std::string textMatches(const QImage& drawing, double x, double y, const QString
                          QStringLiteral("label_") + text);
 }
 
-struct RelabelCase {
-    const char* name;
-    bool ckPontos;
-    int periodItem;
-    std::array<const char*, 6> east;  // L0..L5
-    std::array<const char*, 6> west;  // L10..L5
-};
+TEST(PathLabels, DateLabelsNameTheHalfYearShownAtBothEnds) {
+    const char* const firstHalf[] = {"21 Jan", "23 Fev", "21 Mar", "16 Abr", "21 Mai", "22 Jun"};
+    const char* const secondHalf[] = {"22 Nov", "20 Out", "23 Set", "28 Ago", "24 Jul", "22 Jun"};
+    const struct {
+        const char* name;
+        bool ckPontos;
+        int periodItem;
+        const char* const* east;  // L0..L5
+        const char* const* west;  // L10..L5
+    } cases[] = {
+        {"without overlay", false, 1, firstHalf, secondHalf},
+        {"overlay, first half", true, 0, firstHalf, firstHalf},
+        {"overlay, second half", true, 1, secondHalf, secondHalf},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto labels = pathDateLabels(c.ckPontos, c.periodItem);
+        for (std::size_t j = 0; j < 6; ++j) {
+            EXPECT_EQ(labels[j], QString::fromUtf8(c.east[j]));
+            EXPECT_EQ(labels[10 - j], QString::fromUtf8(c.west[j]));
+        }
+        EXPECT_EQ(labels[11], QStringLiteral("22 Dez"));
 
-class DateLabels : public ::testing::TestWithParam<RelabelCase> {};
-
-TEST_P(DateLabels, NameTheHalfYearShownAtBothEnds) {
-    const RelabelCase& c = GetParam();
-    const auto labels = pathDateLabels(c.ckPontos, c.periodItem);
-    for (std::size_t j = 0; j < 6; ++j) {
-        EXPECT_EQ(labels[j], QString::fromUtf8(c.east[j]));
-        EXPECT_EQ(labels[10 - j], QString::fromUtf8(c.west[j]));
+        Canvas canvas;
+        DrawPathLabels(canvas, kChart, {kLatitude, c.ckPontos, true, c.periodItem});
+        const QImage& im = canvas.image();
+        const SunPosition first = sunrise(21);
+        const double x = first.offsetX;
+        const double y = first.offsetY;
+        EXPECT_EQ(textMatches(im, 230 - x + 7, 230 - y - 7, labels[0]), "");
+        EXPECT_EQ(textMatches(im, 230 + x - 40, 230 - y - 7, labels[10]), "");
+        EXPECT_EQ(textMatches(im, 230 - x + 5, 230 - y + 7, labels[11]), "");
+        EXPECT_EQ(textMatches(im, 230 + x - 37, 230 - y + 7, labels[11]), "");
+        // The equinox labels stand 20 pixels up.
+        const SunPosition equinox = sunrise(81);
+        EXPECT_EQ(textMatches(im, 230 - equinox.offsetX + 5, 230 - equinox.offsetY - 20, labels[2]),
+                  "");
+        EXPECT_EQ(
+            textMatches(im, 230 + equinox.offsetX - 37, 230 - equinox.offsetY - 20, labels[8]), "");
     }
-    EXPECT_EQ(labels[11], QStringLiteral("22 Dez"));
-
-    Canvas canvas;
-    DrawPathLabels(canvas, kChart, {kLatitude, c.ckPontos, true, c.periodItem});
-    const SunPosition first = sunrise(21);
-    const double x = first.offsetX;
-    const double y = first.offsetY;
-    EXPECT_EQ(textMatches(canvas.image(), 230 - x + 7, 230 - y - 7, labels[0], false, Qt::black),
-              "");
-    EXPECT_EQ(textMatches(canvas.image(), 230 + x - 40, 230 - y - 7, labels[10], false, Qt::black),
-              "");
-    EXPECT_EQ(textMatches(canvas.image(), 230 - x + 5, 230 - y + 7, labels[11], false, Qt::black),
-              "");
-    EXPECT_EQ(textMatches(canvas.image(), 230 + x - 37, 230 - y + 7, labels[11], false, Qt::black),
-              "");
-    // The equinox labels stand 20 pixels up.
-    const SunPosition equinox = sunrise(81);
-    EXPECT_EQ(textMatches(canvas.image(), 230 - equinox.offsetX + 5, 230 - equinox.offsetY - 20,
-                          labels[2], false, Qt::black),
-              "");
-    EXPECT_EQ(textMatches(canvas.image(), 230 + equinox.offsetX - 37, 230 - equinox.offsetY - 20,
-                          labels[8], false, Qt::black),
-              "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DateLabels,
-    ::testing::Values(RelabelCase{"WithoutOverlay",
-                                  false,
-                                  1,
-                                  {"21 Jan", "23 Fev", "21 Mar", "16 Abr", "21 Mai", "22 Jun"},
-                                  {"22 Nov", "20 Out", "23 Set", "28 Ago", "24 Jul", "22 Jun"}},
-                      RelabelCase{"OverlayFirstHalf",
-                                  true,
-                                  0,
-                                  {"21 Jan", "23 Fev", "21 Mar", "16 Abr", "21 Mai", "22 Jun"},
-                                  {"21 Jan", "23 Fev", "21 Mar", "16 Abr", "21 Mai", "22 Jun"}},
-                      RelabelCase{"OverlaySecondHalf",
-                                  true,
-                                  1,
-                                  {"22 Nov", "20 Out", "23 Set", "28 Ago", "24 Jul", "22 Jun"},
-                                  {"22 Nov", "20 Out", "23 Set", "28 Ago", "24 Jul", "22 Jun"}}),
-    [](const auto& p) { return std::string(p.param.name); });
-
-struct HourCase {
-    int step;
-    double shift;  // pixels left of the sun point
-};
-
-class HourNumbers : public ::testing::TestWithParam<HourCase> {};
-
-TEST_P(HourNumbers, BlueAlongTwentyFirstOfJanuary) {
-    const HourCase& c = GetParam();
-    Canvas canvas;
-    DrawPathLabels(canvas, kChart, {kLatitude, false, true, 0});
-    const SunPosition p = at(21, c.step);
-    ASSERT_TRUE(p.aboveHorizon);
-    const QString hour = QString::number(c.step / 10);
-    EXPECT_EQ(textMatches(canvas.image(), 230 - p.offsetX - c.shift, 230 - p.offsetY + 10, hour,
-                          true, QColor(0, 0, 255)),
-              "");
+// The hour numbers: blue along 21 January on the labels, black along the
+// hour-label date on the path marks, shifted left by their width.
+TEST(PathLabels, HourNumbersStandUnderTheSunAtTheirOffsets) {
+    Canvas labels;
+    DrawPathLabels(labels, kChart, {kLatitude, false, true, 0});
+    Canvas marks;
+    DrawPathMarks(marks, kChart, {kLatitude, 0, true});
+    for (const auto& [step, shift] :
+         {std::pair{90, 10.0}, std::pair{120, 5.0}, std::pair{150, 0.0}}) {
+        SCOPED_TRACE(step);
+        const QString hour = QString::number(step / 10);
+        const SunPosition p = at(21, step);
+        ASSERT_TRUE(p.aboveHorizon);
+        EXPECT_EQ(textMatches(labels.image(), 230 - p.offsetX - shift, 230 - p.offsetY + 10, hour,
+                              true, QColor(0, 0, 255)),
+                  "");
+        const SunPosition q = at(hourLabelDate(0), step);
+        EXPECT_EQ(textMatches(marks.image(), q.x - shift, q.y + 10, hour, true), "");
+    }
 }
-
-TEST_P(HourNumbers, BlackAlongTheHourLabelDateOfThePathMarks) {
-    const HourCase& c = GetParam();
-    Canvas canvas;
-    DrawPathMarks(canvas, kChart, {kLatitude, 0, true});
-    const SunPosition p = at(hourLabelDate(0), c.step);
-    EXPECT_EQ(textMatches(canvas.image(), p.x - c.shift, p.y + 10, QString::number(c.step / 10),
-                          true, Qt::black),
-              "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Offsets, HourNumbers,
-                         ::testing::Values(HourCase{90, 10.0}, HourCase{120, 5.0},
-                                           HourCase{150, 0.0}));
 
 TEST(PathMarks, TrailsOnThePathDatesAndDiscsAtWholeHours) {
     Canvas canvas;
@@ -156,17 +125,15 @@ TEST(PathMarks, TrailsOnThePathDatesAndDiscsAtWholeHours) {
     EXPECT_EQ(canvas.brushColor(), QColor(Qt::white));
 }
 
-class WithoutTrajectory : public ::testing::TestWithParam<int> {};
-
-TEST_P(WithoutTrajectory, NothingIsDrawn) {
-    Canvas canvas;
-    DrawPathMarks(canvas, kChart, {kLatitude, GetParam(), false});
-    DrawPathLabels(canvas, kChart, {kLatitude, true, false, GetParam()});
-    DrawPathLabels(canvas, kChart, {kLatitude, false, false, GetParam()});
-    EXPECT_EQ(countPainted(canvas.image()), 0);
-    EXPECT_EQ(canvas.brushColor(), QColor(Qt::white));
+TEST(PathMarks, WithoutTheTrajectoryNothingIsDrawnInEitherHalf) {
+    for (int periodItem : {0, 1}) {
+        Canvas canvas;
+        DrawPathMarks(canvas, kChart, {kLatitude, periodItem, false});
+        DrawPathLabels(canvas, kChart, {kLatitude, true, false, periodItem});
+        DrawPathLabels(canvas, kChart, {kLatitude, false, false, periodItem});
+        EXPECT_EQ(countPainted(canvas.image()), 0) << periodItem;
+        EXPECT_EQ(canvas.brushColor(), QColor(Qt::white));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(HalfYears, WithoutTrajectory, ::testing::Values(0, 1));
 
 }  // namespace

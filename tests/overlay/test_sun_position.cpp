@@ -1,5 +1,4 @@
 #include "overlay/SunPosition.h"
-#include "overlay/TimeSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -11,25 +10,16 @@ namespace {
 
 const chart::ChartGeometry kChart = chart::ChartGeometry::forImage(460, 460);
 
-struct DeclinationCase {
-    int day;
-    double declinationDeg;  // to two decimals
-};
-
-class Declination : public ::testing::TestWithParam<DeclinationCase> {};
-
-TEST_P(Declination, UsesTheFactor0986) {
-    EXPECT_NEAR(solarDeclinationDeg(GetParam().day), GetParam().declinationDeg, 0.005);
+TEST(SunPosition, TheDeclinationUsesTheFactor0986) {
+    // The path days of the date labels, to two decimals.
+    for (const auto& [day, declination] :
+         {std::pair{21, -20.16}, std::pair{54, -10.55}, std::pair{81, -0.05}, std::pair{107, 10.11},
+          std::pair{141, 20.11}, std::pair{172, 23.45}}) {
+        EXPECT_NEAR(solarDeclinationDeg(day), declination, 0.005) << day;
+    }
 }
 
-// The path days of the date labels.
-INSTANTIATE_TEST_SUITE_P(PathDays, Declination,
-                         ::testing::Values(DeclinationCase{21, -20.16}, DeclinationCase{54, -10.55},
-                                           DeclinationCase{81, -0.05}, DeclinationCase{107, 10.11},
-                                           DeclinationCase{141, 20.11},
-                                           DeclinationCase{172, 23.45}));
-
-TEST(SunTime, FollowsLongitudeAndTheEquationOfTime) {
+TEST(SunPosition, SunTimeFollowsLongitudeAndTheEquationOfTime) {
     for (int day : {1, 45, 172, 307}) {
         const double e = equationOfTimeMin(day);
         EXPECT_DOUBLE_EQ(sunTimeCorrectionHours(day, 45.0, 45.0), e / 60.0);
@@ -44,10 +34,9 @@ TEST(SunTime, FollowsLongitudeAndTheEquationOfTime) {
 }
 
 TEST(SunPosition, EastInTheMorningWestInTheAfternoonNorthAtNoonInTheSouth) {
-    const double latitude = -27.6;
-    const SunPosition morning = sunPosition(latitude, 172, 9.0, kChart);
-    const SunPosition afternoon = sunPosition(latitude, 172, 15.0, kChart);
-    const SunPosition noon = sunPosition(latitude, 172, 12.0, kChart);
+    const SunPosition morning = sunPosition(-27.6, 172, 9.0, kChart);
+    const SunPosition afternoon = sunPosition(-27.6, 172, 15.0, kChart);
+    const SunPosition noon = sunPosition(-27.6, 172, 12.0, kChart);
     EXPECT_LT(morning.azimuthDeg, 0.0);  // azimuths grow towards west
     EXPECT_GT(morning.x, kChart.chartCentreX);
     EXPECT_LT(afternoon.x, kChart.chartCentreX);
@@ -55,7 +44,7 @@ TEST(SunPosition, EastInTheMorningWestInTheAfternoonNorthAtNoonInTheSouth) {
     EXPECT_LT(noon.y, kChart.chartCentreY);  // winter sun of the south stands north
     EXPECT_NEAR(noon.altitudeDeg, 90.0 - 27.6 - 23.45, 0.01);
     EXPECT_NEAR(noon.radiusPx, kChart.radiusAtAltitude(noon.altitudeDeg), 1e-9);
-    EXPECT_NEAR(morning.x, kChart.chartCentreX - morning.offsetX, 0.0);
+    EXPECT_EQ(morning.x, kChart.chartCentreX - morning.offsetX);
     EXPECT_NEAR(std::hypot(morning.offsetX, morning.offsetY), morning.radiusPx, 1e-9);
 }
 
@@ -70,44 +59,11 @@ TEST(SunPosition, SunAtTheZenithLandsOnTheCentre) {
     }
 }
 
-TEST(SunPosition, TheFastPathGivesTheSameNumbersBitForBit) {
-    for (double latitude : {-65.0, -33.9, -27.6, -0.5, 0.0, 23.45, 51.5, 65.0}) {
-        for (int day = 1; day <= 365; day += 7) {
-            const SunDay sun(latitude, day);
-            const double correction = sunTimeCorrectionHours(day, 48.5, 45.0);
-            for (double t : stepClockTimes()) {
-                const SunPosition full = sun.at(t + correction, kChart);
-                const auto fast = sun.ifAboveHorizon(t + correction, kChart);
-                ASSERT_EQ(full.aboveHorizon, full.altitudeDeg >= 0.0);
-                ASSERT_EQ(fast.has_value(), full.aboveHorizon)
-                    << latitude << " day " << day << " t " << t;
-                if (fast) {
-                    EXPECT_EQ(fast->x, full.x);
-                    EXPECT_EQ(fast->y, full.y);
-                    EXPECT_EQ(fast->offsetX, full.offsetX);
-                    EXPECT_EQ(fast->offsetY, full.offsetY);
-                }
-            }
-        }
-    }
+TEST(SunPosition, TheDiscBoxTruncatesEachSideTowardZero) {
+    EXPECT_EQ(discBoxAt(100.7, 50.2), (DiscBox{99, 48, 102, 51}));
+    EXPECT_EQ(discBoxAt(100.5, 50.0), (DiscBox{99, 48, 102, 51}));
+    EXPECT_EQ(discBoxAt(100.49, 49.99), (DiscBox{98, 48, 101, 51}));
+    EXPECT_EQ(discBoxAt(0.2, 1.0), (DiscBox{-1, 0, 1, 2}));
 }
-
-struct BoxCase {
-    double x;
-    double y;
-    DiscBox box;
-};
-
-class DiscBoxes : public ::testing::TestWithParam<BoxCase> {};
-
-TEST_P(DiscBoxes, TruncateEachSideTowardZero) {
-    EXPECT_EQ(discBoxAt(GetParam().x, GetParam().y), GetParam().box);
-}
-
-INSTANTIATE_TEST_SUITE_P(Boxes, DiscBoxes,
-                         ::testing::Values(BoxCase{100.7, 50.2, {99, 48, 102, 51}},
-                                           BoxCase{100.5, 50.0, {99, 48, 102, 51}},
-                                           BoxCase{100.49, 49.99, {98, 48, 101, 51}},
-                                           BoxCase{0.2, 1.0, {-1, 0, 1, 2}}));
 
 }  // namespace

@@ -6,36 +6,30 @@ using namespace overlay;
 
 namespace {
 
-struct ClassCase {
-    Quantity quantity;
-    double value;
-    int valueClass;
-    QColor colour;
-};
-
-class ValueClass : public ::testing::TestWithParam<ClassCase> {};
-
-TEST_P(ValueClass, OnABoundBelongsToTheLowerClass) {
-    const ClassCase& c = GetParam();
-    EXPECT_EQ(valueClass(c.quantity, c.value), c.valueClass) << c.value;
-    EXPECT_EQ(classColour(c.quantity, c.valueClass), c.colour);
-}
-
 constexpr auto T = Quantity::Temperature;
 constexpr auto G = Quantity::GlobalHorizontalRadiation;
 constexpr auto D = Quantity::DirectNormalRadiation;
 
-INSTANTIATE_TEST_SUITE_P(
-    Bounds, ValueClass,
-    ::testing::Values(
-        ClassCase{T, -3.0, 1, QColor(0, 0, 128)}, ClassCase{T, 10.0, 1, QColor(0, 0, 128)},
-        ClassCase{T, 10.01, 2, QColor(0, 0, 255)}, ClassCase{T, 14.0, 2, QColor(0, 0, 255)},
-        ClassCase{T, 20.0, 3, QColor(0, 192, 255)}, ClassCase{T, 25.0, 4, QColor(255, 204, 0)},
-        ClassCase{T, 25.5, 5, QColor(207, 0, 0)}, ClassCase{G, 250.0, 1, QColor(255, 255, 150)},
-        ClassCase{G, 500.0, 2, QColor(255, 255, 0)}, ClassCase{G, 850.0, 3, QColor(255, 204, 0)},
-        ClassCase{G, 1000.0, 4, QColor(216, 129, 0)}, ClassCase{G, 1000.5, 5, QColor(255, 0, 0)},
-        ClassCase{D, 1300.0, 5, QColor(255, 0, 0)}, ClassCase{D, 1450.0, 5, QColor(255, 0, 0)},
-        ClassCase{D, 250.5, 2, QColor(255, 255, 0)}));
+TEST(ValueClass, AValueOnABoundBelongsToTheLowerClass) {
+    const struct {
+        Quantity quantity;
+        double value;
+        int valueClass;
+        QColor colour;
+    } cases[] = {
+        {T, -3.0, 1, QColor(0, 0, 128)},      {T, 10.0, 1, QColor(0, 0, 128)},
+        {T, 10.01, 2, QColor(0, 0, 255)},     {T, 20.0, 3, QColor(0, 192, 255)},
+        {T, 25.0, 4, QColor(255, 204, 0)},    {T, 25.5, 5, QColor(207, 0, 0)},
+        {G, 250.0, 1, QColor(255, 255, 150)}, {G, 500.0, 2, QColor(255, 255, 0)},
+        {G, 850.0, 3, QColor(255, 204, 0)},   {G, 1000.0, 4, QColor(216, 129, 0)},
+        {G, 1000.5, 5, QColor(255, 0, 0)},    {D, 250.5, 2, QColor(255, 255, 0)},
+        {D, 1300.0, 5, QColor(255, 0, 0)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(valueClass(c.quantity, c.value), c.valueClass) << c.value;
+        EXPECT_EQ(classColour(c.quantity, c.valueClass), c.colour) << c.value;
+    }
+}
 
 TEST(Quantities, ItemsFieldsAndLegendShareOneTable) {
     EXPECT_EQ(quantityFromItem(0), T);
@@ -47,9 +41,8 @@ TEST(Quantities, ItemsFieldsAndLegendShareOneTable) {
     EXPECT_EQ(hourlyField(G), 15);
     EXPECT_EQ(hourlyField(D), 17);
     for (Quantity q : {T, G, D}) {
-        const auto rows = legendRows(q);
         for (int c = 1; c <= kClassCount; ++c) {
-            EXPECT_EQ(rows[static_cast<std::size_t>(c - 1)].colour, classColour(q, c));
+            EXPECT_EQ(legendRows(q)[static_cast<std::size_t>(c - 1)].colour, classColour(q, c));
         }
     }
     EXPECT_EQ(legendRows(T)[0].caption, QString::fromUtf8("TBS <= 10°C"));

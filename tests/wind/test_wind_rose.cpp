@@ -16,10 +16,12 @@ namespace {
 
 const WindGeometry kCentre = WindGeometry::forImage(460, 460);
 const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 128, 0);
 const QColor kBlue(0, 0, 255);
-const QColor kSilver(192, 192, 192);
+const std::array<QColor, 4> kSeasonColours{kYellow, QColor(255, 0, 0), QColor(0, 128, 0), kBlue};
+
+bool isAt(const QImage& image, const QPoint& p, const QColor& colour) {
+    return isColour(image, p.x(), p.y(), colour);
+}
 
 TEST(WindGeometry, UnitCentreAndOctagon) {
     EXPECT_EQ(kCentre.windCentreX, 230.0);
@@ -30,136 +32,106 @@ TEST(WindGeometry, UnitCentreAndOctagon) {
     for (const QPoint& v :
          {QPoint(254, 172), QPoint(287, 206), QPoint(287, 254), QPoint(254, 287), QPoint(206, 287),
           QPoint(172, 254), QPoint(172, 206), QPoint(206, 172)}) {
-        EXPECT_TRUE(isColour(canvas.image(), v.x(), v.y(), Qt::black)) << v.x() << "," << v.y();
+        EXPECT_TRUE(isAt(canvas.image(), v, Qt::black)) << v.x() << "," << v.y();
     }
     EXPECT_EQ(paintedBoundingBox(canvas.image()), QRect(QPoint(172, 172), QPoint(287, 287)));
 }
 
-struct AxisCase {
-    const char* name;
-    QPoint first;   // the frame's first pixel on the axis, 57 px out
-    QPoint last;    // its last, 177 px out
-    QPoint before;  // one pixel nearer the centre
-    QPoint after;   // one pixel beyond
-};
-
-class FrameAlongAxis : public ::testing::TestWithParam<AxisCase> {};
-
-TEST_P(FrameAlongAxis, RunsFrom57To177Pixels) {
-    const AxisCase& c = GetParam();
+TEST(WindFrames, RunFrom57To177PixelsAlongEachAxis) {
     Canvas canvas;
-    const WindFrameTemplate f = DrawNorthFrame(canvas, kCentre);
-    DrawRotatedFrames(canvas, kCentre, f);
-    const QImage& im = canvas.image();
-    EXPECT_TRUE(isColour(im, c.first.x(), c.first.y(), Qt::black));
-    EXPECT_TRUE(isColour(im, c.last.x(), c.last.y(), Qt::black));
-    EXPECT_TRUE(isColour(im, c.before.x(), c.before.y(), Qt::white));
-    EXPECT_TRUE(isColour(im, c.after.x(), c.after.y(), Qt::white));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Axes, FrameAlongAxis,
-    ::testing::Values(AxisCase{"North", {230, 173}, {230, 53}, {230, 174}, {230, 52}},
-                      AxisCase{"East", {287, 230}, {407, 230}, {286, 230}, {408, 230}},
-                      AxisCase{"South", {230, 287}, {230, 407}, {230, 286}, {230, 408}},
-                      AxisCase{"West", {173, 230}, {53, 230}, {174, 230}, {52, 230}}),
-    [](const auto& p) { return std::string(p.param.name); });
-
-struct LengthCase {
-    const char* name;
-    WindMode mode;
-    double fileValue;
-    int topPx;  // the bar's outer end, pixels from the centre
-};
-
-class BarLength : public ::testing::TestWithParam<LengthCase> {};
-
-TEST_P(BarLength, FollowsTheScaleOfItsMode) {
-    const LengthCase& c = GetParam();
-    const double value = c.fileValue * windModeTexts(c.mode).factor;
-    Canvas canvas;
-    DrawSeasonBars(canvas, kCentre, 0.0, value, value, value, value);
-    const int top = 230 - c.topPx;
-    EXPECT_TRUE(isColour(canvas.image(), 212, top, Qt::black));
-    EXPECT_TRUE(isColour(canvas.image(), 212, top + 1, kYellow));
-    EXPECT_TRUE(isColour(canvas.image(), 212, top - 1, Qt::white));
-    EXPECT_TRUE(isColour(canvas.image(), 212, 230 - 57, Qt::black));  // it starts on the octagon
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Scales, BarLength,
-    ::testing::Values(
-        LengthCase{"TenMetresReachTheFrameEnd", WindMode::PredominantSpeeds, 10.0, 177},
-        LengthCase{"FiftyPercentReachTheFrameEnd", WindMode::Frequencies, 50.0, 177},
-        LengthCase{"TwoMetresReachTheFirstUnitLine", WindMode::PredominantSpeeds, 2.0, 81},
-        LengthCase{"TenPercentReachTheFirstUnitLine", WindMode::Frequencies, 10.0, 81},
-        LengthCase{"TwelveMetresPassOneUnitBeyond", WindMode::PredominantSpeeds, 12.0, 201}),
-    [](const auto& p) { return std::string(p.param.name); });
-
-struct OrderCase {
-    const char* name;
-    double bearing;
-    std::array<QPoint, 4> columns;  // a pixel inside each season's bar, P first
-};
-
-class SeasonOrder : public ::testing::TestWithParam<OrderCase> {};
-
-TEST_P(SeasonOrder, RunsFromTheCounterClockwiseSide) {
-    const OrderCase& c = GetParam();
-    Canvas canvas;
-    DrawSeasonBars(canvas, kCentre, c.bearing, 30.0, 30.0, 30.0, 30.0);
-    const std::array<QColor, 4> colours{kYellow, kRed, kGreen, kBlue};
-    for (std::size_t s = 0; s < 4; ++s) {
-        EXPECT_TRUE(isColour(canvas.image(), c.columns[s].x(), c.columns[s].y(), colours[s]))
-            << "season " << s;
+    DrawRotatedFrames(canvas, kCentre, DrawNorthFrame(canvas, kCentre));
+    // The frame's first pixel on the axis, its last, and one beyond each end.
+    const std::array<QPoint, 4> axes[] = {
+        {QPoint(230, 173), QPoint(230, 53), QPoint(230, 174), QPoint(230, 52)},
+        {QPoint(287, 230), QPoint(407, 230), QPoint(286, 230), QPoint(408, 230)},
+        {QPoint(230, 287), QPoint(230, 407), QPoint(230, 286), QPoint(230, 408)},
+        {QPoint(173, 230), QPoint(53, 230), QPoint(174, 230), QPoint(52, 230)},
+    };
+    for (const auto& [first, last, before, after] : axes) {
+        SCOPED_TRACE(testing::Message() << first.x() << "," << first.y());
+        EXPECT_TRUE(isAt(canvas.image(), first, Qt::black));
+        EXPECT_TRUE(isAt(canvas.image(), last, Qt::black));
+        EXPECT_TRUE(isAt(canvas.image(), before, Qt::white));
+        EXPECT_TRUE(isAt(canvas.image(), after, Qt::white));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Directions, SeasonOrder,
-    ::testing::Values(
-        OrderCase{"NorthYellowLeftmost", 0.0, {{{212, 130}, {224, 130}, {236, 130}, {248, 130}}}},
-        OrderCase{"EastYellowUppermost", 90.0, {{{330, 212}, {330, 224}, {330, 236}, {330, 248}}}},
-        OrderCase{
-            "SouthYellowRightmost", 180.0, {{{248, 330}, {236, 330}, {224, 330}, {212, 330}}}},
-        OrderCase{"WestYellowLowest", 270.0, {{{130, 248}, {130, 236}, {130, 224}, {130, 212}}}}),
-    [](const auto& p) { return std::string(p.param.name); });
-
-class ShortBars : public ::testing::TestWithParam<double> {};
-
-TEST_P(ShortBars, NeverFillBeyondTheirOutline) {
-    const double value = GetParam();
-    for (int d = 0; d < kDirectionCount; ++d) {
-        const auto bars =
-            seasonBarOutlines(kCentre, directionBearingDeg(d), value, value, value, value);
-        QRect outlines;
-        for (const BarOutline& bar : bars) {
-            for (const QPoint& corner : bar.corners) {
-                outlines |= QRect(corner, QSize(1, 1));
-            }
-        }
+TEST(SeasonBars, TheirLengthFollowsTheScaleOfTheMode) {
+    const struct {
+        const char* name;
+        WindMode mode;
+        double fileValue;
+        int topPx;  // the bar's outer end, pixels from the centre
+    } cases[] = {
+        {"10 m/s reach the frame's end", WindMode::PredominantSpeeds, 10.0, 177},
+        {"50 % reach the frame's end", WindMode::Frequencies, 50.0, 177},
+        {"2 m/s reach the first unit line", WindMode::PredominantSpeeds, 2.0, 81},
+        {"10 % reach the first unit line", WindMode::Frequencies, 10.0, 81},
+        {"12 m/s pass one unit beyond", WindMode::PredominantSpeeds, 12.0, 201},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const double value = c.fileValue * windModeTexts(c.mode).factor;
         Canvas canvas;
-        DrawSeasonBars(canvas, kCentre, directionBearingDeg(d), value, value, value, value);
-        const QImage& im = canvas.image();
-        EXPECT_EQ(countPainted(im), countPainted(im, outlines))
-            << "direction " << d << " value " << value;
-        const int filled = countPainted(im) - countPixels(im, Qt::black);
-        if (value == 0.0) {
-            EXPECT_EQ(filled, 0) << "direction " << d;
-        }
-        // A bar of half a unit or more always has an inside, and is filled.
-        if (std::abs(barLengthUnits(value)) >= 0.5) {
-            for (const BarOutline& bar : bars) {
-                EXPECT_TRUE(bar.seedInside()) << "direction " << d << " value " << value;
-            }
-            EXPECT_GT(filled, 4 * 30) << "direction " << d;
+        DrawSeasonBars(canvas, kCentre, 0.0, value, value, value, value);
+        const int top = 230 - c.topPx;
+        EXPECT_TRUE(isColour(canvas.image(), 212, top, Qt::black));
+        EXPECT_TRUE(isColour(canvas.image(), 212, top + 1, kYellow));
+        EXPECT_TRUE(isColour(canvas.image(), 212, top - 1, Qt::white));
+        EXPECT_TRUE(isColour(canvas.image(), 212, 230 - 57, Qt::black));  // from the octagon
+    }
+}
+
+TEST(SeasonBars, RunFromTheCounterClockwiseSide) {
+    // A pixel inside each season's bar, P first: leftmost in the north,
+    // uppermost in the east, rightmost in the south, lowest in the west.
+    const std::pair<double, std::array<QPoint, 4>> cases[] = {
+        {0.0, {QPoint(212, 130), QPoint(224, 130), QPoint(236, 130), QPoint(248, 130)}},
+        {90.0, {QPoint(330, 212), QPoint(330, 224), QPoint(330, 236), QPoint(330, 248)}},
+        {180.0, {QPoint(248, 330), QPoint(236, 330), QPoint(224, 330), QPoint(212, 330)}},
+        {270.0, {QPoint(130, 248), QPoint(130, 236), QPoint(130, 224), QPoint(130, 212)}},
+    };
+    for (const auto& [bearing, columns] : cases) {
+        Canvas canvas;
+        DrawSeasonBars(canvas, kCentre, bearing, 30.0, 30.0, 30.0, 30.0);
+        for (std::size_t s = 0; s < 4; ++s) {
+            EXPECT_TRUE(isAt(canvas.image(), columns[s], kSeasonColours[s]))
+                << "bearing " << bearing << " season " << s;
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, ShortBars,
-                         ::testing::Values(0.0, 0.05, 0.2, 0.4, 0.6, 1.0, 1.5, 2.0, 2.5, 3.0, 4.0,
-                                           5.0, 7.5, -0.4, -3.0, -12.0));
+TEST(SeasonBars, AShortBarNeverFillsBeyondItsOutline) {
+    for (double value :
+         {0.0, 0.05, 0.2, 0.4, 0.6, 1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 7.5, -0.4, -3.0, -12.0}) {
+        for (int d = 0; d < kDirectionCount; ++d) {
+            SCOPED_TRACE(testing::Message() << "direction " << d << " value " << value);
+            const double bearing = directionBearingDeg(d);
+            const auto bars = seasonBarOutlines(kCentre, bearing, value, value, value, value);
+            QRect outlines;
+            for (const BarOutline& bar : bars) {
+                for (const QPoint& corner : bar.corners) {
+                    outlines |= QRect(corner, QSize(1, 1));
+                }
+            }
+            Canvas canvas;
+            DrawSeasonBars(canvas, kCentre, bearing, value, value, value, value);
+            const QImage& im = canvas.image();
+            EXPECT_EQ(countPainted(im), countPainted(im, outlines));
+            const int filled = countPainted(im) - countPixels(im, Qt::black);
+            if (value == 0.0) {
+                EXPECT_EQ(filled, 0);
+            }
+            // A bar of half a unit or more always has an inside, and is filled.
+            if (std::abs(barLengthUnits(value)) >= 0.5) {
+                for (const BarOutline& bar : bars) {
+                    EXPECT_TRUE(bar.seedInside());
+                }
+                EXPECT_GT(filled, 4 * 30);
+            }
+        }
+    }
+}
 
 TEST(WindRose, SilverGridLinesCrossTheBars) {
     WindValueTable values{};
@@ -169,9 +141,10 @@ TEST(WindRose, SilverGridLinesCrossTheBars) {
     Canvas canvas;
     DrawWindRose(canvas, kCentre, values, 0);
     const QImage& im = canvas.image();
-    EXPECT_TRUE(isColour(im, 212, 230 - 69, kSilver));  // half a unit along north
+    const QColor silver(192, 192, 192);
+    EXPECT_TRUE(isColour(im, 212, 230 - 69, silver));  // half a unit along north
     EXPECT_TRUE(isColour(im, 212, 230 - 70, kYellow));
-    EXPECT_TRUE(isColour(im, 230 + 69, 248, kSilver));  // and along east, over blue
+    EXPECT_TRUE(isColour(im, 230 + 69, 248, silver));  // and along east, over blue
     EXPECT_TRUE(isColour(im, 230 + 70, 248, kBlue));
     EXPECT_TRUE(isColour(im, 212, 230 - 177, Qt::black));  // the outline over the bar's end
 }
@@ -184,23 +157,21 @@ TEST(WindLabels, AnchorsOfLettersAndScales) {
     for (std::size_t i = 0; i < letters.size(); ++i) {
         EXPECT_EQ(drawn[i].anchor, letters[i]) << drawn[i].text;
     }
-    const std::array<QPoint, 6> north{QPoint(166, 105), QPoint(191, 141), QPoint(191, 117),
-                                      QPoint(191, 93),  QPoint(191, 69),  QPoint(191, 45)};
-    const std::array<QPoint, 6> east{QPoint(341, 166), QPoint(305, 191), QPoint(329, 191),
-                                     QPoint(353, 191), QPoint(377, 191), QPoint(401, 191)};
-    EXPECT_EQ(scaleLabelAnchors(kCentre, 0), north);
-    EXPECT_EQ(scaleLabelAnchors(kCentre, 2), east);
+    EXPECT_EQ(scaleLabelAnchors(kCentre, 0),
+              (std::array<QPoint, 6>{QPoint(166, 105), QPoint(191, 141), QPoint(191, 117),
+                                     QPoint(191, 93), QPoint(191, 69), QPoint(191, 45)}));
+    EXPECT_EQ(scaleLabelAnchors(kCentre, 2),
+              (std::array<QPoint, 6>{QPoint(341, 166), QPoint(305, 191), QPoint(329, 191),
+                                     QPoint(353, 191), QPoint(377, 191), QPoint(401, 191)}));
 }
 
 TEST(WindLabels, SeasonLegendBoxes) {
     Canvas canvas;
     DrawWindLabels(canvas, kCentre, 0);
     const QImage& im = canvas.image();
-    const std::array<QColor, 4> colours{kYellow, kRed, kGreen, kBlue};
-    const std::array<int, 4> tops{388, 406, 424, 442};
     for (std::size_t s = 0; s < 4; ++s) {
-        const int top = tops[s];
-        EXPECT_TRUE(isColour(im, 20, top + 6, colours[s])) << s;
+        const int top = 388 + 18 * static_cast<int>(s);
+        EXPECT_TRUE(isColour(im, 20, top + 6, kSeasonColours[s])) << s;
         EXPECT_TRUE(isColour(im, 15, top, Qt::black)) << s;
         EXPECT_TRUE(isColour(im, 32, top + 11, Qt::black)) << s;  // right and bottom excluded
         EXPECT_TRUE(isColour(im, 33, top + 6, Qt::white)) << s;
@@ -214,16 +185,13 @@ TEST(WindLabels, ModeChangesTitleAndScalesOnly) {
     Canvas frequencies;
     DrawWindLabels(speeds, kCentre, 0);
     DrawWindLabels(frequencies, kCentre, 1);
-    const QImage& a = speeds.image();
-    const QImage& b = frequencies.image();
-    const QRect title(176, 200, 110, 60);
-    const QRect northUnit(166, 105, 20, 12);
-    const QRect letterN(223, 16, 20, 20);
-    const QRect legend(0, 380, 120, 80);
-    EXPECT_NE(a.copy(title), b.copy(title));
-    EXPECT_NE(a.copy(northUnit), b.copy(northUnit));
-    EXPECT_EQ(a.copy(letterN), b.copy(letterN));
-    EXPECT_EQ(a.copy(legend), b.copy(legend));
+    const auto same = [&](const QRect& r) {
+        return speeds.image().copy(r) == frequencies.image().copy(r);
+    };
+    EXPECT_FALSE(same(QRect(176, 200, 110, 60)));  // title
+    EXPECT_FALSE(same(QRect(166, 105, 20, 12)));   // the north's first scale
+    EXPECT_TRUE(same(QRect(223, 16, 20, 20)));     // letter N
+    EXPECT_TRUE(same(QRect(0, 380, 120, 80)));     // season legend
     EXPECT_EQ(windModeFromItem(0), WindMode::PredominantSpeeds);
     EXPECT_EQ(windModeFromItem(1), WindMode::Frequencies);
     EXPECT_EQ(windModeFromItem(3), WindMode::Frequencies);
