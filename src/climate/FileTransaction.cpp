@@ -61,8 +61,10 @@ void FileTransaction::add(const QString& path, std::string bytes) {
 
 void FileTransaction::stage(Target& target) {
     const QFileInfo info(target.path);
-    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                        QStringLiteral(".XXXXXX"));
+    // QTemporaryFile replaces the run of six capital X ending the name.
+    const QString uniquePart(6, QLatin1Char('X'));
+    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' +
+                        uniquePart);
     file.setAutoRemove(false);
     if (!file.open()) {
         throw FileWriteError("não foi possível criar o arquivo temporário na pasta (" +
