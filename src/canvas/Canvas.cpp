@@ -127,9 +127,14 @@ void Canvas::polyline(const std::vector<QPoint>& points) {
 }
 
 void Canvas::floodFill(int x, int y, const QColor& border) {
+    const QPoint seed(x, y);
+    floodFill(std::span<const QPoint>(&seed, 1), border);
+}
+
+void Canvas::floodFill(std::span<const QPoint> seeds, const QColor& border) {
     const int w = image_.width();
     const int h = image_.height();
-    if (brushStyle_ != BrushStyle::Solid || x < 0 || y < 0 || x >= w || y >= h) {
+    if (brushStyle_ != BrushStyle::Solid) {
         return;
     }
     ++generation_;
@@ -138,49 +143,59 @@ void Canvas::floodFill(int x, int y, const QColor& border) {
     auto* bits = reinterpret_cast<QRgb*>(image_.bits());
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     auto at = [&](int px, int py) -> QRgb& { return bits[py * stride + px]; };
-    if ((at(x, y) & kRgbMask) == borderRgb) {
-        return;
-    }
     // Scanline fill with an explicit stack; the visited mask lets a fill of
-    // the colour a pixel already has still spread through it.
+    // the colour a pixel already has still spread through it. Filling never
+    // changes which pixels are border unless the fill is the border colour,
+    // so the fills of several seeds share one mask: a seed already reached
+    // lies in a region already filled, and filling it again changes nothing.
+    const bool shareVisited = (fill & kRgbMask) != borderRgb;
     std::vector<std::uint8_t> visited(static_cast<std::size_t>(w) * h, 0);
     auto open = [&](int px, int py) {
         return !visited[static_cast<std::size_t>(py) * w + px] &&
                (at(px, py) & kRgbMask) != borderRgb;
     };
-    std::vector<QPoint> stack{QPoint(x, y)};
-    while (!stack.empty()) {
-        const QPoint seed = stack.back();
-        stack.pop_back();
-        const int sy = seed.y();
-        if (!open(seed.x(), sy)) {
+    std::vector<QPoint> stack;
+    for (const QPoint& start : seeds) {
+        if (start.x() < 0 || start.y() < 0 || start.x() >= w || start.y() >= h) {
             continue;
         }
-        int left = seed.x();
-        while (left > 0 && open(left - 1, sy)) {
-            --left;
+        if (!shareVisited) {
+            std::fill(visited.begin(), visited.end(), std::uint8_t{0});
         }
-        int right = seed.x();
-        while (right < w - 1 && open(right + 1, sy)) {
-            ++right;
-        }
-        for (int px = left; px <= right; ++px) {
-            visited[static_cast<std::size_t>(sy) * w + px] = 1;
-            at(px, sy) = fill;
-        }
-        for (int ny : {sy - 1, sy + 1}) {
-            if (ny < 0 || ny >= h) {
+        stack.assign(1, start);
+        while (!stack.empty()) {
+            const QPoint seed = stack.back();
+            stack.pop_back();
+            const int sy = seed.y();
+            if (!open(seed.x(), sy)) {
                 continue;
             }
-            bool inRun = false;
+            int left = seed.x();
+            while (left > 0 && open(left - 1, sy)) {
+                --left;
+            }
+            int right = seed.x();
+            while (right < w - 1 && open(right + 1, sy)) {
+                ++right;
+            }
             for (int px = left; px <= right; ++px) {
-                if (open(px, ny)) {
-                    if (!inRun) {
-                        stack.emplace_back(px, ny);
-                        inRun = true;
+                visited[static_cast<std::size_t>(sy) * w + px] = 1;
+                at(px, sy) = fill;
+            }
+            for (int ny : {sy - 1, sy + 1}) {
+                if (ny < 0 || ny >= h) {
+                    continue;
+                }
+                bool inRun = false;
+                for (int px = left; px <= right; ++px) {
+                    if (open(px, ny)) {
+                        if (!inRun) {
+                            stack.emplace_back(px, ny);
+                            inRun = true;
+                        }
+                    } else {
+                        inRun = false;
                     }
-                } else {
-                    inRun = false;
                 }
             }
         }

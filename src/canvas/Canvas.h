@@ -30,6 +30,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 enum class PenStyle { Solid, Dot };
@@ -85,6 +86,8 @@ public:
     // not of the border colour, whatever its own colour. A seed outside the
     // image or on the border colour, or a clear brush, fills nothing.
     void floodFill(int x, int y, const QColor& border);
+    // The same fill from each seed in turn, as one call.
+    void floodFill(std::span<const QPoint> seeds, const QColor& border);
 
     // Text with its top-left corner at (x, y) in the font colour.
     void textOut(int x, int y, const QString& text);

@@ -6,6 +6,7 @@
 #include "chart/ChartRaster.h"
 #include "math/numbers.h"
 
+#include <array>
 #include <cmath>
 
 namespace chart {
@@ -99,11 +100,10 @@ void clearBeyondExtremePaths(Canvas& c, const ChartGeometry& g) {
     const double cy = g.chartCentreY;
     const double r = g.chartRadius;
     c.setBrushColor(Qt::white);
-    const QPointF seeds[] = {
-        {cx - 2, cy + r - 2}, {cx + 2, cy + r - 2}, {cx - 2, cy - r + 2}, {cx + 2, cy - r + 2}};
-    for (const QPointF& seed : seeds) {
-        c.floodFill(truncPx(seed.x()), truncPx(seed.y()), Qt::black);
-    }
+    const std::array<QPoint, 4> seeds{
+        QPoint(truncPx(cx - 2), truncPx(cy + r - 2)), QPoint(truncPx(cx + 2), truncPx(cy + r - 2)),
+        QPoint(truncPx(cx - 2), truncPx(cy - r + 2)), QPoint(truncPx(cx + 2), truncPx(cy - r + 2))};
+    c.floodFill(seeds, Qt::black);
 }
 
 // One dotted ray for every 10 degrees that is not a multiple of 90; they run

@@ -207,3 +207,29 @@ TEST(CanvasStretch, HugeOrEmptyRectanglesAreSafe) {
     d.stretchDraw(5, 5, 5, 9, picture);
     EXPECT_EQ(countPainted(d.image()), 0);
 }
+
+// Several seeds in one call fill exactly what one call per seed fills, also
+// when the fill is the border colour itself.
+TEST(CanvasFloodFill, SeveralSeedsFillAsOneCallEach) {
+    const std::vector<QPoint> seeds{{5, 5}, {60, 60}, {6, 6}, {150, 20}, {-3, 4}, {100, 100}};
+    for (const QColor fill : {QColor(Qt::white), QColor(255, 0, 0), QColor(Qt::black)}) {
+        Canvas one(200, 150);
+        one.setPenStyle(PenStyle::Dot);
+        one.setBrushStyle(BrushStyle::Clear);
+        one.ellipse(20, 20, 180, 140);
+        one.setPenStyle(PenStyle::Solid);
+        one.moveTo(0, 75);
+        one.lineTo(199, 75);
+        one.setPenColor(QColor(0, 0, 255));
+        one.moveTo(40, 0);
+        one.lineTo(120, 149);
+        Canvas each = one;
+        one.setBrushColor(fill);
+        each.setBrushColor(fill);
+        one.floodFill(seeds, Qt::black);
+        for (const QPoint& seed : seeds) {
+            each.floodFill(seed.x(), seed.y(), Qt::black);
+        }
+        EXPECT_EQ(compareImages(one.image(), each.image(), "multi-seed"), "") << fill.name().toStdString();
+    }
+}
