@@ -28,14 +28,18 @@ constexpr double kLatitude = -27.6;
 constexpr double kLongitude = 48.5;
 constexpr int kSecondHalf = 1;
 
+void drawTemperatures(Canvas& canvas, const climate::HourlyColumn& column) {
+    overlay::DrawHourlyPoints(
+        canvas, kChart, column,
+        {kLatitude, kLongitude, kSecondHalf, overlay::Quantity::Temperature, 45.0});
+}
+
 void BM_OverlayMarksAndLabelsSecondHalf(benchmark::State& state) {
     const climate::HourlyColumn column = yearOfTemperatures();
     Canvas canvas;
     for (auto _ : state) {
         canvas.clear();
-        overlay::DrawHourlyPoints(
-            canvas, kChart, column,
-            {kLatitude, kLongitude, kSecondHalf, overlay::Quantity::Temperature, 45.0});
+        drawTemperatures(canvas, column);
         overlay::DrawPathMarks(canvas, kChart, {kLatitude, kSecondHalf, true});
         overlay::DrawPathLabels(canvas, kChart, {kLatitude, true, true, kSecondHalf});
         benchmark::DoNotOptimize(canvas.image().constBits());
@@ -48,9 +52,7 @@ void BM_OverlayOnlySecondHalf(benchmark::State& state) {
     Canvas canvas;
     for (auto _ : state) {
         canvas.clear();
-        overlay::DrawHourlyPoints(
-            canvas, kChart, column,
-            {kLatitude, kLongitude, kSecondHalf, overlay::Quantity::Temperature, 45.0});
+        drawTemperatures(canvas, column);
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }

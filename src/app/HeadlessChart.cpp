@@ -30,6 +30,22 @@ public:
     QStringList messages;
 };
 
+// A main window that is never shown, its messages captured; with a printer,
+// its print commands print there.
+struct HeadlessWindow {
+    HeadlessWindow(Services services, output::Printer* printer)
+        : form(withCapture(services, printer)) {}
+    Services withCapture(Services services, output::Printer* printer) {
+        services.dialogs = &dialogs;
+        if (printer) {
+            services.printer = printer;
+        }
+        return services;
+    }
+    CapturingDialogs dialogs;
+    TFormZenita form;
+};
+
 void applySettings(TFormZenita& form, const ChartSettings& settings) {
     if (!settings.city) {
         form.editLatitude->setText(settings.latitude);
@@ -120,26 +136,21 @@ void runChartCommand(TFormZenita& form, CapturingDialogs& dialogs, const ChartSe
 
 }  // namespace
 
-QImage drawChartHeadless(Services services, const ChartSettings& settings) {
-    CapturingDialogs dialogs;
-    services.dialogs = &dialogs;
-    TFormZenita form(services);
-    runChartCommand(form, dialogs, settings);
-    return composeChartPicture(form);
+QImage drawChartHeadless(const Services& services, const ChartSettings& settings) {
+    HeadlessWindow window(services, nullptr);
+    runChartCommand(window.form, window.dialogs, settings);
+    return composeChartPicture(window.form);
 }
 
-void printChartHeadless(Services services, const ChartSettings& settings,
+void printChartHeadless(const Services& services, const ChartSettings& settings,
                         const QString& radiusText, output::Printer& printer) {
-    CapturingDialogs dialogs;
-    services.dialogs = &dialogs;
-    services.printer = &printer;
-    TFormZenita form(services);
+    HeadlessWindow window(services, &printer);
     TdlgRaioCarta radiusDialog;
     radiusDialog.editRaio->setText(radiusText);
-    form.dlgRaioCarta = &radiusDialog;
-    runChartCommand(form, dialogs, settings);
-    form.handle([&] { form.PrintChart(); });
-    dialogs.throwIfAny();
+    window.form.dlgRaioCarta = &radiusDialog;
+    runChartCommand(window.form, window.dialogs, settings);
+    window.form.handle([&] { window.form.PrintChart(); });
+    window.dialogs.throwIfAny();
 }
 
 namespace {
@@ -165,21 +176,16 @@ void runWindCommand(TFormZenita& form, CapturingDialogs& dialogs, const WindSett
 
 }  // namespace
 
-QImage drawWindRoseHeadless(Services services, const WindSettings& settings) {
-    CapturingDialogs dialogs;
-    services.dialogs = &dialogs;
-    TFormZenita form(services);
-    runWindCommand(form, dialogs, settings);
-    return form.imVentos->canvas().image().copy();
+QImage drawWindRoseHeadless(const Services& services, const WindSettings& settings) {
+    HeadlessWindow window(services, nullptr);
+    runWindCommand(window.form, window.dialogs, settings);
+    return window.form.imVentos->canvas().image().copy();
 }
 
-void printWindRoseHeadless(Services services, const WindSettings& settings,
+void printWindRoseHeadless(const Services& services, const WindSettings& settings,
                            output::Printer& printer) {
-    CapturingDialogs dialogs;
-    services.dialogs = &dialogs;
-    services.printer = &printer;
-    TFormZenita form(services);
-    runWindCommand(form, dialogs, settings);
-    form.handle([&] { form.PrintWindRose(); });
-    dialogs.throwIfAny();
+    HeadlessWindow window(services, &printer);
+    runWindCommand(window.form, window.dialogs, settings);
+    window.form.handle([&] { window.form.PrintWindRose(); });
+    window.dialogs.throwIfAny();
 }

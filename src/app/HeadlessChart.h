@@ -48,18 +48,18 @@ public:
 
 // The composed chart. services.dialogs is replaced by one that turns any
 // message into a HeadlessChartError.
-QImage drawChartHeadless(Services services, const ChartSettings& settings);
+QImage drawChartHeadless(const Services& services, const ChartSettings& settings);
 
 // The wind image after the wind-rose command for the city, chosen in the
 // wind view as a person would. A city without a wind file, one not in the
 // index, or any message of the window is a HeadlessChartError.
-QImage drawWindRoseHeadless(Services services, const WindSettings& settings);
+QImage drawWindRoseHeadless(const Services& services, const WindSettings& settings);
 // The wind rose printed on the printer by the print command's own code (the
 // wind rose always prints at 6 cm).
-void printWindRoseHeadless(Services services, const WindSettings& settings,
+void printWindRoseHeadless(const Services& services, const WindSettings& settings,
                            output::Printer& printer);
 
 // The chart printed on the printer, by the print command's own code, with the
 // radius typed as in the print dialog.
-void printChartHeadless(Services services, const ChartSettings& settings,
+void printChartHeadless(const Services& services, const ChartSettings& settings,
                         const QString& radiusText, output::Printer& printer);
