@@ -12,14 +12,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 
 namespace {
 
 QString losAngeles() {
-    return QString::fromStdString((std::filesystem::path(__FILE__).parent_path() /
-                                   "../data/sources/epw/USA_CA_Los.Angeles.Intl.AP.722950_TMY3.epw")
-                                      .string());
+    return QStringLiteral(ZENITA_SOURCE_DATA_DIR
+                          "/sources/epw/USA_CA_Los.Angeles.Intl.AP.722950_TMY3.epw");
 }
 
 class YesNotifier : public climate::Notifier {

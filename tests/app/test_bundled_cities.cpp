@@ -10,15 +10,13 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include <filesystem>
 
 namespace {
 
 constexpr int kCapitals = 27;
 
 QString dataFolder() {
-    return QString::fromStdString(
-        (std::filesystem::path(__FILE__).parent_path() / "../../data").lexically_normal().string());
+    return QStringLiteral(ZENITA_SOURCE_DATA_DIR);
 }
 
 // The files of cidades/ with their bytes.

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <random>
 
 using climate::CityIndexEntry;
@@ -103,8 +102,7 @@ TEST(CityIndex, AMissingIndexSaysSoAndRandomFilesDoNoHarm) {
 }
 
 TEST(BundledIndex, ListsTheTwentySevenCapitalsInWindows1252ThenTheEpwCities) {
-    const QString path = QString::fromStdString(
-        (std::filesystem::path(__FILE__).parent_path() / "../../data/Latitudes.csv").string());
+    const QString path = QStringLiteral(ZENITA_SOURCE_DATA_DIR "/Latitudes.csv");
     const std::string bytes = readAll(path);
     EXPECT_FALSE(climate::isValidUtf8(bytes));               // accents as single Windows-1252 bytes
     EXPECT_EQ(joinCrLf(climate::splitLines(bytes)), bytes);  // CR LF after every line

@@ -11,7 +11,6 @@
 
 #include <gmock/gmock.h>
 
-#include <filesystem>
 
 using climate::NoticeKind;
 using Lines = std::vector<std::string>;
@@ -242,10 +241,8 @@ TEST_F(EpwImport, TheSessionNamesTheHemisphereOfTheSeasonStartsToUse) {
 
 // A real file: Los Angeles, NREL TMY3, kept with the bundled database.
 TEST(EpwSource, ARealFileLandsOnTheHoursOfTheYear) {
-    const QString path =
-        QString::fromStdString((std::filesystem::path(__FILE__).parent_path() /
-                                "../../data/sources/epw/USA_CA_Los.Angeles.Intl.AP.722950_TMY3.epw")
-                                   .string());
+    const QString path = QStringLiteral(
+        ZENITA_SOURCE_DATA_DIR "/sources/epw/USA_CA_Los.Angeles.Intl.AP.722950_TMY3.epw");
     const climate::ImportSource source = climate::readImportSource(path);
     EXPECT_EQ(source.format, climate::SourceFormat::Epw);
     EXPECT_EQ(source.name, "Los_Angeles_Intl_Arpt");
