@@ -179,6 +179,10 @@ struct Group {
     std::vector<Export> (*cases)();
 };
 
+void PrintTo(const Group& group, std::ostream* out) {
+    *out << group.name;
+}
+
 const Group kGroups[] = {{"Latitudes", latitudes}, {"Orientations", orientations},
                          {"Masks", masks},         {"Overlays", overlays},
                          {"Winds", winds},         {"Formats", formats}};

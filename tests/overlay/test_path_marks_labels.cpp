@@ -74,18 +74,18 @@ TEST(PathLabels, DateLabelsNameTheHalfYearShownAtBothEnds) {
         DrawPathLabels(canvas, kChart, {kLatitude, c.ckPontos, true, c.periodItem});
         const QImage& im = canvas.image();
         const SunPosition first = sunrise(21);
-        const double x = first.offsetX;
-        const double y = first.offsetY;
-        EXPECT_EQ(textMatches(im, 230 - x + 7, 230 - y - 7, labels[0]), "");
-        EXPECT_EQ(textMatches(im, 230 + x - 40, 230 - y - 7, labels[10]), "");
-        EXPECT_EQ(textMatches(im, 230 - x + 5, 230 - y + 7, labels[11]), "");
-        EXPECT_EQ(textMatches(im, 230 + x - 37, 230 - y + 7, labels[11]), "");
+        // The west end mirrors the sunrise across the north-south line.
+        const double x = first.x;
+        const double y = first.y;
+        const double west = 460 - x;
+        EXPECT_EQ(textMatches(im, x + 7, y - 7, labels[0]), "");
+        EXPECT_EQ(textMatches(im, west - 40, y - 7, labels[10]), "");
+        EXPECT_EQ(textMatches(im, x + 5, y + 7, labels[11]), "");
+        EXPECT_EQ(textMatches(im, west - 37, y + 7, labels[11]), "");
         // The equinox labels stand 20 pixels up.
         const SunPosition equinox = sunrise(81);
-        EXPECT_EQ(textMatches(im, 230 - equinox.offsetX + 5, 230 - equinox.offsetY - 20, labels[2]),
-                  "");
-        EXPECT_EQ(
-            textMatches(im, 230 + equinox.offsetX - 37, 230 - equinox.offsetY - 20, labels[8]), "");
+        EXPECT_EQ(textMatches(im, equinox.x + 5, equinox.y - 20, labels[2]), "");
+        EXPECT_EQ(textMatches(im, 460 - equinox.x - 37, equinox.y - 20, labels[8]), "");
     }
 }
 
@@ -102,7 +102,7 @@ TEST(PathLabels, HourNumbersStandUnderTheSunAtTheirOffsets) {
         const QString hour = QString::number(step / 10);
         const SunPosition p = at(21, step);
         ASSERT_TRUE(p.aboveHorizon);
-        EXPECT_EQ(textMatches(labels.image(), 230 - p.offsetX - shift, 230 - p.offsetY + 10, hour,
+        EXPECT_EQ(textMatches(labels.image(), p.x - shift, p.y + 10, hour,
                               true, QColor(0, 0, 255)),
                   "");
         const SunPosition q = at(hourLabelDate(0), step);
