@@ -9,20 +9,21 @@
 namespace {
 
 struct Layers {
-    Canvas imagem{460, 460};
-    Canvas imagem4{460, 460};
-    Canvas imagem2{460, 460};
-    Canvas imagem3{460, 460};
-    chart::ChartCanvases canvases() { return {imagem, imagem4, imagem2, imagem3}; }
+    Canvas base{460, 460};
+    Canvas overlay{460, 460};
+    Canvas protractor{460, 460};
+    Canvas masks{460, 460};
+    chart::ChartCanvases canvases() { return {base, overlay, protractor, masks}; }
     void clear() {
-        for (Canvas* c : {&imagem, &imagem4, &imagem2, &imagem3}) {
+        for (Canvas* c : {&base, &overlay, &protractor, &masks}) {
             c->clear();
         }
     }
 };
 
 chart::AnglePair pair(const char* first, const char* second) {
-    return {{true, QString::fromLatin1(first)}, {true, QString::fromLatin1(second)}};
+    return {{true, chart::TypedNumber::parse(QString::fromLatin1(first))},
+            {true, chart::TypedNumber::parse(QString::fromLatin1(second))}};
 }
 
 void runChart(benchmark::State& state, const chart::ChartInputs& inputs) {
@@ -31,8 +32,8 @@ void runChart(benchmark::State& state, const chart::ChartInputs& inputs) {
     for (auto _ : state) {
         layers.clear();
         chart::drawChart(layers.canvases(), g, inputs);
-        benchmark::DoNotOptimize(layers.imagem.image().constBits());
-        benchmark::DoNotOptimize(layers.imagem3.image().constBits());
+        benchmark::DoNotOptimize(layers.base.image().constBits());
+        benchmark::DoNotOptimize(layers.masks.image().constBits());
     }
 }
 
@@ -53,7 +54,7 @@ BENCHMARK(BM_ChartWithPaths)->Unit(benchmark::kMillisecond);
 void BM_ChartWithProtractorAndMasks(benchmark::State& state) {
     chart::ChartInputs inputs = pathsOnly();
     inputs.protractor = true;
-    inputs.orientationText = QStringLiteral("30");
+    inputs.orientation = chart::TypedNumber::parse(QStringLiteral("30"));
     inputs.alfa = pair("20", "50");
     inputs.betaRight = pair("30", "50");
     inputs.betaLeft = pair("20", "60");

@@ -13,10 +13,13 @@
 #include "app/Services.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartInputs.h"
+#include "climate/CityDatabase.h"
 #include "output/Composition.h"
 #include "output/Printer.h"
 #include "output/UDupla.h"
 #include "output/URaioCarta.h"
+#include "scene/ChartScene.h"
+#include "scene/WindScene.h"
 #include "widgets/DropDownList.h"
 #include "widgets/ImageLayer.h"
 #include "widgets/TFnpNumericEdit.h"
@@ -162,15 +165,10 @@ public:
     double windCentreY = 0.0;
     std::array<QPoint, 28> windFrameTemplate{};
 
-    // Parallel to the items of cmbCidades; the texts as the index holds them
-    // (Windows-1252 bytes).
-    std::vector<std::string> listaLatitudes;
-    std::vector<std::string> listaArquivosHorarios;
-    std::vector<std::string> listaArquivosVentos;
-    std::vector<std::string> listaLongitudes;
-    // The time zone of each city (hours from UTC), when its index line gives
-    // one; nothing for "Nenhum" and for cities of five-field lines.
-    std::vector<std::optional<double>> listaFusos;
+    // The index entries behind the items of cmbCidades, "Nenhum" first.
+    const std::vector<climate::CityIndexEntry>& cityEntries() const { return cities_; }
+    // What the last chart command drew besides its pixels.
+    const scene::ChartScene& chartScene() const { return chartScene_; }
 
     const Services& services() const { return services_; }
 
@@ -200,6 +198,8 @@ public:
     // The controls as the chart drawing takes them; checked angle boxes pass
     // through the clamp of their invalid-entry handler first.
     chart::ChartInputs readChartInputs(double latitudeDeg);
+    // The same with the city and the overlay: the request the chart command renders.
+    scene::ChartRequest readChartRequest(double latitudeDeg);
 
     // ---- Input controls (UZenitaInputs.cpp) ----
     // The angle pairs of the pages "Alfa", "Beta", "Gama", top to bottom:
@@ -283,6 +283,9 @@ public:
     void CopyChart();
     void CopyWindRose();
 
+    // The four chart layers as they stand, bottom to top.
+    output::ChartLayers chartLayers() const;
+
     // Repaints the images after a handler has drawn on them.
     void refreshImages();
 
@@ -316,7 +319,7 @@ private:
     void connectCityHandlers();
     // The printer's geometry, or a warning and nothing when there is none.
     std::optional<output::PrinterGeometry> printerOrWarn();
-    void printPage(const output::PrintPage& page);
+    void showWarning(const std::optional<scene::Warning>& warning);
 
     // Shows one of the two views: panels, menu checks, caption.
     void switchView(bool windView);
@@ -328,23 +331,17 @@ private:
     void showException(const std::exception& error);
 
     // ---- Hourly overlay ----
-    struct OverlayWarning {
-        QString text;
-        QString details;
-    };
     void connectOverlayHandlers();
     // The path of the selected city's hourly file when there is one to draw:
     // a city, a name other than the no-file marker, a file on disk.
     std::optional<QString> hourlyFilePath() const;
-    // DrawHourlyPoints without its warning, which the caller shows.
-    std::optional<OverlayWarning> drawHourlyOverlay(int q);
-    void showOverlayWarning(const std::optional<OverlayWarning>& warning);
-    // The chart command's overlay step: points and path marks under the
-    // hourglass when ckPontos is checked.
-    void drawOverlayStep();
+    // The selected city's overlay of quantity q, read from its hourly file.
+    std::optional<scene::OverlaySource> overlaySource(int q) const;
+    void showOverlayWarning(const std::optional<scene::Warning>& warning);
 
     // ---- Wind rose command ----
     void connectWindHandlers();
+    void showWindTables(const scene::WindScene& rose);
 
     // ---- Chart command and its inputs ----
     void connectChartHandlers();
@@ -354,6 +351,8 @@ private:
     void finishChartCommand();
     bool fixingLatitudeCommas_ = false;
 
+    std::vector<climate::CityIndexEntry> cities_;
+    scene::ChartScene chartScene_;
     Services services_;
     int handlerDepth_ = 0;
     bool activated_ = false;

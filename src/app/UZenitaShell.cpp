@@ -56,11 +56,7 @@ void TFormZenita::fecharClick() { close(); }
 void TFormZenita::FormClose() { clearCityLists(); }
 
 void TFormZenita::clearCityLists() {
-    listaLatitudes.clear();
-    listaArquivosHorarios.clear();
-    listaArquivosVentos.clear();
-    listaLongitudes.clear();
-    listaFusos.clear();
+    cities_.clear();
 }
 
 void TFormZenita::ClearChartLayers() {

@@ -32,7 +32,7 @@ std::vector<AnnotationEntry> annotationEntries(const ChartInputs& inputs) {
         entries.push_back({{2, 15}, inputs.cityName});
     }
     if (inputs.protractor) {
-        entries.push_back({{2, 28}, QStringLiteral("Transferidor : ") + inputs.orientationText});
+        entries.push_back({{2, 28}, QStringLiteral("Transferidor : ") + inputs.orientation.text()});
     }
     for (const FamilyBlock& family : kFamilies) {
         const AnglePair& pair = inputs.*family.pair;
@@ -40,11 +40,11 @@ std::vector<AnnotationEntry> annotationEntries(const ChartInputs& inputs) {
             continue;
         }
         if (pair.second.checked) {
-            entries.push_back({family.firstAt, QString::fromUtf8(family.first) + pair.first.text});
+            entries.push_back({family.firstAt, QString::fromUtf8(family.first) + pair.first.angle.text()});
             entries.push_back(
-                {family.secondAt, QString::fromUtf8(family.second) + pair.second.text});
+                {family.secondAt, QString::fromUtf8(family.second) + pair.second.angle.text()});
         } else {
-            entries.push_back({family.firstAt, QString::fromUtf8(family.single) + pair.first.text});
+            entries.push_back({family.firstAt, QString::fromUtf8(family.single) + pair.first.angle.text()});
         }
     }
     return entries;

@@ -3,7 +3,6 @@
 #include "canvas/Truncate.h"
 #include "chart/ChartColours.h"
 #include "chart/ChartRaster.h"
-#include "math/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +12,7 @@ namespace chart {
 namespace {
 
 double readAngle(const AngleBox& box) {
-    return math::toNumber(box.text.toStdString());
+    return box.angle.value();
 }
 
 void drawFamilyCurves(Canvas& c, const ChartGeometry& g, const PairedAngles& angles,

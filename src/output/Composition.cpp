@@ -5,10 +5,10 @@
 namespace output {
 
 QImage composeChart(const ChartLayers& layers, const std::optional<Pictograms>& pictograms) {
-    QImage picture = layers.imagem.convertToFormat(QImage::Format_RGB32);
+    QImage picture = layers.base.convertToFormat(QImage::Format_RGB32);
     const int w = picture.width();
     const int h = picture.height();
-    for (const QImage* layer : {&layers.imagem4, &layers.imagem2, &layers.imagem3}) {
+    for (const QImage* layer : {&layers.overlay, &layers.protractor, &layers.masks}) {
         stretchInto(picture, 0, 0, w, h, *layer, QColor(Qt::white));
     }
     if (pictograms) {

@@ -19,11 +19,12 @@ inline constexpr QSize kAlfaPictogramSize{80, 75};
 inline constexpr QSize kBetaPictogramSize{80, 50};
 inline constexpr QSize kGamaPictogramSize{81, 58};
 
+// Bottom to top.
 struct ChartLayers {
-    const QImage& imagem;
-    const QImage& imagem4;
-    const QImage& imagem2;
-    const QImage& imagem3;
+    const QImage& base;
+    const QImage& overlay;
+    const QImage& protractor;
+    const QImage& masks;
 };
 
 // One set of reference pictograms (internal or external).

@@ -34,7 +34,7 @@ std::array<QString, 12> pathDateLabels(bool ckPontos, int periodItem) {
     return labels;
 }
 
-void DrawPathLabels(Canvas& canvas, const chart::ChartGeometry& geometry,
+void drawPathLabels(Canvas& canvas, const chart::ChartGeometry& geometry,
                     const PathLabelsInputs& inputs) {
     canvas.setPenColor(Qt::white);
     canvas.setBrushColor(Qt::white);

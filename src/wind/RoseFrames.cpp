@@ -56,7 +56,7 @@ WindFrameTemplate northFrameTemplate() {
     return f;
 }
 
-void DrawWindOctagon(Canvas& canvas, const WindGeometry& geometry) {
+void drawWindOctagon(Canvas& canvas, const WindGeometry& geometry) {
     const double k = octagonSide();
     const std::array<std::array<double, 2>, 9> vertices{{
         {1.0, k},
@@ -78,13 +78,13 @@ void DrawWindOctagon(Canvas& canvas, const WindGeometry& geometry) {
     canvas.polyline(points);
 }
 
-WindFrameTemplate DrawNorthFrame(Canvas& canvas, const WindGeometry& geometry) {
+WindFrameTemplate drawNorthFrame(Canvas& canvas, const WindGeometry& geometry) {
     const WindFrameTemplate f = northFrameTemplate();
     drawFrame(canvas, geometry, f);
     return f;
 }
 
-void DrawRotatedFrames(Canvas& canvas, const WindGeometry& geometry,
+void drawRotatedFrames(Canvas& canvas, const WindGeometry& geometry,
                        const WindFrameTemplate& windFrameTemplate) {
     for (int bearing = 45; bearing <= 315; bearing += 45) {
         const BearingTurn turn(bearing);

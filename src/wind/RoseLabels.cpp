@@ -129,7 +129,7 @@ const WindModeTexts& windModeTexts(WindMode mode) {
     return mode == WindMode::PredominantSpeeds ? kSpeedTexts : kFrequencyTexts;
 }
 
-void DrawWindLabels(Canvas& canvas, const WindGeometry& geometry, int modeItem) {
+void drawWindLabels(Canvas& canvas, const WindGeometry& geometry, int modeItem) {
     const WindModeTexts& texts = windModeTexts(windModeFromItem(modeItem));
     canvas.setBrushColor(Qt::white);
     canvas.setFontBold(true);

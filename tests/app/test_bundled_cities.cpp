@@ -78,12 +78,12 @@ TEST_F(BundledDatabase, OffersTheEpwCitiesWithOverlayWindRoseAndTimeZone) {
     for (const auto& city : cities) {
         const int i = item(city.name);
         ASSERT_GT(i, kCapitals) << city.name;
-        EXPECT_EQ(w().listaFusos[static_cast<std::size_t>(i)], city.zone) << city.name;
+        EXPECT_EQ(w().cityEntries()[static_cast<std::size_t>(i)].timeZoneHours, city.zone) << city.name;
         choose(i);
         EXPECT_TRUE(w().ckPontos->isEnabled()) << city.name;
         EXPECT_TRUE(w().btnPlotarVentos->isEnabled()) << city.name;
     }
-    EXPECT_EQ(w().listaFusos[static_cast<std::size_t>(item("Porto_Alegre"))], std::nullopt);
+    EXPECT_EQ(w().cityEntries()[static_cast<std::size_t>(item("Porto_Alegre"))].timeZoneHours, std::nullopt);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.texts().join(" | ").toStdString();
 }
 

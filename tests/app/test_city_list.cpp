@@ -19,11 +19,15 @@ TEST_F(CityList, LoadsEveryLineInFileOrderWithNenhumFirst) {
                 "Cidade_X,3,x.csv,x.ventos.csv,40", "S\xE3o_Paulo,-23.55,s/a,s/a,46.63"});
     EXPECT_EQ(itemsOf(w().cmbCidades),
               QStringList({"Nenhum", "Cidade_X", "Cidade Y", "Cidade_X", "São_Paulo"}));
-    EXPECT_EQ(w().listaLatitudes, (std::vector<std::string>{"0", "-10.5", "-27,6", "3", "-23.55"}));
-    EXPECT_EQ(w().listaArquivosHorarios[2], "cidade_y.csv");
-    EXPECT_EQ(w().listaArquivosVentos[3], "x.ventos.csv");
-    EXPECT_EQ(w().listaLongitudes[0], "0");
-    EXPECT_EQ(w().listaLongitudes[2], "48.5");
+    std::vector<std::string> latitudes;
+    for (const climate::CityIndexEntry& entry : w().cityEntries()) {
+        latitudes.push_back(entry.latitude);
+    }
+    EXPECT_EQ(latitudes, (std::vector<std::string>{"0", "-10.5", "-27,6", "3", "-23.55"}));
+    EXPECT_EQ(w().cityEntries()[2].hourlyFile, "cidade_y.csv");
+    EXPECT_EQ(w().cityEntries()[3].windFile, "x.ventos.csv");
+    EXPECT_EQ(w().cityEntries()[0].longitude, "0");
+    EXPECT_EQ(w().cityEntries()[2].longitude, "48.5");
     choose(3);  // a city listed twice: each item reads its own line
     EXPECT_EQ(w().editLatitude->text(), "3");
     choose(1);
@@ -65,7 +69,7 @@ TEST_F(CityList, MissingIndexWarnsAndItsOldItemsActAsNenhum) {
     w().LoadCityList();
     expectOnlyMessage(MessageKind::Warning, "Arquivo Latitudes.csv não encontrado!");
     EXPECT_EQ(w().cmbCidades->count(), 4);  // the items stay as they were
-    EXPECT_TRUE(w().listaLatitudes.empty());
+    EXPECT_TRUE(w().cityEntries().empty());
     w().editLatitude->setText("-5");
     choose(2);  // no list entries behind this item: nothing past the lists is read
     EXPECT_TRUE(w().editLatitude->isEnabled());
@@ -83,8 +87,7 @@ TEST_F(CityList, AShortLineStopsWithErroKeepingTheLinesBeforeAligned) {
     loadCities({"A,1,s/a,s/a,2", "B,3,b.csv,s/a", "C,4,s/a,s/a,5"});
     expectOnlyMessage(MessageKind::Error, "Erro!");
     EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "A"}));
-    EXPECT_EQ(w().listaLatitudes.size(), 2u);
-    EXPECT_EQ(w().listaLongitudes.size(), 2u);
+    EXPECT_EQ(w().cityEntries().size(), 2u);
     EXPECT_EQ(w().cmbCidades->currentIndex(), 0);
 }
 

@@ -154,7 +154,7 @@ TEST_F(ImportWindow, BuscarFillsTheFieldsAndIncluirAddsTheCityThenClosingReloads
               QStringList({"Porto_Alegre incluso com sucesso!", "Natal incluso com sucesso!"}));
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Confirmation);
     EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Aracaju", "Porto_Alegre", "Natal"}));
-    EXPECT_EQ(w().listaArquivosVentos[2], "porto_alegre.ventos.csv");
+    EXPECT_EQ(w().cityEntries()[2].windFile, "porto_alegre.ventos.csv");
 }
 
 TEST_F(ImportWindow, ClosingWithoutAnImportLeavesTheCityListAlone) {

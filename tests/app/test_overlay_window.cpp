@@ -65,7 +65,7 @@ TEST_F(OverlayWindow, EachHalfYearIsThePictureOfTheWholeFile) {
         drawOverlay(0, period);
         ASSERT_TRUE(dialogs.messages.empty());
         Canvas expected(460, 460);
-        overlay::DrawHourlyPoints(expected, w().chartGeometry,
+        overlay::drawHourlyPoints(expected, w().chartGeometry,
                                   climate::hourlyColumnFromLines(lines, climate::kTemperatureField),
                                   {-27.6, 48.5, period, overlay::Quantity::Temperature, 45.0});
         EXPECT_EQ(compareImages(overlayLayer(), expected.image(), "whole-file"), "") << period;

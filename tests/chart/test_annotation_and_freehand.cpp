@@ -21,14 +21,14 @@ TEST(AnnotationBlock, EntriesFollowTheirCheckBoxesWithTheTextsAsTyped) {
     chart::ChartInputs inputs = chartAt(-27.5);
     inputs.latitudeText = QStringLiteral("-27.50");
     inputs.protractor = false;
-    inputs.orientationText = QStringLiteral("30");
+    inputs.orientation = typed("30");
     EXPECT_EQ(texts(chart::annotationEntries(inputs)), QStringList({"2,2 Latitude : -27.50"}));
 
     inputs.cityName = QStringLiteral("Florianópolis");
     inputs.protractor = true;
     inputs.alfa = onePair("30");
     inputs.betaRight = twoPair("20", "");
-    inputs.betaLeft = {{false, "15"}, {true, "40"}};  // a second box alone does not count
+    inputs.betaLeft = {{false, typed("15")}, {true, typed("40")}};  // a second box alone does not count
     inputs.gammaRight = onePair("");
     inputs.gammaLeft = twoPair("5", "80.5");
     EXPECT_EQ(texts(chart::annotationEntries(inputs)),

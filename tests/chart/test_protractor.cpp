@@ -1,4 +1,4 @@
-// The protractor on `imagem2` and its labels.
+// The protractor on the protractor layer and its labels.
 #include "ChartTestLayers.h"
 #include "chart/ChartColours.h"
 #include "chart/Protractor.h"
@@ -15,11 +15,11 @@ QImage protractorLayer(const char* orientation, bool overlayShown,
     ChartTestLayers layers;
     chart::ChartInputs inputs = chartAt(-27.6);
     inputs.protractor = true;
-    inputs.orientationText = QString::fromLatin1(orientation);
+    inputs.orientation = typed(orientation);
     inputs.overlayShown = overlayShown;
     inputs.reference = reference;
     layers.draw(inputs);
-    return layers.imagem2.image();
+    return layers.protractor.image();
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The shading masks on `imagem3`, drawn by the chart from its inputs.
+// The shading masks on the mask layer, drawn by the chart from its inputs.
 #include "ChartTestLayers.h"
 #include "chart/ChartColours.h"
 #include "chart/ShadingMasks.h"
@@ -14,7 +14,7 @@ const QColor kGray = chart::kMaskGray;
 chart::ChartInputs withProtractor(const char* orientation, chart::AngleReference reference) {
     chart::ChartInputs inputs = chartAt(-27.6);
     inputs.protractor = true;
-    inputs.orientationText = QString::fromLatin1(orientation);
+    inputs.orientation = typed(orientation);
     inputs.reference = reference;
     return inputs;
 }
@@ -22,7 +22,7 @@ chart::ChartInputs withProtractor(const char* orientation, chart::AngleReference
 QImage maskLayer(const chart::ChartInputs& inputs) {
     ChartTestLayers layers;
     layers.draw(inputs);
-    return layers.imagem3.image();
+    return layers.masks.image();
 }
 
 // Gray within the chart disc, away from the horizon and the façade line.
@@ -58,8 +58,8 @@ TEST(ShadingMasks, WithoutTheProtractorNoMaskWhateverTheBoxes) {
     inputs.gammaLeft = onePair("");
     ChartTestLayers layers;
     layers.draw(inputs);
-    EXPECT_EQ(countPainted(layers.imagem3.image()), 0);
-    EXPECT_EQ(countPainted(layers.imagem2.image()), 0);
+    EXPECT_EQ(countPainted(layers.masks.image()), 0);
+    EXPECT_EQ(countPainted(layers.protractor.image()), 0);
 }
 
 // Alfa 30 Externa is alfa 60 Interna; a pair in either order is the same

@@ -71,7 +71,7 @@ TEST(PathLabels, DateLabelsNameTheHalfYearShownAtBothEnds) {
         EXPECT_EQ(labels[11], QStringLiteral("22 Dez"));
 
         Canvas canvas;
-        DrawPathLabels(canvas, kChart, {kLatitude, c.ckPontos, true, c.periodItem});
+        drawPathLabels(canvas, kChart, {kLatitude, c.ckPontos, true, c.periodItem});
         const QImage& im = canvas.image();
         const SunPosition first = sunrise(21);
         // The west end mirrors the sunrise across the north-south line.
@@ -93,9 +93,9 @@ TEST(PathLabels, DateLabelsNameTheHalfYearShownAtBothEnds) {
 // hour-label date on the path marks, shifted left by their width.
 TEST(PathLabels, HourNumbersStandUnderTheSunAtTheirOffsets) {
     Canvas labels;
-    DrawPathLabels(labels, kChart, {kLatitude, false, true, 0});
+    drawPathLabels(labels, kChart, {kLatitude, false, true, 0});
     Canvas marks;
-    DrawPathMarks(marks, kChart, {kLatitude, 0, true});
+    drawPathMarks(marks, kChart, {kLatitude, 0, true});
     for (const auto& [step, shift] :
          {std::pair{90, 10.0}, std::pair{120, 5.0}, std::pair{150, 0.0}}) {
         SCOPED_TRACE(step);
@@ -112,7 +112,7 @@ TEST(PathLabels, HourNumbersStandUnderTheSunAtTheirOffsets) {
 
 TEST(PathMarks, TrailsOnThePathDatesAndDiscsAtWholeHours) {
     Canvas canvas;
-    DrawPathMarks(canvas, kChart, {kLatitude, 0, true});
+    drawPathMarks(canvas, kChart, {kLatitude, 0, true});
     auto pixelAt = [&](int day, int step) {
         const SunPosition p = at(day, step);
         return rgbAt(canvas.image(), truncPx(p.x), truncPx(p.y));
@@ -128,9 +128,9 @@ TEST(PathMarks, TrailsOnThePathDatesAndDiscsAtWholeHours) {
 TEST(PathMarks, WithoutTheTrajectoryNothingIsDrawnInEitherHalf) {
     for (int periodItem : {0, 1}) {
         Canvas canvas;
-        DrawPathMarks(canvas, kChart, {kLatitude, periodItem, false});
-        DrawPathLabels(canvas, kChart, {kLatitude, true, false, periodItem});
-        DrawPathLabels(canvas, kChart, {kLatitude, false, false, periodItem});
+        drawPathMarks(canvas, kChart, {kLatitude, periodItem, false});
+        drawPathLabels(canvas, kChart, {kLatitude, true, false, periodItem});
+        drawPathLabels(canvas, kChart, {kLatitude, false, false, periodItem});
         EXPECT_EQ(countPainted(canvas.image()), 0) << periodItem;
         EXPECT_EQ(canvas.brushColor(), QColor(Qt::white));
     }

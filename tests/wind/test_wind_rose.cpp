@@ -28,7 +28,7 @@ TEST(WindGeometry, UnitCentreAndOctagon) {
     EXPECT_EQ(kCentre.windCentreY, 230.0);
     EXPECT_EQ(WindUnit(2.5), 60.0);
     Canvas canvas;
-    DrawWindOctagon(canvas, kCentre);
+    drawWindOctagon(canvas, kCentre);
     for (const QPoint& v :
          {QPoint(254, 172), QPoint(287, 206), QPoint(287, 254), QPoint(254, 287), QPoint(206, 287),
           QPoint(172, 254), QPoint(172, 206), QPoint(206, 172)}) {
@@ -39,7 +39,7 @@ TEST(WindGeometry, UnitCentreAndOctagon) {
 
 TEST(WindFrames, RunFrom57To177PixelsAlongEachAxis) {
     Canvas canvas;
-    DrawRotatedFrames(canvas, kCentre, DrawNorthFrame(canvas, kCentre));
+    drawRotatedFrames(canvas, kCentre, drawNorthFrame(canvas, kCentre));
     // The frame's first pixel on the axis, its last, and one beyond each end.
     const std::array<QPoint, 4> axes[] = {
         {QPoint(230, 173), QPoint(230, 53), QPoint(230, 174), QPoint(230, 52)},
@@ -73,7 +73,7 @@ TEST(SeasonBars, TheirLengthFollowsTheScaleOfTheMode) {
         SCOPED_TRACE(c.name);
         const double value = c.fileValue * windModeTexts(c.mode).factor;
         Canvas canvas;
-        DrawSeasonBars(canvas, kCentre, 0.0, value, value, value, value);
+        drawSeasonBars(canvas, kCentre, 0.0, value, value, value, value);
         const int top = 230 - c.topPx;
         EXPECT_TRUE(isColour(canvas.image(), 212, top, Qt::black));
         EXPECT_TRUE(isColour(canvas.image(), 212, top + 1, kYellow));
@@ -93,7 +93,7 @@ TEST(SeasonBars, RunFromTheCounterClockwiseSide) {
     };
     for (const auto& [bearing, columns] : cases) {
         Canvas canvas;
-        DrawSeasonBars(canvas, kCentre, bearing, 30.0, 30.0, 30.0, 30.0);
+        drawSeasonBars(canvas, kCentre, bearing, 30.0, 30.0, 30.0, 30.0);
         for (std::size_t s = 0; s < 4; ++s) {
             EXPECT_TRUE(isAt(canvas.image(), columns[s], kSeasonColours[s]))
                 << "bearing " << bearing << " season " << s;
@@ -115,7 +115,7 @@ TEST(SeasonBars, AShortBarNeverFillsBeyondItsOutline) {
                 }
             }
             Canvas canvas;
-            DrawSeasonBars(canvas, kCentre, bearing, value, value, value, value);
+            drawSeasonBars(canvas, kCentre, bearing, value, value, value, value);
             const QImage& im = canvas.image();
             EXPECT_EQ(countPainted(im), countPainted(im, outlines));
             const int filled = countPainted(im) - countPixels(im, Qt::black);
@@ -139,7 +139,7 @@ TEST(WindRose, SilverGridLinesCrossTheBars) {
         direction = {50.0, 50.0, 50.0, 50.0};
     }
     Canvas canvas;
-    DrawWindRose(canvas, kCentre, values, 0);
+    drawWindRose(canvas, kCentre, values, 0);
     const QImage& im = canvas.image();
     const QColor silver(192, 192, 192);
     EXPECT_TRUE(isColour(im, 212, 230 - 69, silver));  // half a unit along north
@@ -167,7 +167,7 @@ TEST(WindLabels, AnchorsOfLettersAndScales) {
 
 TEST(WindLabels, SeasonLegendBoxes) {
     Canvas canvas;
-    DrawWindLabels(canvas, kCentre, 0);
+    drawWindLabels(canvas, kCentre, 0);
     const QImage& im = canvas.image();
     for (std::size_t s = 0; s < 4; ++s) {
         const int top = 388 + 18 * static_cast<int>(s);
@@ -183,8 +183,8 @@ TEST(WindLabels, SeasonLegendBoxes) {
 TEST(WindLabels, ModeChangesTitleAndScalesOnly) {
     Canvas speeds;
     Canvas frequencies;
-    DrawWindLabels(speeds, kCentre, 0);
-    DrawWindLabels(frequencies, kCentre, 1);
+    drawWindLabels(speeds, kCentre, 0);
+    drawWindLabels(frequencies, kCentre, 1);
     const auto same = [&](const QRect& r) {
         return speeds.image().copy(r) == frequencies.image().copy(r);
     };
