@@ -6,9 +6,11 @@
 #include "app/ChartPicture.h"
 #include "app/HeadlessChart.h"
 #include "support/ImageAsserts.h"
+#include "support/RecordingOutput.h"
 
 #include <gmock/gmock.h>
 
+#include <QApplication>
 #include <QDir>
 
 namespace {
@@ -118,6 +120,32 @@ TEST_F(CommandLine, TheWindExportIsTheWindowsRoseInTheChosenModeSpeedsByDefault)
     QFile written(pdf);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.read(5) == "%PDF-");
+}
+
+// The exports draw from the request and the scene alone: no window is built,
+// neither while the page is printed nor left behind.
+TEST(HeadlessChart, BuildsNoWidget) {
+    class WidgetCountingPrinter : public RecordingPrinter {
+    public:
+        output::PrintOutcome print(const output::PrintPage& page) override {
+            widgetsWhilePrinting.push_back(QApplication::allWidgets().size());
+            return RecordingPrinter::print(page);
+        }
+        std::vector<qsizetype> widgetsWhilePrinting;
+    } printer;
+    ASSERT_TRUE(QApplication::allWidgets().isEmpty());
+    Services bundled;
+    bundled.baseDirectory = QStringLiteral(ZENITA_SOURCE_DATA_DIR);
+    ChartSettings chart;
+    chart.city = QStringLiteral("Changi_Intl_AP");
+    chart.overlayQuantity = 1;
+    chart.orientation = QStringLiteral("30");
+    printChartHeadless(bundled, chart, QStringLiteral("6"), printer);
+    printWindRoseHeadless(bundled, {QStringLiteral("Changi_Intl_AP"), 1}, printer);
+    EXPECT_EQ(printer.widgetsWhilePrinting, (std::vector<qsizetype>{0, 0}));
+    EXPECT_FALSE(drawChartHeadless(bundled, chart).isNull());
+    EXPECT_FALSE(drawWindRoseHeadless(bundled, {QStringLiteral("Changi_Intl_AP"), 0}).isNull());
+    EXPECT_TRUE(QApplication::allWidgets().isEmpty());
 }
 
 class RefusedArguments : public CommandLine, public ::testing::WithParamInterface<const char*> {};
