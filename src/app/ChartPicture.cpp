@@ -15,5 +15,5 @@ std::optional<output::Pictograms> referencePictograms(int referenceItem) {
 
 QImage composeChartPicture(TFormZenita& form) {
     return output::composeChart(form.chartLayers(),
-                                referencePictograms(form.rgAngulos->currentIndex()));
+                                referencePictograms(form.controls().rgAngulos->currentIndex()));
 }

@@ -203,8 +203,8 @@ Canvas windRose(const Services& services, const WindSettings& settings) {
     try {
         const wind::WindTable table =
             wind::parseWindTable(climate::readLines(file), settings.mode, file);
-        const scene::WindScene scene =
-            scene::renderWind(table, rose, wind::WindGeometry::forImage(rose.width(), rose.height()));
+        const scene::WindScene scene = scene::renderWind(
+            table, rose, wind::WindGeometry::forImage(rose.width(), rose.height()));
         if (scene.failure) {
             messages.add(climate::errorMessage(), *scene.failure);
         }

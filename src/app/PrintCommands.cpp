@@ -32,7 +32,8 @@ std::optional<output::PrinterGeometry> printerGeometry(output::Printer* printer,
     return page;
 }
 
-std::optional<scene::Warning> printChart(output::Printer* printer, const output::ChartLayers& layers,
+std::optional<scene::Warning> printChart(output::Printer* printer,
+                                         const output::ChartLayers& layers,
                                          const std::optional<output::Pictograms>& pictograms,
                                          const std::string& radiusText) {
     const double radius = output::printRadiusCm(radiusText);

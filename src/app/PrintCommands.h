@@ -18,7 +18,8 @@ std::optional<output::PrinterGeometry> printerGeometry(output::Printer* printer,
 
 // Prints the chart layers with the pictograms at the radius typed (in
 // centimetres); the warning when the radius does not fit or printing fails.
-std::optional<scene::Warning> printChart(output::Printer* printer, const output::ChartLayers& layers,
+std::optional<scene::Warning> printChart(output::Printer* printer,
+                                         const output::ChartLayers& layers,
                                          const std::optional<output::Pictograms>& pictograms,
                                          const std::string& radiusText);
 

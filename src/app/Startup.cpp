@@ -1,11 +1,11 @@
 #include "app/Startup.h"
 
 #include "app/CommandLine.h"
-#include "canvas/Canvas.h"
 #include "app/UNovaCidade.h"
-#include "app/UZenita.h"
 #include "app/USobre.h"
 #include "app/USplash.h"
+#include "app/UZenita.h"
+#include "canvas/Canvas.h"
 #include "output/Clipboard.h"
 #include "output/Printer.h"
 #include "widgets/Dialogs.h"
@@ -55,11 +55,11 @@ int runWindows(QApplication& app) {
     TdlgRaioCarta dlgRaioCarta(&formZenita);
     TdlgSobre dlgSobre(&formZenita);
     TdlgDupla dlgDupla(&formZenita);
-    formZenita.dlgRaioCarta = &dlgRaioCarta;
-    formZenita.dlgSobre = &dlgSobre;
-    formZenita.dlgDupla = &dlgDupla;
+    formZenita.controls().dlgRaioCarta = &dlgRaioCarta;
+    formZenita.controls().dlgSobre = &dlgSobre;
+    formZenita.controls().dlgDupla = &dlgDupla;
     TFormNovaCidade formNovaCidade(services, &formZenita);
-    formZenita.FormNovaCidade = &formNovaCidade;
+    formZenita.controls().FormNovaCidade = &formNovaCidade;
 
     {
         TSplashForm splash;

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "app/Services.h"
+#include "app/ZenitaControls.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartInputs.h"
 #include "climate/CityDatabase.h"
@@ -47,123 +48,23 @@
 
 class TFormNovaCidade;
 
-class TFormZenita : public QMainWindow {
+class TFormZenita : public QMainWindow, private ZenitaControls {
     Q_OBJECT
 public:
     explicit TFormZenita(const Services& services, QWidget* parent = nullptr);
     ~TFormZenita() override;
 
-    // ---- Controls (public, as the window's published members) ----
-
-    // Chart area: the four layers from bottom to top, the hidden composition
-    // image and the six reference pictograms.
-    ImageLayer* imagem = nullptr;
-    ImageLayer* imagem4 = nullptr;
-    ImageLayer* imagem2 = nullptr;
-    ImageLayer* imagem3 = nullptr;
-    ImageLayer* imagemCompleta = nullptr;
-    QLabel* IAlfaInterno = nullptr;
-    QLabel* IAlfaExterno = nullptr;
-    QLabel* IBetaInterno = nullptr;
-    QLabel* IBetaExterno = nullptr;
-    QLabel* IGamaInterno = nullptr;
-    QLabel* IGamaExterno = nullptr;
-
-    // Wind view.
-    QFrame* pnlVentos = nullptr;
-    ImageLayer* imVentos = nullptr;
-
-    // Input panel.
-    QFrame* Panel1 = nullptr;
-    QCheckBox* ckTrajetoria = nullptr;
-    QLabel* Label3 = nullptr;
-    DropDownList* cmbCidades = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* editLatitude = nullptr;
-    QCheckBox* TransferidorCheck = nullptr;
-    TFnpNumericEdit* editOrient = nullptr;
-    QLabel* Label2 = nullptr;
-    DropDownList* rgAngulos = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    QCheckBox* ckPontos = nullptr;
-    DropDownList* cmbTipoDados = nullptr;
-    QPushButton* btnLegenda = nullptr;
-    DropDownList* rgPeriodo = nullptr;
-    QPushButton* pontos = nullptr;
-    QPushButton* novo = nullptr;
-    QPushButton* plotar = nullptr;
-    QPushButton* btnPlotarVentos = nullptr;
-    DropDownList* rgVentos = nullptr;
-
-    // Pages "Alfa", "Beta", "Gama": the angle pairs.
-    QCheckBox* Alfa1Check = nullptr;
-    TFnpNumericEdit* editAlfa1 = nullptr;
-    QCheckBox* Alfa2Check = nullptr;
-    TFnpNumericEdit* editAlfa2 = nullptr;
-    QCheckBox* Beta1aCheck = nullptr;
-    TFnpNumericEdit* editBeta1a = nullptr;
-    QCheckBox* Beta1bCheck = nullptr;
-    TFnpNumericEdit* editBeta1b = nullptr;
-    QCheckBox* Beta2aCheck = nullptr;
-    TFnpNumericEdit* editBeta2a = nullptr;
-    QCheckBox* Beta2bCheck = nullptr;
-    TFnpNumericEdit* editBeta2b = nullptr;
-    QCheckBox* GamaD1Check = nullptr;
-    TFnpNumericEdit* editGamaD1 = nullptr;
-    QCheckBox* GamaD2Check = nullptr;
-    TFnpNumericEdit* editGamaD2 = nullptr;
-    QCheckBox* GamaE1Check = nullptr;
-    TFnpNumericEdit* editGamaE1 = nullptr;
-    QCheckBox* GamaE2Check = nullptr;
-    TFnpNumericEdit* editGamaE2 = nullptr;
-
-    // Page "Máscara": freehand mask drawing.
-    QCheckBox* desMascCheck = nullptr;
-    QCheckBox* preMascCheck = nullptr;
-    QRadioButton* radioPreTotal = nullptr;
-    QRadioButton* radioPreParcial = nullptr;
-    QPushButton* btnLimparDesenho = nullptr;
-
-    // Legend panel.
-    QFrame* pnlLegenda = nullptr;
-    QFrame* Bevel1 = nullptr;
-    std::array<QFrame*, 5> cx{};          // cx1 .. cx5, the colour boxes
-    std::array<QLabel*, 5> lbRange{};     // lbRange1 .. lbRange5
-    QPushButton* btnFechaLegenda = nullptr;
-
-    // Wind tables panel.
-    QFrame* pnlDadosVentos = nullptr;
-    QLabel* tituloVentos = nullptr;
-    WindGrid* gridVentos = nullptr;
-    QLabel* lbVentosAusentes = nullptr;
-    WindGrid* gridVentos2 = nullptr;
-    QPushButton* btnVoltaParaCarta = nullptr;
-
-    // Menu MainMenu1.
-    QMenu* Arquivo = nullptr;
-    QAction* CartaZenita1 = nullptr;
-    QAction* RosadosVentos1 = nullptr;
-    QAction* IncluirCidade1 = nullptr;
-    QAction* Comparar1 = nullptr;
-    QAction* Imprimir1 = nullptr;
-    QAction* fechar = nullptr;
-    QMenu* Editar1 = nullptr;
-    QAction* Copiar1 = nullptr;
-    QMenu* Ajuda1 = nullptr;
-    QAction* Sobre1 = nullptr;
+    ZenitaControls& controls() { return *this; }
+    const ZenitaControls& controls() const { return *this; }
 
     // ---- State ----
-    bool chartDrawn = false;
-    bool windRoseDrawn = false;
-    bool drawMaskMode = false;
-    bool fillMaskMode = false;
-    bool segmentStart = true;
-    double lastPointX = 0.0;
-    double lastPointY = 0.0;
-    chart::ChartGeometry chartGeometry;
-    double windCentreX = 0.0;
-    double windCentreY = 0.0;
-    std::array<QPoint, 28> windFrameTemplate{};
+    bool chartDrawn() const { return chartDrawn_; }
+    bool windRoseDrawn() const { return windRoseDrawn_; }
+    bool drawMaskMode() const { return drawMaskMode_; }
+    bool fillMaskMode() const { return fillMaskMode_; }
+    bool segmentStart() const { return segmentStart_; }
+    const chart::ChartGeometry& chartGeometry() const { return chartGeometry_; }
+    QPointF windCentre() const { return {windCentreX_, windCentreY_}; }
 
     // The index entries behind the items of cmbCidades, "Nenhum" first.
     const std::vector<climate::CityIndexEntry>& cityEntries() const { return cities_; }
@@ -243,7 +144,6 @@ public:
     // ---- New-city import (UZenitaCities.cpp) ----
     // Shows the import window modally; a city added there reloads the list.
     void IncluirCidade1Click();
-    TFormNovaCidade* FormNovaCidade = nullptr;
 
     // ---- Hourly overlay, path marks and labels, legend (UZenitaOverlay.cpp) ----
     // The data points of quantity q (0 temperature, 1 global horizontal
@@ -298,11 +198,6 @@ public:
     template <class Sender, class Signal>
     void bind(Sender* sender, Signal signal, void (TFormZenita::*handler)());
 
-    // The windows created at start-up after this one.
-    TdlgRaioCarta* dlgRaioCarta = nullptr;
-    QDialog* dlgSobre = nullptr;
-    TdlgDupla* dlgDupla = nullptr;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -351,6 +246,17 @@ private:
     void finishChartCommand();
     bool fixingLatitudeCommas_ = false;
 
+    bool chartDrawn_ = false;
+    bool windRoseDrawn_ = false;
+    bool drawMaskMode_ = false;
+    bool fillMaskMode_ = false;
+    bool segmentStart_ = true;
+    double lastPointX_ = 0.0;
+    double lastPointY_ = 0.0;
+    chart::ChartGeometry chartGeometry_;
+    double windCentreX_ = 0.0;
+    double windCentreY_ = 0.0;
+    std::array<QPoint, 28> windFrameTemplate_{};
     std::vector<climate::CityIndexEntry> cities_;
     scene::ChartScene chartScene_;
     Services services_;
@@ -380,5 +286,6 @@ inline void TFormZenita::handle(Handler&& handler) {
 
 template <class Sender, class Signal>
 inline void TFormZenita::bind(Sender* sender, Signal signal, void (TFormZenita::*handler)()) {
-    connect(sender, signal, this, [this, handler] { handle([this, handler] { (this->*handler)(); }); });
+    connect(sender, signal, this,
+            [this, handler] { handle([this, handler] { (this->*handler)(); }); });
 }

@@ -5,8 +5,8 @@
 #include "app/UZenita.h"
 
 #include "app/HourglassCursor.h"
-#include "scene/ChartScene.h"
 #include "math/numbers.h"
+#include "scene/ChartScene.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void TFormZenita::plotarClick() {
         }
         const scene::ChartRequest request = readChartRequest(*latitude);
         chartScene_ = scene::renderChart(request, chartCanvases());
-        chartGeometry = chartScene_.geometry;
+        chartGeometry_ = chartScene_.geometry;
         if (!chartScene_.warnings.empty()) {
             warning = chartScene_.warnings.front();
         }
@@ -117,18 +117,18 @@ chart::ChartInputs TFormZenita::readChartInputs(double latitudeDeg) {
 
 void TFormZenita::finishChartCommand() {
     plotar->setEnabled(true);
-    chartDrawn = true;
+    chartDrawn_ = true;
     Imprimir1->setEnabled(true);
     Copiar1->setEnabled(true);
     novo->setEnabled(true);
-    drawMaskMode = false;
-    fillMaskMode = false;
+    drawMaskMode_ = false;
+    fillMaskMode_ = false;
     // Unchecking runs the box's handler; for "Desenhar reta" that runs this
     // command once more, which finds the box unchecked and stops there.
     desMascCheck->setChecked(false);
     preMascCheck->setChecked(false);
     preMascCheck->setEnabled(false);
-    segmentStart = true;
+    segmentStart_ = true;
 }
 
 void TFormZenita::connectChartHandlers() {

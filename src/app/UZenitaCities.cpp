@@ -30,7 +30,9 @@ void TFormZenita::IncluirCidade1Click() {
     }
 }
 
-void TFormZenita::FormActivate() { LoadCityList(); }
+void TFormZenita::FormActivate() {
+    LoadCityList();
+}
 
 void TFormZenita::LoadCityList() {
     clearCityLists();

@@ -11,7 +11,6 @@
 #include "scene/ChartScene.h"
 #include "widgets/Dialogs.h"
 
-
 void TFormZenita::connectOverlayHandlers() {
     bind(pontos, &QPushButton::clicked, &TFormZenita::pontosClick);
     bind(ckPontos, &QCheckBox::toggled, &TFormZenita::ckPontosClick);
@@ -46,10 +45,9 @@ std::optional<scene::OverlaySource> TFormZenita::overlaySource(int q) const {
     }
     // The longitude and, with a city, the latitude come from the city's
     // line of the index.
-    return scene::loadOverlaySource(services_.baseDirectory,
-                                    cities_[static_cast<std::size_t>(city)], city,
-                                    editLatitude->text(), overlay::quantityFromItem(q),
-                                    rgPeriodo->currentIndex());
+    return scene::loadOverlaySource(
+        services_.baseDirectory, cities_[static_cast<std::size_t>(city)], city,
+        editLatitude->text(), overlay::quantityFromItem(q), rgPeriodo->currentIndex());
 }
 
 void TFormZenita::showOverlayWarning(const std::optional<scene::Warning>& warning) {
@@ -61,7 +59,7 @@ void TFormZenita::showOverlayWarning(const std::optional<scene::Warning>& warnin
 void TFormZenita::DrawHourlyPoints(int q) {
     const std::optional<scene::OverlaySource> source = overlaySource(q);
     if (source) {
-        showOverlayWarning(scene::drawOverlayPoints(imagem4->canvas(), chartGeometry, *source));
+        showOverlayWarning(scene::drawOverlayPoints(imagem4->canvas(), chartGeometry_, *source));
     }
 }
 
@@ -74,7 +72,7 @@ void TFormZenita::DrawPathMarks() {
     if (!latitude) {
         return;
     }
-    overlay::drawPathMarks(imagem4->canvas(), chartGeometry,
+    overlay::drawPathMarks(imagem4->canvas(), chartGeometry_,
                            {*latitude, rgPeriodo->currentIndex(), ckTrajetoria->isChecked()});
 }
 
@@ -84,7 +82,7 @@ void TFormZenita::DrawPathLabels() {
     inputs.ckPontos = ckPontos->isChecked();
     inputs.ckTrajetoria = ckTrajetoria->isChecked();
     inputs.periodItem = rgPeriodo->currentIndex();
-    overlay::drawPathLabels(imagem4->canvas(), chartGeometry, inputs);
+    overlay::drawPathLabels(imagem4->canvas(), chartGeometry_, inputs);
 }
 
 void TFormZenita::pontosClick() {

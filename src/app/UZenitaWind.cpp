@@ -52,15 +52,15 @@ void TFormZenita::btnPlotarVentosClick() {
     ClearWindTables();
     tituloVentos->setText(rgVentos->itemText(table.modeItem) + QStringLiteral(" :"));
     const scene::WindScene rose =
-        scene::renderWind(table, imVentos->canvas(), {windCentreX, windCentreY});
+        scene::renderWind(table, imVentos->canvas(), {windCentreX_, windCentreY_});
     showWindTables(rose);
     if (!rose.complete()) {
         // What was drawn and written so far stays; the rose is not complete.
         services_.dialogs->show(MessageKind::Error, climate::errorMessage(), *rose.failure);
         return;
     }
-    windFrameTemplate = *rose.frames;
-    windRoseDrawn = true;
+    windFrameTemplate_ = *rose.frames;
+    windRoseDrawn_ = true;
     Imprimir1->setEnabled(true);
     Copiar1->setEnabled(true);
 }

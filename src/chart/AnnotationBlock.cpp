@@ -40,11 +40,13 @@ std::vector<AnnotationEntry> annotationEntries(const ChartInputs& inputs) {
             continue;
         }
         if (pair.second.checked) {
-            entries.push_back({family.firstAt, QString::fromUtf8(family.first) + pair.first.angle.text()});
+            entries.push_back(
+                {family.firstAt, QString::fromUtf8(family.first) + pair.first.angle.text()});
             entries.push_back(
                 {family.secondAt, QString::fromUtf8(family.second) + pair.second.angle.text()});
         } else {
-            entries.push_back({family.firstAt, QString::fromUtf8(family.single) + pair.first.angle.text()});
+            entries.push_back(
+                {family.firstAt, QString::fromUtf8(family.single) + pair.first.angle.text()});
         }
     }
     return entries;

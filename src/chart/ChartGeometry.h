@@ -35,7 +35,9 @@ struct ChartGeometry {
 
     Projection projection() const { return {chartCentreX, chartCentreY, chartRadius}; }
     // The horizon point of an azimuth.
-    QPointF horizonPoint(double azimuthDeg) const { return projection().toPixel({0.0, azimuthDeg}); }
+    QPointF horizonPoint(double azimuthDeg) const {
+        return projection().toPixel({0.0, azimuthDeg});
+    }
 
     // The circle family of the masks and the protractor: the great circle
     // through the horizon points at azimuths w +- 90 that stands at altitude a

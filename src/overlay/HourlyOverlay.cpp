@@ -90,8 +90,13 @@ OverlayResult drawHourlyPoints(Canvas& canvas, const chart::ChartGeometry& geome
                 if (const auto position = sun.ifAboveHorizon(t + correction, geometry)) {
                     discs.add(position->disc(), colours[static_cast<std::size_t>(cls - 1)], 1);
                     ++result.discsDrawn;
-                    result.samples.push_back({day, t, position->altitudeDeg, position->azimuthDeg,
-                                              reading.value, cls, {position->x, position->y}});
+                    result.samples.push_back({day,
+                                              t,
+                                              position->altitudeDeg,
+                                              position->azimuthDeg,
+                                              reading.value,
+                                              cls,
+                                              {position->x, position->y}});
                 }
             }
         }

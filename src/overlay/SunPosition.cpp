@@ -18,7 +18,6 @@ namespace {
 constexpr double kSurelyBelowHorizonSine = -1e-9;
 }  // namespace
 
-
 double solarDeclinationDeg(int day) {
     return 23.45 * std::sin(degToRad(0.986 * (day + 284)));
 }

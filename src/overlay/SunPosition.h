@@ -50,7 +50,7 @@ struct SunPosition {
     // Clockwise from north as the projection takes it, in (-180, 180]:
     // positive in the morning (east), negative in the afternoon (west).
     double azimuthDeg = 0.0;
-    double rhoUnits = 0.0;    // distance from the centre in chart units
+    double rhoUnits = 0.0;  // distance from the centre in chart units
     double radiusPx = 0.0;
     double x = 0.0;  // the chart pixel of the projection
     double y = 0.0;

@@ -24,8 +24,8 @@ std::optional<QString> hourlyFilePath(const QString& baseDirectory,
 }
 
 std::optional<OverlaySource> loadOverlaySource(const QString& baseDirectory,
-                                               const climate::CityIndexEntry& city,
-                                               int indexLine, const QString& latitudeText,
+                                               const climate::CityIndexEntry& city, int indexLine,
+                                               const QString& latitudeText,
                                                overlay::Quantity quantity, int periodItem) {
     const std::optional<QString> path = hourlyFilePath(baseDirectory, city);
     if (!path) {
@@ -59,9 +59,9 @@ std::optional<OverlaySource> loadOverlaySource(const QString& baseDirectory,
     // interpolates towards.
     const overlay::DayRange days = overlay::halfYearDays(periodItem);
     try {
-        source.column = climate::readHourlyColumn(
-            *path, overlay::hourlyField(quantity), 24 * static_cast<std::size_t>(days.first - 1),
-            24 * static_cast<std::size_t>(days.last) + 1);
+        source.column = climate::readHourlyColumn(*path, overlay::hourlyField(quantity),
+                                                  24 * static_cast<std::size_t>(days.first - 1),
+                                                  24 * static_cast<std::size_t>(days.last) + 1);
     } catch (...) {
         source.readFailure = std::current_exception();
     }

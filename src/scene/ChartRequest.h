@@ -51,8 +51,8 @@ struct ChartRequest {
 // hourly file read for the quantity and the half-year. Nothing when the city
 // has no hourly file or the file is missing, where the overlay draws nothing.
 std::optional<OverlaySource> loadOverlaySource(const QString& baseDirectory,
-                                               const climate::CityIndexEntry& city,
-                                               int indexLine, const QString& latitudeText,
+                                               const climate::CityIndexEntry& city, int indexLine,
+                                               const QString& latitudeText,
                                                overlay::Quantity quantity, int periodItem);
 
 // The path of the city's hourly file when there is one on disk.

@@ -33,8 +33,8 @@ ChartScene renderChart(const ChartRequest& request, const chart::ChartCanvases& 
     const chart::ChartInputs& inputs = request.chart;
     chart::drawChart(layers, scene.geometry, inputs);
     if (request.overlay) {
-        if (auto warning =
-                drawOverlayPoints(layers.overlay, scene.geometry, *request.overlay, &scene.sunPositions)) {
+        if (auto warning = drawOverlayPoints(layers.overlay, scene.geometry, *request.overlay,
+                                             &scene.sunPositions)) {
             scene.warnings.push_back(*warning);
         }
     }

@@ -19,7 +19,8 @@ void fillCells(std::array<std::array<QString, 4>, Rows>& cells,
 
 }  // namespace
 
-WindScene renderWind(const wind::WindTable& table, Canvas& rose, const wind::WindGeometry& geometry) {
+WindScene renderWind(const wind::WindTable& table, Canvas& rose,
+                     const wind::WindGeometry& geometry) {
     WindScene scene;
     fillCells(scene.directionCells, table.directionTexts);
     fillCells(scene.calmCells, table.calmTexts);

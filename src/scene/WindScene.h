@@ -29,6 +29,7 @@ struct WindScene {
 };
 
 // Renders the table on the rose image, which comes in white.
-WindScene renderWind(const wind::WindTable& table, Canvas& rose, const wind::WindGeometry& geometry);
+WindScene renderWind(const wind::WindTable& table, Canvas& rose,
+                     const wind::WindGeometry& geometry);
 
 }  // namespace scene

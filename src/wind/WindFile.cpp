@@ -44,8 +44,7 @@ std::array<double, 4> seasonValues(const SeasonTexts& texts, std::size_t index,
     return values;
 }
 
-WindTable parseWindTable(const std::vector<std::string>& lines, int modeItem,
-                         const QString& file) {
+WindTable parseWindTable(const std::vector<std::string>& lines, int modeItem, const QString& file) {
     WindTable table;
     table.modeItem = modeItem;
     const WindMode mode = windModeFromItem(modeItem);

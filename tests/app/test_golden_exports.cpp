@@ -27,7 +27,7 @@
 namespace {
 
 struct Export {
-    QString name;  // unique, readable: it is the key in the hash file
+    QString name;         // unique, readable: it is the key in the hash file
     QStringList options;  // after the command and its FILE
     QString command = QStringLiteral("--export-chart");
     QString suffix = QStringLiteral("png");
@@ -38,13 +38,13 @@ QString signedName(double value) {
     return text.startsWith(u'-') ? QStringLiteral("m") + text.mid(1) : text;
 }
 
-const QStringList kMaskOptions = {"--alfa",        "--beta-right", "--beta-left",
-                                  "--gamma-right", "--gamma-left"};
+const QStringList kMaskOptions = {"--alfa", "--beta-right", "--beta-left", "--gamma-right",
+                                  "--gamma-left"};
 const QStringList kReferences = {"interna", "externa"};
 const QStringList kOverlays = {"temperaturas", "global", "direta"};
 const QStringList kEpwCities = {"Bologna_Marconi_AP", "Changi_Intl_AP", "Stockholm.Arlanda.AP",
                                 "Los_Angeles_Intl_Arpt"};
-const QStringList kAllMasks = {"--alfa",       "25,60", "--beta-right", "20,45",
+const QStringList kAllMasks = {"--alfa",       "25,60", "--beta-right",  "20,45",
                                "--beta-left",  "35",    "--gamma-right", "15,40",
                                "--gamma-left", "30,70"};
 
@@ -54,9 +54,9 @@ std::vector<Export> latitudes() {
         cases.push_back({"latitude_" + signedName(lat), {"--latitude", QString::number(lat)}});
     }
     for (const char* lat : {"-23.45", "0.5", "12,5", "-64.99"}) {
-        cases.push_back({"latitude_" + signedName(QString(lat).replace(u',', u'.').toDouble()) +
-                             "_typed",
-                         {"--latitude", lat}});
+        cases.push_back(
+            {"latitude_" + signedName(QString(lat).replace(u',', u'.').toDouble()) + "_typed",
+             {"--latitude", lat}});
     }
     for (int lat : {-40, 0, 35}) {
         cases.push_back({"latitude_" + signedName(lat) + "_no_paths",
@@ -74,10 +74,9 @@ std::vector<Export> orientations() {
     const double lats[] = {-30, 10, 50};
     for (int orientation = 0; orientation < 360; orientation += 15) {
         const double lat = lats[(orientation / 15) % 3];
-        cases.push_back({"orientation_" + QString::number(orientation) + "_latitude_" +
-                             signedName(lat),
-                         {"--latitude", QString::number(lat), "--orientation",
-                          QString::number(orientation)}});
+        cases.push_back(
+            {"orientation_" + QString::number(orientation) + "_latitude_" + signedName(lat),
+             {"--latitude", QString::number(lat), "--orientation", QString::number(orientation)}});
     }
     for (int orientation = 0; orientation < 360; orientation += 20) {
         const QString reference = kReferences[(orientation / 20) % 2];
@@ -99,16 +98,15 @@ std::vector<Export> masks() {
     for (const QString& reference : kReferences) {
         for (const QString& mask : kMaskOptions) {
             const QString base = "mask" + QString(mask).replace(u'-', u'_') + "_" + reference;
-            const QStringList on = {"--latitude", "-15", "--orientation", "45", "--reference",
-                                    reference};
+            const QStringList on = {"--latitude", "-15",         "--orientation",
+                                    "45",         "--reference", reference};
             cases.push_back({base, on + QStringList{mask, "35"}});
             cases.push_back({base + "_pair", on + QStringList{mask, "20,65"}});
             cases.push_back({base + "_bounds", on + QStringList{mask, "0,90"}});
         }
-        cases.push_back({"all_masks_" + reference,
-                         QStringList{"--latitude", "40", "--orientation", "200", "--reference",
-                                     reference} +
-                             kAllMasks});
+        cases.push_back({"all_masks_" + reference, QStringList{"--latitude", "40", "--orientation",
+                                                               "200", "--reference", reference} +
+                                                       kAllMasks});
         cases.push_back({"all_masks_" + reference + "_no_paths",
                          QStringList{"--latitude", "-55", "--orientation", "110", "--reference",
                                      reference, "--no-paths"} +
@@ -145,9 +143,8 @@ std::vector<Export> winds() {
     std::vector<Export> cases;
     for (const QString& city : kEpwCities) {
         for (const char* mode : {"velocidades", "frequencia"}) {
-            cases.push_back({"wind_" + city + "_" + mode,
-                             {"--city", city, "--mode", mode},
-                             "--export-wind"});
+            cases.push_back(
+                {"wind_" + city + "_" + mode, {"--city", city, "--mode", mode}, "--export-wind"});
         }
     }
     return cases;
@@ -214,8 +211,9 @@ std::map<QString, QString> readGolden() {
 void writeGolden(const std::map<QString, QString>& hashes) {
     QFile file(goldenFile());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate));
-    file.write("# Hashes of the decoded pixels of the golden exports; "
-               "rewrite with scripts/record-golden.sh.\n");
+    file.write(
+        "# Hashes of the decoded pixels of the golden exports; "
+        "rewrite with scripts/record-golden.sh.\n");
     for (const auto& [name, hash] : hashes) {
         file.write((name + u' ' + hash + u'\n').toUtf8());
     }
@@ -223,8 +221,8 @@ void writeGolden(const std::map<QString, QString>& hashes) {
 
 void addPixels(QCryptographicHash& hash, QImage image) {
     image = image.convertToFormat(QImage::Format_ARGB32);
-    const QByteArray size = QByteArray::number(image.width()) + 'x' +
-                            QByteArray::number(image.height()) + '\n';
+    const QByteArray size =
+        QByteArray::number(image.width()) + 'x' + QByteArray::number(image.height()) + '\n';
     hash.addData(size);
     for (int y = 0; y < image.height(); ++y) {
         hash.addData(QByteArrayView(reinterpret_cast<const char*>(image.constScanLine(y)),

@@ -140,7 +140,7 @@ TEST_F(ImportWindow, BuscarFillsTheFieldsAndIncluirAddsTheCityThenClosingReloads
         EXPECT_FALSE(f().btIncluir->isEnabled());
         EXPECT_TRUE(f().cidadeIncluida());
         // Not yet reloaded: the list follows when the window closes.
-        EXPECT_EQ(w().cmbCidades->count(), 2);
+        EXPECT_EQ(w().controls().cmbCidades->count(), 2);
         f().btBuscar->click();
         EXPECT_TRUE(f().btIncluir->isEnabled());
         EXPECT_EQ(f().edCidade->text(), "Natal");
@@ -153,7 +153,8 @@ TEST_F(ImportWindow, BuscarFillsTheFieldsAndIncluirAddsTheCityThenClosingReloads
     EXPECT_EQ(dialogs.texts(),
               QStringList({"Porto_Alegre incluso com sucesso!", "Natal incluso com sucesso!"}));
     EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Aracaju", "Porto_Alegre", "Natal"}));
+    EXPECT_EQ(itemsOf(w().controls().cmbCidades),
+              QStringList({"Nenhum", "Aracaju", "Porto_Alegre", "Natal"}));
     EXPECT_EQ(w().cityEntries()[2].windFile, "porto_alegre.ventos.csv");
 }
 
@@ -170,9 +171,9 @@ TEST_F(ImportWindow, ClosingWithoutAnImportLeavesTheCityListAlone) {
     });
     EXPECT_EQ(f().result(), QDialog::Rejected);
     EXPECT_EQ(dialogs.texts(), QStringList{"Arquivo inválido!"});
-    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Aracaju"}));
-    EXPECT_EQ(w().cmbCidades->currentIndex(), 1);
-    EXPECT_EQ(w().editLatitude->text(), "-10.91");
+    EXPECT_EQ(itemsOf(w().controls().cmbCidades), QStringList({"Nenhum", "Aracaju"}));
+    EXPECT_EQ(w().controls().cmbCidades->currentIndex(), 1);
+    EXPECT_EQ(w().controls().editLatitude->text(), "-10.91");
 }
 
 TEST_F(ImportWindow, EachShowingStartsEmptyAndTheSeasonEditsKeepWhatWasTyped) {

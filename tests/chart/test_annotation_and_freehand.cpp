@@ -28,7 +28,8 @@ TEST(AnnotationBlock, EntriesFollowTheirCheckBoxesWithTheTextsAsTyped) {
     inputs.protractor = true;
     inputs.alfa = onePair("30");
     inputs.betaRight = twoPair("20", "");
-    inputs.betaLeft = {{false, typed("15")}, {true, typed("40")}};  // a second box alone does not count
+    inputs.betaLeft = {{false, typed("15")},
+                       {true, typed("40")}};  // a second box alone does not count
     inputs.gammaRight = onePair("");
     inputs.gammaLeft = twoPair("5", "80.5");
     EXPECT_EQ(texts(chart::annotationEntries(inputs)),

@@ -72,13 +72,11 @@ TEST_P(OutsideTheHorizon, EveryPixelIsWhiteButTheLabelsAndTheBlock) {
             }
         }
     }
-    EXPECT_EQ(stray, 0)
-        << "first at " << first.x() << ", " << first.y() << " saved "
-        << saveForInspection(layers.base.image(), "outside-horizon").toStdString();
+    EXPECT_EQ(stray, 0) << "first at " << first.x() << ", " << first.y() << " saved "
+                        << saveForInspection(layers.base.image(), "outside-horizon").toStdString();
     // The horizon itself is drawn, solid.
     for (const double az : {0.0, 45.0, 90.0, 200.0, 300.0}) {
-        EXPECT_TRUE(
-            colourNear(layers.base.image(), chartPoint(layers.g, az, 191.5), Qt::black, 1))
+        EXPECT_TRUE(colourNear(layers.base.image(), chartPoint(layers.g, az, 191.5), Qt::black, 1))
             << az;
     }
 }

@@ -102,8 +102,7 @@ TEST(PathLabels, HourNumbersStandUnderTheSunAtTheirOffsets) {
         const QString hour = QString::number(step / 10);
         const SunPosition p = at(21, step);
         ASSERT_TRUE(p.aboveHorizon);
-        EXPECT_EQ(textMatches(labels.image(), p.x - shift, p.y + 10, hour,
-                              true, QColor(0, 0, 255)),
+        EXPECT_EQ(textMatches(labels.image(), p.x - shift, p.y + 10, hour, true, QColor(0, 0, 255)),
                   "");
         const SunPosition q = at(hourLabelDate(0), step);
         EXPECT_EQ(textMatches(marks.image(), q.x - shift, q.y + 10, hour, true), "");
