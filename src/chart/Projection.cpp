@@ -6,18 +6,8 @@
 
 namespace chart {
 
-double Projection::radiusAtAltitude(double altitudeDeg) const {
-    return horizonRadiusPx_ * std::tan(math::degToRad((90.0 - altitudeDeg) / 2.0));
-}
-
 double Projection::altitudeAtRadius(double radiusPx) const {
     return 90.0 - 2.0 * math::radToDeg(std::atan(radiusPx / horizonRadiusPx_));
-}
-
-QPointF Projection::toPixel(const SkyDirection& sky) const {
-    const double r = radiusAtAltitude(sky.altitudeDeg);
-    const double a = math::degToRad(sky.azimuthDeg);
-    return {centreX_ + r * std::sin(a), centreY_ - r * std::cos(a)};
 }
 
 SkyDirection Projection::toSky(QPointF pixel) const {

@@ -13,7 +13,11 @@
 //      centre.
 #pragma once
 
+#include "math/angles.h"
+
 #include <QPointF>
+
+#include <cmath>
 
 namespace chart {
 
@@ -33,11 +37,20 @@ public:
     double horizonRadiusPx() const { return horizonRadiusPx_; }
 
     // Distance from the centre of the directions of this altitude.
-    double radiusAtAltitude(double altitudeDeg) const;
+    double radiusAtAltitude(double altitudeDeg) const {
+        return horizonRadiusPx_ * std::tan(math::degToRad((90.0 - altitudeDeg) / 2.0));
+    }
     // The altitude of the directions at this distance from the centre.
     double altitudeAtRadius(double radiusPx) const;
 
-    QPointF toPixel(const SkyDirection& sky) const;
+    QPointF toPixel(const SkyDirection& sky) const {
+        return atRadius(radiusAtAltitude(sky.altitudeDeg), sky.azimuthDeg);
+    }
+    // toPixel for a caller that knows the distance from the centre already.
+    QPointF atRadius(double radiusPx, double azimuthDeg) const {
+        const double a = math::degToRad(azimuthDeg);
+        return {centreX_ + radiusPx * std::sin(a), centreY_ - radiusPx * std::cos(a)};
+    }
     // The inverse of toPixel. The centre is the zenith with azimuth 0; points
     // beyond the horizon circle give negative altitudes.
     SkyDirection toSky(QPointF pixel) const;

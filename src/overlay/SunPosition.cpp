@@ -78,13 +78,13 @@ void SunDay::placeOnChart(const Altitude& altitude, const chart::ChartGeometry& 
         cosDeclination_ * altitude.sinHourAngle,
         sinDeclination_ * cosLatitude_ - cosDeclination_ * sinLatitude_ * altitude.cosHourAngle));
     p.radiusPx = geometry.chartRadius / kHorizonUnits * p.rhoUnits;
-    const QPointF pixel = geometry.projection().toPixel({p.altitudeDeg, p.azimuthDeg});
+    const QPointF pixel = geometry.projection().atRadius(p.radiusPx, p.azimuthDeg);
     p.x = pixel.x();
     p.y = pixel.y();
 }
 
 QPointF SunPosition::mirrored(const chart::ChartGeometry& geometry) const {
-    return geometry.projection().toPixel({altitudeDeg, -azimuthDeg});
+    return geometry.projection().atRadius(radiusPx, -azimuthDeg);
 }
 
 SunPosition SunDay::at(double sunTimeHours, const chart::ChartGeometry& geometry) const {
