@@ -55,7 +55,7 @@ void BM_ChartWithProtractorAndMasks(benchmark::State& state) {
     chart::ChartInputs inputs = pathsOnly();
     inputs.protractor = true;
     inputs.orientation = chart::TypedNumber::parse(QStringLiteral("30"));
-    inputs.alfa = pair("20", "50");
+    inputs.alpha = pair("20", "50");
     inputs.betaRight = pair("30", "50");
     inputs.betaLeft = pair("20", "60");
     inputs.gammaRight = pair("30", "60");

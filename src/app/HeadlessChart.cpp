@@ -124,7 +124,7 @@ scene::ChartRequest chartRequest(const Services& services, const ChartSettings& 
     inputs.orientation = chart::TypedNumber::parse(settings.orientation.value_or(QString()));
     inputs.reference = chart::referenceFromItem(settings.reference);
     inputs.overlayShown = settings.overlayQuantity.has_value();
-    chart::AnglePair* pairs[] = {&inputs.alfa, &inputs.betaRight, &inputs.betaLeft,
+    chart::AnglePair* pairs[] = {&inputs.alpha, &inputs.betaRight, &inputs.betaLeft,
                                  &inputs.gammaRight, &inputs.gammaLeft};
     for (std::size_t i = 0; i < settings.angles.size(); ++i) {
         const auto& [first, second] = settings.angles[i];

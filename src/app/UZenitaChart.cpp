@@ -106,7 +106,7 @@ chart::ChartInputs TFormZenita::readChartInputs(double latitudeDeg) {
         return box;
     };
     const std::array<chart::AnglePair*, 5> targets{
-        &inputs.alfa, &inputs.betaRight, &inputs.betaLeft, &inputs.gammaRight, &inputs.gammaLeft};
+        &inputs.alpha, &inputs.betaRight, &inputs.betaLeft, &inputs.gammaRight, &inputs.gammaLeft};
     const auto pairs = anglePairs();
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         targets[i]->first = read(pairs[i].firstCheck, pairs[i].firstEdit);

@@ -16,7 +16,7 @@ struct FamilyBlock {
 };
 
 const FamilyBlock kFamilies[] = {
-    {&ChartInputs::alfa, "Alfa : ", "Alfa 1 : ", "Alfa 2 : ", {310, 2}, {310, 14}},
+    {&ChartInputs::alpha, "Alfa : ", "Alfa 1 : ", "Alfa 2 : ", {310, 2}, {310, 14}},
     {&ChartInputs::betaRight, "Beta d : ", "Beta d1 : ", "Beta d2 : ", {305, 408}, {305, 420}},
     {&ChartInputs::betaLeft, "Beta e : ", "Beta e1 : ", "Beta e2 : ", {305, 432}, {305, 444}},
     {&ChartInputs::gammaRight, "Gama d : ", "Gama d1 : ", "Gama d2 : ", {85, 408}, {85, 420}},

@@ -19,7 +19,7 @@ void drawProtractorAndMasks(const ChartCanvases& layers, const ChartGeometry& g,
                             const ChartInputs& inputs) {
     const double orientation = inputs.orientation.value();
     drawProtractor(layers.protractor, g, orientation, inputs.overlayShown);
-    drawAlfaMask(layers.masks, g, orientation, inputs);
+    drawAlphaMask(layers.masks, g, orientation, inputs);
     drawBetaMasks(layers.masks, g, orientation, inputs);
     drawGammaMasks(layers.masks, g, orientation, inputs);
     drawProtractorLabels(layers.protractor, g, orientation, inputs.reference);

@@ -1,6 +1,6 @@
 // The one drawing of the chart: from its inputs, the sun-path chart with its
 // labels and annotation block on the base layer, the cleared protractor
-// layer, and with the protractor on, the protractor, the alfa, beta and gamma
+// layer, and with the protractor on, the protractor, the alpha, beta and gamma
 // masks and the protractor labels. The layers come in white; the hourly
 // overlay and the path labels on the overlay layer follow it.
 #pragma once

@@ -37,7 +37,7 @@ struct AngleBox {
     TypedNumber angle;
 };
 
-// The first and the second angle of a family (alfa, beta right, ...). The
+// The first and the second angle of a family (alpha, beta right, ...). The
 // second counts only while the first is checked too.
 struct AnglePair {
     AngleBox first;
@@ -56,7 +56,7 @@ struct ChartInputs {
     TypedNumber orientation;  // editOrient, degrees clockwise from north
     AngleReference reference = AngleReference::Interna;
     bool overlayShown = false;  // ckPontos: the protractor turns green, 2 px
-    AnglePair alfa;
+    AnglePair alpha;
     AnglePair betaRight;
     AnglePair betaLeft;
     AnglePair gammaRight;

@@ -12,12 +12,12 @@ QImage composeChart(const ChartLayers& layers, const std::optional<Pictograms>& 
         stretchInto(picture, 0, 0, w, h, *layer, QColor(Qt::white));
     }
     if (pictograms) {
-        const QSize a = kAlfaPictogramSize;
+        const QSize a = kAlphaPictogramSize;
         const QSize b = kBetaPictogramSize;
-        const QSize g = kGamaPictogramSize;
-        stretchInto(picture, w - a.width(), 0, w, a.height(), pictograms->alfa, std::nullopt);
+        const QSize g = kGammaPictogramSize;
+        stretchInto(picture, w - a.width(), 0, w, a.height(), pictograms->alpha, std::nullopt);
         stretchInto(picture, w - b.width(), h - b.height(), w, h, pictograms->beta, std::nullopt);
-        stretchInto(picture, 0, h - g.height(), g.width(), h, pictograms->gama, std::nullopt);
+        stretchInto(picture, 0, h - g.height(), g.width(), h, pictograms->gamma, std::nullopt);
     }
     return picture;
 }

@@ -72,7 +72,7 @@ void drawWindOctagon(Canvas& canvas, const WindGeometry& geometry) {
     std::vector<QPoint> points;
     points.reserve(vertices.size());
     for (const auto& v : vertices) {
-        points.push_back(geometry.toImage(WindUnit(v[0]), WindUnit(v[1])));
+        points.push_back(geometry.toImage(windUnit(v[0]), windUnit(v[1])));
     }
     canvas.setPenColor(Qt::black);
     canvas.polyline(points);

@@ -26,7 +26,7 @@ TEST(AnnotationBlock, EntriesFollowTheirCheckBoxesWithTheTextsAsTyped) {
 
     inputs.cityName = QStringLiteral("Florianópolis");
     inputs.protractor = true;
-    inputs.alfa = onePair("30");
+    inputs.alpha = onePair("30");
     inputs.betaRight = twoPair("20", "");
     inputs.betaLeft = {{false, typed("15")},
                        {true, typed("40")}};  // a second box alone does not count
@@ -37,7 +37,7 @@ TEST(AnnotationBlock, EntriesFollowTheirCheckBoxesWithTheTextsAsTyped) {
                            "310,2 Alfa : 30", "305,408 Beta d1 : 20", "305,420 Beta d2 : ",
                            "85,408 Gama d : ", "85,432 Gama e1 : 5", "85,444 Gama e2 : 80.5"}));
 
-    inputs.alfa = twoPair("20", "50");
+    inputs.alpha = twoPair("20", "50");
     inputs.betaLeft = onePair("15");
     const QStringList withPairs = texts(chart::annotationEntries(inputs));
     EXPECT_TRUE(withPairs.contains("310,2 Alfa 1 : 20"));

@@ -51,7 +51,7 @@ constexpr auto kExterna = chart::AngleReference::Externa;
 TEST(ShadingMasks, WithoutTheProtractorNoMaskWhateverTheBoxes) {
     chart::ChartInputs inputs = withProtractor("30", kExterna);
     inputs.protractor = false;
-    inputs.alfa = twoPair("20", "50");
+    inputs.alpha = twoPair("20", "50");
     inputs.betaRight = onePair("30");
     inputs.betaLeft = onePair("abc");  // never read
     inputs.gammaRight = onePair("40");
@@ -72,9 +72,9 @@ TEST(ShadingMasks, EqualAnglesGiveTheSameLayer) {
         chart::AnglePair a;
         chart::AngleReference referenceB;
         chart::AnglePair b;
-    } cases[] = {{"alfa-30-externa-60-interna", &chart::ChartInputs::alfa, kExterna, onePair("30"),
+    } cases[] = {{"alfa-30-externa-60-interna", &chart::ChartInputs::alpha, kExterna, onePair("30"),
                   kInterna, onePair("60")},
-                 {"alfa-pair-order", &chart::ChartInputs::alfa, kExterna, twoPair("20", "50"),
+                 {"alfa-pair-order", &chart::ChartInputs::alpha, kExterna, twoPair("20", "50"),
                   kExterna, twoPair("50", "20")},
                  {"gamma-pair-order", &chart::ChartInputs::gammaLeft, kInterna, twoPair("20", "50"),
                   kInterna, twoPair("50", "20")},
@@ -95,7 +95,7 @@ TEST(ShadingMasks, EqualAnglesGiveTheSameLayer) {
 TEST(ShadingMasks, AlfaNinetyExternaDrawsTheFacadeLineOnly) {
     for (const auto& [reference, text] : {std::pair{kExterna, "90"}, std::pair{kInterna, "0"}}) {
         chart::ChartInputs inputs = withProtractor("0", reference);
-        inputs.alfa = onePair(text);
+        inputs.alpha = onePair(text);
         const QImage mask = maskLayer(inputs);
         EXPECT_EQ(grayAwayFromFacade(mask, chart::ChartGeometry::forImage(460, 460), 0), 0);
         // The black façade line runs east-west across the chart.

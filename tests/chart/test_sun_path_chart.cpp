@@ -49,7 +49,7 @@ class OutsideTheHorizon : public ::testing::TestWithParam<double> {};
 TEST_P(OutsideTheHorizon, EveryPixelIsWhiteButTheLabelsAndTheBlock) {
     ChartTestLayers layers;
     chart::ChartInputs inputs = chartAt(GetParam());
-    inputs.alfa = twoPair("20", "50");
+    inputs.alpha = twoPair("20", "50");
     inputs.gammaLeft = onePair("30");
     layers.draw(inputs);
     std::vector<QRect> boxes = labelBoxes(inputs);

@@ -26,7 +26,7 @@ bool isAt(const QImage& image, const QPoint& p, const QColor& colour) {
 TEST(WindGeometry, UnitCentreAndOctagon) {
     EXPECT_EQ(kCentre.windCentreX, 230.0);
     EXPECT_EQ(kCentre.windCentreY, 230.0);
-    EXPECT_EQ(WindUnit(2.5), 60.0);
+    EXPECT_EQ(windUnit(2.5), 60.0);
     Canvas canvas;
     drawWindOctagon(canvas, kCentre);
     for (const QPoint& v :
