@@ -4,6 +4,7 @@
 #include "app/ImportCommand.h"
 #include "chart/ChartInputs.h"
 #include "math/numbers.h"
+#include "printer/QtPrinters.h"
 
 #include <QApplication>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "app/UZenita.h"
 #include "canvas/Canvas.h"
 #include "output/Clipboard.h"
-#include "output/Printer.h"
+#include "printer/QtPrinters.h"
 #include "widgets/Dialogs.h"
 #include "widgets/FileChooser.h"
 

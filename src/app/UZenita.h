@@ -17,13 +17,13 @@
 #include "climate/CityDatabase.h"
 #include "output/Composition.h"
 #include "output/Printer.h"
-#include "output/UDupla.h"
-#include "output/URaioCarta.h"
 #include "scene/ChartScene.h"
 #include "scene/WindScene.h"
 #include "widgets/DropDownList.h"
 #include "widgets/ImageLayer.h"
 #include "widgets/TFnpNumericEdit.h"
+#include "widgets/UDupla.h"
+#include "widgets/URaioCarta.h"
 #include "widgets/WindGrid.h"
 
 #include <QAction>

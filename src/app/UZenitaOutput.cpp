@@ -100,6 +100,6 @@ void TFormZenita::Comparar1Click() {
     CopyChart();
     dupla.stretchDraw(0, 0, w / 2, h, imagemCompleta->canvas().image());
     dupla.stretchDraw(w / 2, 0, w, h, imVentos->canvas().image());
-    dlgDupla->dupla->update();
+    dlgDupla->dupla->refresh();
     dlgDupla->exec();
 }
