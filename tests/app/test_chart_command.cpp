@@ -23,6 +23,9 @@ struct LatitudeCase {
     const char* shown;  // the text after the command
     bool drawn;
 };
+void PrintTo(const LatitudeCase& c, std::ostream* out) {
+    *out << '"' << c.typed << '"';
+}
 
 class LatitudeCheck : public ZenitaFixture, public ::testing::WithParamInterface<LatitudeCase> {};
 
@@ -46,7 +49,16 @@ INSTANTIATE_TEST_SUITE_P(
     Latitudes, LatitudeCheck,
     ::testing::Values(LatitudeCase{"65.5", "65", false}, LatitudeCase{"-70", "-65", false},
                       LatitudeCase{"65", "65", true}, LatitudeCase{"-65", "-65", true},
-                      LatitudeCase{"-27.6", "-27.6", true}, LatitudeCase{"0", "0", true}));
+                      LatitudeCase{"-27.6", "-27.6", true}, LatitudeCase{"0", "0", true}),
+    [](const auto& param) {
+        std::string name;
+        for (const char* c = param.param.typed; *c; ++c) {
+            name += *c == '-'   ? std::string("minus")
+                    : *c == '.' ? std::string("_")
+                                : std::string(1, *c);
+        }
+        return name;
+    });
 
 class NotANumber : public ZenitaFixture, public ::testing::WithParamInterface<const char*> {};
 

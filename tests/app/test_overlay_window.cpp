@@ -104,6 +104,9 @@ struct FailureCase {
     bool indexFault;    // the fault lies in the index, not in the hourly file
     const char* named;  // in the warning's details
 };
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class OverlayFailure : public OverlayWindow, public ::testing::WithParamInterface<FailureCase> {};
 

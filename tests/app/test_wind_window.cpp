@@ -141,6 +141,9 @@ struct BadLineCase {
     int rowsFilled;      // rows of gridVentos written before the stop
     int calmRowsFilled;  // rows of gridVentos2
 };
+void PrintTo(const BadLineCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class WindLineFault : public WindWindow, public ::testing::WithParamInterface<BadLineCase> {};
 
