@@ -19,12 +19,18 @@ void TFormZenita::connectCityHandlers() {
     bind(IncluirCidade1, &QAction::triggered, &TFormZenita::IncluirCidade1Click);
 }
 
-void TFormZenita::IncluirCidade1Click() {
+void TFormZenita::IncluirCidade1Click() { runImportWindow(std::nullopt); }
+
+void TFormZenita::IncluirCidadeArquivo(const QString& sourcePath) { runImportWindow(sourcePath); }
+
+void TFormZenita::runImportWindow(const std::optional<QString>& sourcePath) {
     if (!FormNovaCidade) {
         return;
     }
     FormNovaCidade->setWindowTitle(QStringLiteral("ZENITA 6.2"));
-    if (FormNovaCidade->exec() == QDialog::Accepted) {
+    const int result =
+        sourcePath ? FormNovaCidade->execOn(*sourcePath) : FormNovaCidade->exec();
+    if (result == QDialog::Accepted) {
         LoadCityList();
     }
 }
