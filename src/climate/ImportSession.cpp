@@ -63,14 +63,10 @@ void ImportSession::activate() {
 }
 
 std::optional<Hemisphere> ImportSession::seasonHemisphere() const {
-    if (!includeEnabled_) {
+    if (!includeEnabled_ || format_ != SourceFormat::Epw) {
         return std::nullopt;
     }
-    const std::optional<Hemisphere> hemisphere = hemisphereOfLatitude(latitude_);
-    if (format_ != SourceFormat::Epw && hemisphere != Hemisphere::South) {
-        return std::nullopt;
-    }
-    return hemisphere;
+    return hemisphereOfLatitude(latitude_);
 }
 
 void ImportSession::report(const std::exception& error, bool invalidSourceMeansInvalidFile) {

@@ -199,7 +199,7 @@ QString joined(const climate::SeasonStartTexts& texts) {
     return all.join(' ');
 }
 
-TEST(SeasonHemisphere, OnlyEditsHoldingTheOtherHemispheresDefaultsChange) {
+TEST(SeasonHemisphere, OnlyWholeStartsHoldingTheOtherHemispheresDefaultsChange) {
     using climate::Hemisphere;
     const auto south = climate::defaultSeasonStartTexts();
     const auto north = climate::defaultSeasonStartTexts(Hemisphere::North);
@@ -209,10 +209,11 @@ TEST(SeasonHemisphere, OnlyEditsHoldingTheOtherHemispheresDefaultsChange) {
     EXPECT_EQ(joined(climate::seasonStartTextsFor(Hemisphere::South, north)), joined(south));
     EXPECT_EQ(joined(climate::seasonStartTextsFor(Hemisphere::South, south)), joined(south));
     auto typed = south;
-    typed[0].hour = "19";   // changed by the person
+    typed[0].hour = "19";   // changed by the person: spring stays whole
     typed[2].day = " 20 ";  // autumn's default, blanks around it
+    typed[3].hour = "14";   // the northern winter hour, typed for the southern winter
     EXPECT_EQ(joined(climate::seasonStartTextsFor(Hemisphere::North, typed)),
-              "20/03/19 21/06/02 22/09/18 21/12/14");
+              "22/09/19 21/06/02 22/09/18 21/06/14");
 
     EXPECT_EQ(climate::hemisphereOfLatitude("33.93"), Hemisphere::North);
     EXPECT_EQ(climate::hemisphereOfLatitude("-27,6"), Hemisphere::South);
@@ -227,11 +228,11 @@ TEST_F(EpwImport, TheSessionNamesTheHemisphereOfTheSeasonStartsToUse) {
     north.location = "LOCATION,Norte,,,T,0,44.53,11.29,1.0,37";
     session.choose(writeEpw(north, "norte.epw"));
     EXPECT_EQ(session.seasonHemisphere(), climate::Hemisphere::North);
-    // The regional source keeps its country's southern seasons: it turns
-    // northern edits back, and never turns them north.
+    // The regional source is the one the edits' defaults were made for: it
+    // switches nothing, south or north of the equator.
     session.choose(writeSource(sourceBytes({})));
     EXPECT_TRUE(session.includeEnabled());
-    EXPECT_EQ(session.seasonHemisphere(), climate::Hemisphere::South);
+    EXPECT_EQ(session.seasonHemisphere(), std::nullopt);
     SourceOptions boaVista;
     boaVista.location = "Boa Vista,2.82,-60.67";
     session.choose(writeSource(sourceBytes(boaVista), "boa_vista.csv"));
