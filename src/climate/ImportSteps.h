@@ -6,6 +6,7 @@
 #include "climate/Seasons.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,15 @@ HourlyLines computeHourlyLines(const std::vector<std::string>& dataLines,
 // same. Throws FormatError at a line with no field.
 std::vector<std::size_t> findCityLines(const std::vector<std::string>& indexLines,
                                        std::string_view name);
+
+// Whether two file names under cidades/ name one file on disk.
+using SameCityFile = std::function<bool(std::string_view, std::string_view)>;
+// Refuses (RefusalError) a city whose hourly or wind file would be a file of
+// another line of the index (one that findCityLines does not count as this
+// city): "Foo.ventos" would write its hourly file over the wind file of
+// "Foo". Fields holding the no-file marker name no file.
+void checkFilesOfNoOtherCity(const std::vector<std::string>& indexLines, std::string_view name,
+                             const SameCityFile& sameFile);
 
 // The index with the city's line: in place of the first line that names it
 // (later ones removed, so the name is listed once), or at the end.
