@@ -42,6 +42,16 @@ std::string checkedFileKey(std::string_view name) {
                            "\". O nome não pode ser vazio, \".\" nem \"..\", nem conter \"/\", "
                            "\"\\\" ou caracteres de controle.");
     }
+    // Refused in file names by common file systems, so the database can be
+    // copied to any of them.
+    constexpr std::string_view kRefusedByFileSystems = "\"*:<>?|";
+    const auto refusedChar = std::find_first_of(
+        key.begin(), key.end(), kRefusedByFileSystems.begin(), kRefusedByFileSystems.end());
+    if (refusedChar != key.end()) {
+        throw RefusalError("Nome de cidade inválido: \"" + utf8Of(name) +
+                           "\". O nome não pode conter o caractere '" + *refusedChar +
+                           "', que os sistemas de arquivos não aceitam em nomes de arquivo.");
+    }
     return key;
 }
 

@@ -16,7 +16,9 @@ namespace climate {
 
 // The file key of a city name, refusing a name whose files would land outside
 // cidades/ or over unrelated files: a key that is empty, "." or "..", or that
-// holds "/", "\" or a control character. Throws RefusalError naming it.
+// holds "/", "\" or a control character; and a name holding a character that
+// common file systems refuse in file names (" * : < > ? |). Throws
+// RefusalError naming the name (and the character).
 std::string checkedFileKey(std::string_view name);
 
 // Refuses (RefusalError) a latitude text that is not a number (a comma counts

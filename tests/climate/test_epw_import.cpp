@@ -130,6 +130,36 @@ TEST_F(EpwImport, ALatin1OrUtf8NameBecomesTheSameWindows1252Name) {
     }
 }
 
+// Several sources quote the LOCATION name; the quotes are not part of it,
+// and a comma inside them does not end it.
+TEST(EpwSource, AQuotedLocationFieldIsWhatItsQuotesHold) {
+    const std::pair<const char*, const char*> names[] = {
+        {"\"VAN-NUYS-AP\"", "VAN-NUYS-AP"}, {" \"Porto Alegre\" ", "Porto_Alegre"},
+        {"\"Denver, CO\"", "Denver,_CO"},   {"Plain", "Plain"},
+        {"\"Aberta", "\"Aberta"},  // never closed: kept, and refused by the import
+    };
+    for (const auto& [field, name] : names) {
+        SCOPED_TRACE(field);
+        EpwOptions options;
+        options.location =
+            std::string("LOCATION,") + field + ",CA,USA,TMY3,722886,34.22,-118.48,-8.0,235.0";
+        const climate::ImportSource source = climate::parseEpwSource(epwBytes(options));
+        EXPECT_EQ(source.name, name);
+        EXPECT_EQ(source.latitudeText, "34.22");
+        EXPECT_DOUBLE_EQ(source.longitudeDeg, -118.48);
+        EXPECT_EQ(source.timeZoneHours, -8.0);
+    }
+}
+
+TEST_F(EpwImport, AQuotedNameGivesTheCityAndFilesWithoutQuotes) {
+    EpwOptions options;
+    options.location = "LOCATION,\"VAN-NUYS-AP\",CA,USA,TMY3,722886,34.22,-118.48,-8.0,235.0";
+    ASSERT_TRUE(importEpw(options));
+    EXPECT_EQ(climate::splitLines(index())[1],
+              "VAN-NUYS-AP,34.22,van-nuys-ap.csv,van-nuys-ap.ventos.csv,118.48,-8");
+    EXPECT_EQ(hourly("van-nuys-ap.csv").size(), 8760u);
+}
+
 // A broken file is refused when chosen, with the message naming what and
 // where, and nothing is written.
 TEST_F(EpwImport, ABrokenFileIsRefusedWhenChosen) {
@@ -242,8 +272,8 @@ TEST_F(EpwImport, TheSessionNamesTheHemisphereOfTheSeasonStartsToUse) {
 
 // A real file: Los Angeles, NREL TMY3, kept with the bundled database.
 TEST(EpwSource, ARealFileLandsOnTheHoursOfTheYear) {
-    const QString path = QStringLiteral(
-        ZENITA_SOURCE_DATA_DIR "/sources/epw/USA_CA_Los.Angeles.Intl.AP.722950_TMY3.epw");
+    const QString path = QStringLiteral(ZENITA_SOURCE_DATA_DIR
+                                        "/sources/epw/USA_CA_Los.Angeles.Intl.AP.722950_TMY3.epw");
     const climate::ImportSource source = climate::readImportSource(path);
     EXPECT_EQ(source.format, climate::SourceFormat::Epw);
     EXPECT_EQ(source.name, "Los_Angeles_Intl_Arpt");

@@ -314,6 +314,13 @@ TEST_F(ImportTest, ABrokenHeaderAnUnsafeNameOrABadLatitudeIsRefusedAtChoosing) {
         {located("\"A\tB\",-30,-51"), "Nome de cidade inválido"},
         {located("\"\",-30,-51"), "Nome de cidade inválido"},
         {located("北京,39.9,116.4"), "北京"},  // not in Windows-1252
+        {located("A\"B,-30,-51"), "caractere '\"'"},
+        {located("A*B,-30,-51"), "caractere '*'"},
+        {located("A:B,-30,-51"), "caractere ':'"},
+        {located("A<B,-30,-51"), "caractere '<'"},
+        {located("A>B,-30,-51"), "caractere '>'"},
+        {located("A?B,-30,-51"), "caractere '?'"},
+        {located("A|B,-30,-51"), "caractere '|'"},
         {located("X,trinta,-51"), "\"trinta\""},
         {located("X,70,-51"), "Latitude inválida"},
     };
