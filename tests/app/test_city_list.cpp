@@ -113,6 +113,19 @@ TEST_F(CityList, ChoosingACityLocksItsLatitudeAndEnablesWhatItsFilesAllow) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// The box is narrower than these latitudes: it shows their first digits.
+TEST_F(CityList, ALatitudeLongerThanItsBoxShowsItsStart) {
+    loadCities({"Bologna,44.53080,s/a,s/a,-11.3", "Importada,\"-45,000000\",s/a,s/a,0"});
+    showWindow();
+    for (int item : {1, 2}) {
+        choose(item);
+        const QLineEdit* box = w().editLatitude;
+        EXPECT_GT(box->fontMetrics().horizontalAdvance(box->text()), box->width() - 4);
+        EXPECT_EQ(box->cursorPosition(), 0) << box->text().toStdString();
+    }
+    EXPECT_EQ(w().editLatitude->text(), "-45.000000");
+}
+
 TEST_F(CityList, AFailingChartStillLeavesTheControlsMatchingTheCity) {
     loadCities({"Cidade_Y,-27.6,y.csv,y.ventos.csv,48.5"});
     setAngles(0, "");

@@ -145,6 +145,9 @@ TEST_F(ImportWindow, BuscarFillsTheFieldsAndIncluirAddsTheCityThenClosingReloads
         EXPECT_EQ(f().edCidade->text(), "Porto_Alegre");
         EXPECT_EQ(f().edLatitude->text(), "-30.03");
         EXPECT_EQ(f().edLongitude->text(), "51.22");
+        for (QLineEdit* e : {f().edArquivo, f().edCidade, f().edLatitude, f().edLongitude}) {
+            EXPECT_EQ(e->cursorPosition(), 0) << e->objectName().toStdString();  // start shown
+        }
         EXPECT_TRUE(f().btIncluir->isEnabled());
         f().btIncluir->click();
         EXPECT_FALSE(f().btIncluir->isEnabled());
