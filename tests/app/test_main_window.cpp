@@ -130,6 +130,38 @@ TEST_F(MainWindow, ControlsHaveTheirCaptionsItemsAndInitialState) {
     EXPECT_TRUE(w().segmentStart);
 }
 
+// On the panel and on every page, in the 8-point font of the window: each
+// caption is whole, and clear of the boxes beside it.
+TEST_F(MainWindow, EveryCaptionOfTheInputPanelFitsBesideItsBox) {
+    std::vector<QWidget*> parents{w().Panel1};
+    for (int i = 0; i < w().PageControl1->count(); ++i) {
+        parents.push_back(w().PageControl1->widget(i));
+    }
+    for (QWidget* parent : parents) {
+        const auto children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* caption : children) {
+            QString text;
+            if (const auto* label = qobject_cast<QLabel*>(caption)) {
+                text = label->text();
+            } else if (qobject_cast<QCheckBox*>(caption) || qobject_cast<QRadioButton*>(caption)) {
+                text = qobject_cast<QAbstractButton*>(caption)->text();
+            }
+            if (text.trimmed().isEmpty()) {
+                continue;
+            }
+            SCOPED_TRACE(text.toStdString());
+            EXPECT_EQ(caption->font().pointSize(), 8);
+            EXPECT_LE(caption->sizeHint().width(), caption->width());
+            for (QWidget* box : children) {
+                if (qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box)) {
+                    EXPECT_FALSE(caption->geometry().intersects(box->geometry()))
+                        << box->metaObject()->className() << " at " << box->x();
+                }
+            }
+        }
+    }
+}
+
 TEST_F(MainWindow, ViewSwitchingEnablesPrintingByWhatTheViewHasDrawn) {
     w().chartDrawn = true;
     w().windRoseDrawn = false;
