@@ -71,6 +71,12 @@ TEST_F(CityList, MissingIndexWarnsAndItsOldItemsActAsNenhum) {
     EXPECT_TRUE(w().editLatitude->isEnabled());
     EXPECT_EQ(w().editLatitude->text(), "-5");
     EXPECT_FALSE(overlayEnabled());
+    // The chart names no city: it is the chart of "Nenhum".
+    plot();
+    const QImage chart = pixels(w().imagem).copy();
+    choose(0);
+    plot();
+    EXPECT_EQ(compareImages(chart, pixels(w().imagem), "design-time-item-chart"), "");
 }
 
 TEST_F(CityList, EmptyIndexGivesNenhumOnly) {
