@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QTest>
 #include <QTimer>
 
 #include <clocale>
@@ -188,6 +189,24 @@ TEST_F(MainWindow, ViewSwitchingEnablesPrintingByWhatTheViewHasDrawn) {
     w().CartaZenita1->trigger();
     EXPECT_FALSE(w().Imprimir1->isEnabled());
     EXPECT_EQ(w().windowTitle(), "ZENITA 6.2");
+}
+
+// "Atualizar &Carta Zenita" and "Retornar para &Carta Zenita" share Alt+C;
+// each view has one of them in sight.
+TEST_F(MainWindow, AltCReturnsToTheChartInTheWindViewAndRedrawsInTheChartView) {
+    showWindow();
+    w().editLatitude->setText("-27.6");
+    w().RosadosVentos1->trigger();
+    // A mnemonic clicks its button as a person would: the click lands later.
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return w().CartaZenita1->isChecked(); }, 2000));
+    EXPECT_TRUE(w().pnlDadosVentos->isHidden());
+    EXPECT_FALSE(w().chartDrawn);
+
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return w().chartDrawn; }, 2000));
+    EXPECT_TRUE(w().CartaZenita1->isChecked());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindow, ResetBlanksBothViewsWhateverViewShows) {
