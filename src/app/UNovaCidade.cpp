@@ -167,6 +167,10 @@ void TFormNovaCidade::showSession() {
     edCidade->setText(session_.cityName());
     edLatitude->setText(session_.latitudeText());
     edLongitude->setText(session_.longitudeText());
+    // A text longer than its box shows its start, as a person reads it.
+    for (QLineEdit* field : {edArquivo, edCidade, edLatitude, edLongitude}) {
+        field->setCursorPosition(0);
+    }
     btIncluir->setEnabled(session_.includeEnabled());
 }
 

@@ -119,6 +119,8 @@ void TFormZenita::cmbCidadesChange() {
     const std::size_t i = static_cast<std::size_t>(city);
     // The latitude box turns every comma into a point as the text changes.
     editLatitude->setText(climate::decodeWindows1252(listaLatitudes[i]));
+    // A latitude longer than the box shows its first digits, not its last.
+    editLatitude->setCursorPosition(0);
     editLatitude->setEnabled(false);
 
     // The controls must match the chosen city even when the chart fails, so
