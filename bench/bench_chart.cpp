@@ -3,23 +3,11 @@
 // 3 ms with the sun paths, 4 ms with the protractor and the three masks.
 #include "canvas/Canvas.h"
 #include "chart/ChartDrawing.h"
+#include "scene/ChartScene.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-struct Layers {
-    Canvas base{460, 460};
-    Canvas overlay{460, 460};
-    Canvas protractor{460, 460};
-    Canvas masks{460, 460};
-    chart::ChartCanvases canvases() { return {base, overlay, protractor, masks}; }
-    void clear() {
-        for (Canvas* c : {&base, &overlay, &protractor, &masks}) {
-            c->clear();
-        }
-    }
-};
 
 chart::AnglePair pair(const char* first, const char* second) {
     return {{true, chart::TypedNumber::parse(QString::fromLatin1(first))},
@@ -27,10 +15,12 @@ chart::AnglePair pair(const char* first, const char* second) {
 }
 
 void runChart(benchmark::State& state, const chart::ChartInputs& inputs) {
-    Layers layers;
+    scene::ChartLayers layers;
     const chart::ChartGeometry g = chart::ChartGeometry::forImage(460, 460);
     for (auto _ : state) {
-        layers.clear();
+        for (Canvas* c : {&layers.base, &layers.overlay, &layers.protractor, &layers.masks}) {
+            c->clear();
+        }
         chart::drawChart(layers.canvases(), g, inputs);
         benchmark::DoNotOptimize(layers.base.image().constBits());
         benchmark::DoNotOptimize(layers.masks.image().constBits());
