@@ -87,13 +87,3 @@ TEST_F(BundledDatabase, OffersTheEpwCitiesWithOverlayWindRoseAndTimeZone) {
               std::nullopt);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.texts().join(" | ").toStdString();
 }
-
-TEST(BundledCities, ExportTheChartOfAnEpwCity) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("la.png");
-    ASSERT_EQ(runCommandLine({"zenita", "--export-chart", file, "--city", "Los_Angeles_Intl_Arpt",
-                              "--orientation", "200", "--alfa", "30"},
-                             dataFolder()),
-              0);
-    EXPECT_EQ(QImage(file).size(), QSize(460, 460));
-}
