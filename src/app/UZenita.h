@@ -157,8 +157,6 @@ public:
     void DrawHourlyPoints(int q);
     // The path marks of the half-year, when the city has an hourly file.
     void DrawPathMarks();
-    // The date labels of the paths and the blue hours of 21 January.
-    void DrawPathLabels();
     void pontosClick();
     // A change of either box takes effect at the next chart command.
     void ckPontosClick();

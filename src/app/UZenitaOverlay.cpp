@@ -5,7 +5,6 @@
 
 #include "climate/CityDatabase.h"
 #include "math/numbers.h"
-#include "overlay/PathLabels.h"
 #include "overlay/PathMarks.h"
 #include "overlay/ValueClasses.h"
 #include "scene/ChartScene.h"
@@ -74,15 +73,6 @@ void TFormZenita::DrawPathMarks() {
     }
     overlay::drawPathMarks(imagem4->canvas(), chartGeometry_,
                            {*latitude, rgPeriodo->currentIndex(), ckTrajetoria->isChecked()});
-}
-
-void TFormZenita::DrawPathLabels() {
-    overlay::PathLabelsInputs inputs;
-    inputs.latitudeDeg = math::toNumber(editLatitude->text().toStdString());
-    inputs.ckPontos = ckPontos->isChecked();
-    inputs.ckTrajetoria = ckTrajetoria->isChecked();
-    inputs.periodItem = rgPeriodo->currentIndex();
-    overlay::drawPathLabels(imagem4->canvas(), chartGeometry_, inputs);
 }
 
 void TFormZenita::pontosClick() {
