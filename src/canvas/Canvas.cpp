@@ -249,6 +249,11 @@ void Canvas::clear() {
     image_.fill(Qt::white);
 }
 
+QRgb* Canvas::pixelsForWriting() {
+    ++generation_;
+    return reinterpret_cast<QRgb*>(image_.bits());
+}
+
 void stretchInto(QImage& target, int left, int top, int right, int bottom, const QImage& picture,
                  std::optional<QColor> transparent) {
     const long long destW = static_cast<long long>(right) - left;

@@ -108,6 +108,13 @@ public:
     // Paints every pixel white (the state is kept).
     void clear();
 
+    // The pixels, for a drawing that places thousands of small marks itself
+    // rather than open a painter for each: 0xFFRRGGBB, row y starting at
+    // y * stride(). Counts as a drawing operation; the pointer is good until
+    // the next operation of the canvas.
+    QRgb* pixelsForWriting();
+    qsizetype stride() const { return image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)); }
+
     // Changes with every drawing operation, so a view repaints only when its
     // picture changed.
     unsigned long long generation() const { return generation_; }

@@ -4,10 +4,9 @@
 //
 // Each kind of disc (box size, pen width, colour; solid pen, solid brush of
 // the pen's colour) is rendered once through Canvas::ellipse on a small
-// canvas; its pixels are then stamped wherever the disc is wanted. Discs wait
-// in the batch in drawing order and reach the canvas, later ones over earlier
-// ones, at flush(). Flush before drawing anything else on the canvas, so that
-// what follows lies over the discs; the destructor flushes what is left.
+// canvas; its pixels are then written straight into the canvas's rows
+// wherever the disc is wanted, each disc over the ones before. Flush before
+// drawing anything else on the canvas, and add after that as before.
 //
 // Coordinates are canvas pixels, origin top-left, y down; a box is (left,
 // top, right, bottom) with right and bottom excluded.
@@ -16,8 +15,6 @@
 #include "canvas/Canvas.h"
 #include "overlay/SunPosition.h"
 
-#include <QPoint>
-#include <QRect>
 #include <QRgb>
 
 #include <vector>
@@ -26,41 +23,41 @@ namespace overlay {
 
 class DiscBatch {
 public:
-    // expectedDiscs only reserves room, so that a long batch does not grow
-    // its list step by step.
-    explicit DiscBatch(Canvas& canvas, std::size_t expectedDiscs = 0);
-    ~DiscBatch();
+    explicit DiscBatch(Canvas& canvas);
     DiscBatch(const DiscBatch&) = delete;
     DiscBatch& operator=(const DiscBatch&) = delete;
 
     // A disc in box with pen and brush of colour and the given pen width.
     void add(const DiscBox& box, QRgb colour, int penWidth);
-    // Draws the waiting discs onto the canvas.
-    void flush();
-
-    std::size_t pending() const { return pending_.size(); }
+    // Lets the canvas be drawn on by other means until the next add.
+    void flush() { pixels_ = nullptr; }
 
 private:
+    struct Offset {
+        int dx;
+        int dy;
+    };
     struct Stamp {
         int width;
         int height;
         int penWidth;
         QRgb colour;
-        std::vector<QPoint> pixels;  // relative to the box's top-left corner
-        QRect extent;                // bounding box of pixels, same origin
-    };
-    struct Placed {
+        std::vector<Offset> pixels;  // relative to the box's top-left corner
+        // Bounding box of the pixels, same origin, right and bottom included.
         int left;
         int top;
-        int stamp;
+        int right;
+        int bottom;
     };
 
-    std::size_t stampFor(int width, int height, int penWidth, QRgb colour);
+    const Stamp& stampFor(int width, int height, int penWidth, QRgb colour);
+    void drawWhite(const DiscBox& box, int penWidth);
 
     Canvas& canvas_;
     std::vector<Stamp> stamps_;
-    std::vector<Placed> pending_;
-    QRect dirty_;
+    std::size_t lastStamp_ = 0;
+    QRgb* pixels_ = nullptr;
+    qsizetype stride_ = 0;
 };
 
 }  // namespace overlay

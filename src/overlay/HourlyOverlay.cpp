@@ -3,7 +3,11 @@
 #include "overlay/DiscBatch.h"
 #include "overlay/HalfYear.h"
 #include "overlay/SunPosition.h"
+#include "overlay/SunSteps.h"
 #include "overlay/TimeSteps.h"
+
+#include <algorithm>
+#include <array>
 
 namespace overlay {
 
@@ -35,6 +39,59 @@ std::optional<OverlayFailure::Reason> readValue(const climate::HourlyColumn& col
     return OverlayFailure::Reason::NotANumber;
 }
 
+// Where each step of a day reads: its line's offset from the day's first line
+// and the fraction towards the next line, the same every day.
+struct StepRead {
+    std::size_t lineOffset = 0;
+    double fraction = 0.0;
+};
+
+const std::array<StepRead, kStepsPerDay>& stepReads() {
+    static const std::array<StepRead, kStepsPerDay> reads = [] {
+        std::array<StepRead, kStepsPerDay> r{};
+        const auto& times = stepClockTimes();
+        for (std::size_t k = 0; k < r.size(); ++k) {
+            const HourlyReadPoint at = readPointFor(1, times[k]);
+            r[k] = {at.line, at.fraction};
+        }
+        return r;
+    }();
+    return reads;
+}
+
+bool holdsValue(const climate::HourlyValue& field) {
+    return field.kind == HourlyValue::Kind::Number || field.kind == HourlyValue::Kind::Empty;
+}
+
+// Whether every line the day's steps read holds a value: its 24 lines and
+// the next one, when the file has it, which the last step interpolates
+// towards.
+bool dayReadable(const climate::HourlyColumn& column, std::size_t firstLine) {
+    if (firstLine + kHoursPerDay > column.size()) {
+        return false;
+    }
+    const std::size_t end = std::min(firstLine + kHoursPerDay + 1, column.size());
+    for (std::size_t line = firstLine; line < end; ++line) {
+        if (!holdsValue(column[line])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// readHourlyValue on a line known to hold a value, and its next line too
+// when the file has one.
+double readableValue(const climate::HourlyColumn& column, std::size_t line, double fraction) {
+    const HourlyValue& first = column[line];
+    const double v1 = first.kind == HourlyValue::Kind::Number ? first.value : 0.0;
+    if (fraction == 0.0 || line + 1 >= column.size()) {
+        return v1;
+    }
+    const HourlyValue& next = column[line + 1];
+    const double v2 = next.kind == HourlyValue::Kind::Number ? next.value : v1;
+    return v1 + fraction * (v2 - v1);
+}
+
 }  // namespace
 
 HourlyReading readHourlyValue(const climate::HourlyColumn& column, int day, double clockTimeHours) {
@@ -61,6 +118,7 @@ OverlayResult drawHourlyPoints(Canvas& canvas, const chart::ChartGeometry& geome
                                const HourlyOverlayInputs& inputs) {
     OverlayResult result;
     const auto& times = stepClockTimes();
+    const auto& reads = stepReads();
     const DayRange days = halfYearDays(inputs.periodItem);
     const Quantity q = inputs.quantity;
     std::array<QRgb, kClassCount> colours{};
@@ -68,36 +126,50 @@ OverlayResult drawHourlyPoints(Canvas& canvas, const chart::ChartGeometry& geome
         colours[static_cast<std::size_t>(c - 1)] = classColour(q, c).rgb();
     }
 
-    {
-        // About half of all steps have the sun up.
-        const auto steps = static_cast<std::size_t>(days.last - days.first + 1) * kStepsPerDay;
-        DiscBatch discs(canvas, steps / 2 + kStepsPerDay);
-        result.samples.reserve(steps / 2 + kStepsPerDay);
-        for (int day = days.first; day <= days.last && !result.failure; ++day) {
-            const SunDay sun(inputs.latitudeDeg, day);
-            const double correction =
-                sunTimeCorrectionHours(day, inputs.longitudeDeg, inputs.standardMeridianDeg);
+    DiscBatch discs(canvas);
+    SunSteps sun(inputs.latitudeDeg, geometry);
+    // About half of all steps have the sun up.
+    const auto steps = static_cast<std::size_t>(days.last - days.first + 1) * kStepsPerDay;
+    result.samples.reserve(steps / 2 + kStepsPerDay);
+    const auto draw = [&](const SunPosition& position, int day, double t, double value) {
+        const int cls = valueClass(q, value);
+        discs.add(position.disc(), colours[static_cast<std::size_t>(cls - 1)], 1);
+        ++result.discsDrawn;
+        result.samples.push_back({day,
+                                  t,
+                                  position.altitudeDeg,
+                                  position.azimuthDeg,
+                                  value,
+                                  cls,
+                                  {position.x, position.y}});
+    };
+    for (int day = days.first; day <= days.last && !result.failure; ++day) {
+        sun.setDay(day, sunTimeCorrectionHours(day, inputs.longitudeDeg, inputs.standardMeridianDeg));
+        const std::size_t firstLine =
+            static_cast<std::size_t>(kHoursPerDay) * static_cast<std::size_t>(day - 1);
+        if (dayReadable(column, firstLine)) {
+            // No step can fail: values are read only where a disc is drawn.
             for (int k = 0; k < kStepsPerDay; ++k) {
-                const double t = times[static_cast<std::size_t>(k)];
-                const HourlyReading reading = readHourlyValue(column, day, t);
-                if (!reading.ok()) {
-                    result.failure =
-                        OverlayFailure{*reading.failure, reading.failedLine, column.size(), day, q};
-                    break;
+                if (const auto position = sun.ifAboveHorizon(k)) {
+                    const StepRead& at = reads[static_cast<std::size_t>(k)];
+                    draw(*position, day, times[static_cast<std::size_t>(k)],
+                         readableValue(column, firstLine + at.lineOffset, at.fraction));
                 }
-
-                const int cls = valueClass(q, reading.value);
-                if (const auto position = sun.ifAboveHorizon(t + correction, geometry)) {
-                    discs.add(position->disc(), colours[static_cast<std::size_t>(cls - 1)], 1);
-                    ++result.discsDrawn;
-                    result.samples.push_back({day,
-                                              t,
-                                              position->altitudeDeg,
-                                              position->azimuthDeg,
-                                              reading.value,
-                                              cls,
-                                              {position->x, position->y}});
-                }
+            }
+            continue;
+        }
+        // Every step reads, the sun up or not, and the first that cannot
+        // read stops the drawing.
+        for (int k = 0; k < kStepsPerDay; ++k) {
+            const double t = times[static_cast<std::size_t>(k)];
+            const HourlyReading reading = readHourlyValue(column, day, t);
+            if (!reading.ok()) {
+                result.failure =
+                    OverlayFailure{*reading.failure, reading.failedLine, column.size(), day, q};
+                break;
+            }
+            if (const auto position = sun.ifAboveHorizon(k)) {
+                draw(*position, day, t, reading.value);
             }
         }
     }

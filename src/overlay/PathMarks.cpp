@@ -4,6 +4,7 @@
 #include "overlay/DiscBatch.h"
 #include "overlay/HalfYear.h"
 #include "overlay/SunPosition.h"
+#include "overlay/SunSteps.h"
 #include "overlay/TimeSteps.h"
 
 #include <algorithm>
@@ -21,7 +22,6 @@ void drawPathMarks(Canvas& canvas, const chart::ChartGeometry& geometry,
     if (!inputs.ckTrajetoria) {
         return;
     }
-    const auto& times = stepClockTimes();
     const DayRange days = halfYearDays(inputs.periodItem);
     const auto& dates = pathDates(inputs.periodItem);
     const int labelDate = hourLabelDate(inputs.periodItem);
@@ -29,16 +29,16 @@ void drawPathMarks(Canvas& canvas, const chart::ChartGeometry& geometry,
 
     {
         DiscBatch discs(canvas);
+        SunSteps sun(inputs.latitudeDeg, geometry);
         for (int day = days.first; day <= days.last; ++day) {
             const bool onPath = std::find(dates.begin(), dates.end(), day) != dates.end();
-            const SunDay sun(inputs.latitudeDeg, day);
+            sun.setDay(day, 0.0);
             for (int k = 0; k < kStepsPerDay; ++k) {
                 const bool wholeHour = isWholeHourStep(k);
                 if (!wholeHour && !onPath) {
                     continue;  // such a step draws nothing
                 }
-                const auto position =
-                    sun.ifAboveHorizon(times[static_cast<std::size_t>(k)], geometry);
+                const auto position = sun.ifAboveHorizon(k);
                 if (!position) {
                     continue;
                 }

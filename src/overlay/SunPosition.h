@@ -69,6 +69,8 @@ public:
     SunDay(double latitudeDeg, int day);
 
     double declinationDeg() const { return declinationDeg_; }
+    double sinDeclination() const { return sinDeclination_; }
+    double cosDeclination() const { return cosDeclination_; }
 
     SunPosition at(double sunTimeHours, const chart::ChartGeometry& geometry) const;
     // The same numbers as at(), bit for bit, but nothing when the sun is below

@@ -17,7 +17,9 @@ std::optional<Warning> drawOverlayPoints(Canvas& overlayLayer, const chart::Char
     }
     overlay::OverlayResult result =
         overlay::drawHourlyPoints(overlayLayer, g, source.column, source.inputs);
-    if (sunPositions) {
+    if (sunPositions && sunPositions->empty()) {
+        *sunPositions = std::move(result.samples);
+    } else if (sunPositions) {
         sunPositions->insert(sunPositions->end(), result.samples.begin(), result.samples.end());
     }
     if (result.complete()) {
