@@ -1,12 +1,13 @@
 #include "canvas/Canvas.h"
 
+#include "canvas/EllipseCache.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
 
 #include <algorithm>
-#include <cstdint>
 #include <vector>
 
 namespace {
@@ -94,14 +95,87 @@ void Canvas::lineTo(int x, int y) {
     penPosition_ = QPoint(x, y);
 }
 
+namespace {
+
+// A cached ellipse is captured on a scratch image of the canvas's size: not
+// worth it for a canvas larger than a chart many times over.
+constexpr long long kLargestCachedImagePixels = 1024 * 1024;
+// Colours told apart when an ellipse is captured.
+constexpr QRgb kCaptureBackground = 0xFF000000;
+constexpr QRgb kCapturePen = 0xFFFF0000;
+constexpr QRgb kCaptureBrush = 0xFF00FF00;
+
+// The pen's and the brush's pixels within a box, as runs.
+canvas_internal::EllipseRuns pixelRuns(const QImage& image, const QRect& box) {
+    canvas_internal::EllipseRuns runs;
+    const QRect area = box & image.rect();
+    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        int x = area.left();
+        while (x <= area.right()) {
+            const QRgb colour = row[x];
+            int end = x + 1;
+            while (end <= area.right() && row[end] == colour) {
+                ++end;
+            }
+            if (colour != kCaptureBackground) {
+                runs.push_back({static_cast<long long>(y) * stride + x, end - x,
+                                colour == kCapturePen});
+            }
+            x = end;
+        }
+    }
+    return runs;
+}
+
+}  // namespace
+
 void Canvas::ellipse(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) {
         return;
     }
-    Painter p(*this);
-    p.usePen(*this);
-    p.useBrush(*this);
-    p->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    const QRect box(left, top, right - left - 1, bottom - top - 1);
+    const bool brush = brushStyle_ == BrushStyle::Solid;
+    const bool cacheable = penColor_.alpha() == 255 && (!brush || brushColor_.alpha() == 255) &&
+                           static_cast<long long>(width()) * height() <= kLargestCachedImagePixels;
+    if (!cacheable) {
+        Painter p(*this);
+        p.usePen(*this);
+        p.useBrush(*this);
+        p->drawEllipse(box);
+        return;
+    }
+    const canvas_internal::EllipseKey key{width(),    height(),
+                                          left,       top,
+                                          right,      bottom,
+                                          std::max(penWidth_, 1),
+                                          static_cast<int>(penStyle_),
+                                          brush};
+    const canvas_internal::EllipseRuns& runs = canvas_internal::cachedEllipse(key, [&] {
+        Canvas scratch(width(), height());
+        scratch.image_.fill(kCaptureBackground);
+        scratch.penColor_ = QColor::fromRgb(kCapturePen);
+        scratch.penWidth_ = penWidth_;
+        scratch.penStyle_ = penStyle_;
+        scratch.brushColor_ = QColor::fromRgb(kCaptureBrush);
+        scratch.brushStyle_ = brushStyle_;
+        {
+            Painter p(scratch);
+            p.usePen(scratch);
+            p.useBrush(scratch);
+            p->drawEllipse(box);
+        }
+        // Wide enough for any pen overhang.
+        const int margin = std::max(penWidth_, 1) + 2;
+        return pixelRuns(scratch.image_, box.adjusted(-margin, -margin, margin, margin));
+    });
+    QRgb* bits = pixelsForWriting();
+    const QRgb pen = 0xFF000000 | rgbOf(penColor_);
+    const QRgb fill = 0xFF000000 | rgbOf(brushColor_);
+    for (const canvas_internal::PixelRun& run : runs) {
+        std::fill_n(bits + run.offset, run.length, run.pen ? pen : fill);
+    }
 }
 
 void Canvas::rectangle(int left, int top, int right, int bottom) {
@@ -139,56 +213,64 @@ void Canvas::floodFill(std::span<const QPoint> seeds, const QColor& border) {
     }
     ++generation_;
     const QRgb borderRgb = rgbOf(border);
-    const QRgb fill = 0xFF000000 | rgbOf(brushColor_);
+    const QRgb fillRgb = rgbOf(brushColor_);
     auto* bits = reinterpret_cast<QRgb*>(image_.bits());
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    auto at = [&](int px, int py) -> QRgb& { return bits[py * stride + px]; };
-    // Scanline fill with an explicit stack; the visited mask lets a fill of
-    // the colour a pixel already has still spread through it. Filling never
-    // changes which pixels are border unless the fill is the border colour,
-    // so the fills of several seeds share one mask: a seed already reached
-    // lies in a region already filled, and filling it again changes nothing.
-    const bool shareVisited = (fill & kRgbMask) != borderRgb;
-    std::vector<std::uint8_t> visited(static_cast<std::size_t>(w) * h, 0);
-    auto open = [&](int px, int py) {
-        return !visited[static_cast<std::size_t>(py) * w + px] &&
-               (at(px, py) & kRgbMask) != borderRgb;
+    // Scanline fill with an explicit stack. A pixel filled is written with
+    // alpha 0, which no pixel of the RGB32 image has otherwise: that marks it
+    // visited, so that a fill of the colour a pixel already has still
+    // spreads through it, and it gets its alpha back when the fill ends.
+    // Filling never changes which pixels are border unless the fill is the
+    // border colour, so the fills of several seeds share the marks: a seed
+    // already reached lies in a region already filled, and filling it again
+    // changes nothing.
+    const bool shareVisited = fillRgb != borderRgb;
+    const auto open = [borderRgb](QRgb p) {
+        return (p >> 24) != 0 && (p & kRgbMask) != borderRgb;
+    };
+    struct Span {
+        QRgb* first;
+        int length;
+    };
+    std::vector<Span> filled;
+    const auto settle = [&filled, fillRgb] {
+        for (const Span& span : filled) {
+            std::fill_n(span.first, span.length, 0xFF000000 | fillRgb);
+        }
+        filled.clear();
     };
     std::vector<QPoint> stack;
     for (const QPoint& start : seeds) {
         if (start.x() < 0 || start.y() < 0 || start.x() >= w || start.y() >= h) {
             continue;
         }
-        if (!shareVisited) {
-            std::fill(visited.begin(), visited.end(), std::uint8_t{0});
-        }
         stack.assign(1, start);
         while (!stack.empty()) {
             const QPoint seed = stack.back();
             stack.pop_back();
             const int sy = seed.y();
-            if (!open(seed.x(), sy)) {
+            QRgb* row = bits + sy * stride;
+            if (!open(row[seed.x()])) {
                 continue;
             }
             int left = seed.x();
-            while (left > 0 && open(left - 1, sy)) {
+            while (left > 0 && open(row[left - 1])) {
                 --left;
             }
             int right = seed.x();
-            while (right < w - 1 && open(right + 1, sy)) {
+            while (right < w - 1 && open(row[right + 1])) {
                 ++right;
             }
-            for (int px = left; px <= right; ++px) {
-                visited[static_cast<std::size_t>(sy) * w + px] = 1;
-                at(px, sy) = fill;
-            }
+            std::fill(row + left, row + right + 1, fillRgb);
+            filled.push_back({row + left, right - left + 1});
             for (int ny : {sy - 1, sy + 1}) {
                 if (ny < 0 || ny >= h) {
                     continue;
                 }
+                const QRgb* next = bits + ny * stride;
                 bool inRun = false;
                 for (int px = left; px <= right; ++px) {
-                    if (open(px, ny)) {
+                    if (open(next[px])) {
                         if (!inRun) {
                             stack.emplace_back(px, ny);
                             inRun = true;
@@ -199,7 +281,11 @@ void Canvas::floodFill(std::span<const QPoint> seeds, const QColor& border) {
                 }
             }
         }
+        if (!shareVisited) {
+            settle();
+        }
     }
+    settle();
 }
 
 QSize Canvas::textExtent(const QString& text) const {
@@ -273,6 +359,21 @@ void stretchInto(QImage& target, int left, int top, int right, int bottom, const
     const int y0 = static_cast<int>(std::max<long long>(top, 0));
     const int x1 = static_cast<int>(std::min<long long>(right, target.width()));
     const int y1 = static_cast<int>(std::min<long long>(bottom, target.height()));
+    if (destW == srcW && destH == srcH) {
+        // One pixel for one, as the layers are composed: no division per pixel.
+        for (int y = y0; y < y1; ++y) {
+            const auto* srcLine =
+                reinterpret_cast<const QRgb*>(source.constScanLine(static_cast<int>(y - top)));
+            auto* dstLine = reinterpret_cast<QRgb*>(target.scanLine(y));
+            for (int x = x0; x < x1; ++x) {
+                const QRgb colour = srcLine[x - left];
+                if (!keyed || (colour & kRgbMask) != key) {
+                    dstLine[x] = 0xFF000000 | colour;
+                }
+            }
+        }
+        return;
+    }
     for (int y = y0; y < y1; ++y) {
         const long long sy = (y - static_cast<long long>(top)) * srcH / destH;
         const auto* srcLine = reinterpret_cast<const QRgb*>(source.constScanLine(static_cast<int>(sy)));

@@ -34,24 +34,40 @@ void CommaTextReader::skipBlanks() {
 }
 
 bool CommaTextReader::next(std::string& field) {
+    return read(&field);
+}
+
+bool CommaTextReader::skip() {
+    return read(nullptr);
+}
+
+bool CommaTextReader::read(std::string* field) {
     const std::size_t size = line_.size();
     if (pos_ >= size) {
         return false;
     }
-    field.clear();
+    if (field) {
+        field->clear();
+    }
     if (line_[pos_] == '"') {
         ++pos_;
         while (pos_ < size) {
             const std::size_t quote = line_.find('"', pos_);
             if (quote == std::string_view::npos) {
                 // No closing quote: the field runs to the end of the line.
-                field.append(line_.substr(pos_));
+                if (field) {
+                    field->append(line_.substr(pos_));
+                }
                 pos_ = size;
                 break;
             }
-            field.append(line_.substr(pos_, quote - pos_));
+            if (field) {
+                field->append(line_.substr(pos_, quote - pos_));
+            }
             if (quote + 1 < size && line_[quote + 1] == '"') {
-                field.push_back('"');
+                if (field) {
+                    field->push_back('"');
+                }
                 pos_ = quote + 2;
             } else {
                 pos_ = quote + 1;
@@ -63,7 +79,9 @@ bool CommaTextReader::next(std::string& field) {
         while (pos_ < size && line_[pos_] != ',' && !isBlank(line_[pos_])) {
             ++pos_;
         }
-        field.assign(line_.substr(start, pos_ - start));
+        if (field) {
+            field->assign(line_.substr(start, pos_ - start));
+        }
     }
     endedWithComma_ = false;
     skipBlanks();

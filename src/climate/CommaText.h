@@ -19,12 +19,17 @@ public:
     explicit CommaTextReader(std::string_view line);
     // The next field into `field`; false when the line has no more fields.
     bool next(std::string& field);
+    // Passes over the next field as next() would read it; false when the line
+    // has no more fields.
+    bool skip();
     // After the last field: true when the line ended in a comma, whose empty
     // field splitting drops ("1,2," gives two fields).
     bool endedWithComma() const { return endedWithComma_; }
 
 private:
     void skipBlanks();
+    // next() into `field`, or past the field without keeping it when null.
+    bool read(std::string* field);
 
     std::string_view line_;
     std::size_t pos_ = 0;

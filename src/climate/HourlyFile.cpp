@@ -13,10 +13,13 @@ namespace {
 
 HourlyValue valueOf(std::string_view line, int field, std::string& scratch) {
     CommaTextReader reader(line);
-    for (int i = 0; i <= field; ++i) {
-        if (!reader.next(scratch)) {
+    for (int i = 0; i < field; ++i) {
+        if (!reader.skip()) {
             return {HourlyValue::Kind::Missing, 0.0};
         }
+    }
+    if (!reader.next(scratch)) {
+        return {HourlyValue::Kind::Missing, 0.0};
     }
     if (scratch.empty()) {
         return {HourlyValue::Kind::Empty, 0.0};

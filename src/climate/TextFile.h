@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,20 +44,26 @@ bool forEachLine(std::string_view bytes, Visit&& visit) {
         bytes = bytes.substr(0, nul);
         stoppedAtNul = true;
     }
+    const char* const data = bytes.data();
+    const std::size_t size = bytes.size();
     std::size_t start = 0;
-    while (start < bytes.size()) {
-        // A plain scan: find_first_of calls memchr on the set for every byte.
-        std::size_t brk = start;
-        while (brk < bytes.size() && bytes[brk] != '\r' && bytes[brk] != '\n') {
-            ++brk;
-        }
-        if (brk == bytes.size()) {
+    while (start < size) {
+        // The line ends at its first CR or LF: memchr for each, the CR looked
+        // for only before the LF (find_first_of would call memchr on the set
+        // for every byte).
+        const void* lf = std::memchr(data + start, '\n', size - start);
+        const std::size_t lfAt =
+            lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
+        const void* cr = std::memchr(data + start, '\r', lfAt - start);
+        const std::size_t brk =
+            cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - data) : lfAt;
+        if (brk == size) {
             visit(bytes.substr(start));
             break;
         }
         visit(bytes.substr(start, brk - start));
         start = brk + 1;
-        if (bytes[brk] == '\r' && start < bytes.size() && bytes[start] == '\n') {
+        if (data[brk] == '\r' && start < size && data[start] == '\n') {
             ++start;
         }
     }
