@@ -5,8 +5,6 @@
 #include "app/DatabaseLocation.h"
 #include "app/LaunchArguments.h"
 #include "app/WindowStart.h"
-#include "app/UNovaCidade.h"
-#include "app/USobre.h"
 #include "app/USplash.h"
 #include "app/UZenita.h"
 #include "canvas/Canvas.h"
@@ -55,17 +53,9 @@ int runWindows(QApplication& app, const DatabaseFolder& database,
     DialogFileChooser fileChooser;
     services.fileChooser = &fileChooser;
 
-    // The windows, in their order of creation.
-    TFormZenita formZenita(services);
+    ZenitaWindows windows(services);
+    TFormZenita& formZenita = windows.formZenita;
     dialogs.setParent(&formZenita);
-    TdlgRaioCarta dlgRaioCarta(&formZenita);
-    TdlgSobre dlgSobre(&formZenita);
-    TdlgDupla dlgDupla(&formZenita);
-    formZenita.controls().dlgRaioCarta = &dlgRaioCarta;
-    formZenita.controls().dlgSobre = &dlgSobre;
-    formZenita.controls().dlgDupla = &dlgDupla;
-    TFormNovaCidade formNovaCidade(services, &formZenita);
-    formZenita.controls().FormNovaCidade = &formNovaCidade;
 
     {
         TSplashForm splash;
@@ -77,6 +67,17 @@ int runWindows(QApplication& app, const DatabaseFolder& database,
 }
 
 }  // namespace
+
+void setUpApplication(QApplication& app) {
+    fixNumberLocale();
+    QApplication::setApplicationName(QStringLiteral("ZENITA"));
+    QFont windowFont(Canvas::fontFamily());
+    windowFont.setPointSize(8);
+    QApplication::setFont(windowFont);
+    loadPortugueseTexts(app);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZENITA_APP_ID));
+    QApplication::setWindowIcon(applicationIcon());
+}
 
 int runZenita(int argc, char** argv) {
     QStringList arguments;
@@ -92,14 +93,7 @@ int runZenita(int argc, char** argv) {
         prepareHeadless();
     }
     QApplication app(argc, argv);
-    fixNumberLocale();
-    QApplication::setApplicationName(QStringLiteral("ZENITA"));
-    QFont windowFont(Canvas::fontFamily());
-    windowFont.setPointSize(8);
-    QApplication::setFont(windowFont);
-    loadPortugueseTexts(app);
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZENITA_APP_ID));
-    QApplication::setWindowIcon(applicationIcon());
+    setUpApplication(app);
     DatabaseFolder database;
     try {
         database = openDatabaseFolder(launch.databaseFolder, runningPlaces());

@@ -8,4 +8,11 @@
 // machine's locale (QGuiApplication reads the system locale when it starts).
 void fixNumberLocale();
 
+class QApplication;
+
+// What every start sets on the application before a window exists: the
+// number conventions, the name, the window font, Qt's Portuguese texts, the
+// desktop entry and the icon.
+void setUpApplication(QApplication& app);
+
 int runZenita(int argc, char** argv);

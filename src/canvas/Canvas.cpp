@@ -239,46 +239,72 @@ void Canvas::floodFill(std::span<const QPoint> seeds, const QColor& border) {
         }
         filled.clear();
     };
-    std::vector<QPoint> stack;
+    // A run of open pixels found on row y beside the span [parentLeft,
+    // parentRight] of row parentY. When it is filled, the part of the parent's
+    // row under that span needs no second look: the parent filled it all.
+    struct Run {
+        int y;
+        int left;
+        int right;
+        int parentY;
+        int parentLeft;
+        int parentRight;
+    };
+    std::vector<Run> stack;
+    // Pushes the runs of open pixels of row y within [from, to].
+    const auto pushRuns = [&](int y, int from, int to, int parentY, int parentLeft,
+                              int parentRight) {
+        if (y < 0 || y >= h) {
+            return;
+        }
+        const QRgb* row = bits + y * stride;
+        int x = from;
+        while (x <= to) {
+            while (x <= to && !open(row[x])) {
+                ++x;
+            }
+            const int runStart = x;
+            while (x <= to && open(row[x])) {
+                ++x;
+            }
+            if (x > runStart) {
+                stack.push_back({y, runStart, x - 1, parentY, parentLeft, parentRight});
+            }
+        }
+    };
     for (const QPoint& start : seeds) {
         if (start.x() < 0 || start.y() < 0 || start.x() >= w || start.y() >= h) {
             continue;
         }
-        stack.assign(1, start);
+        // The seed's parent lies outside the image, so both neighbour rows
+        // are looked at in full.
+        stack.assign(1, {start.y(), start.x(), start.x(), -2, 0, -1});
         while (!stack.empty()) {
-            const QPoint seed = stack.back();
+            const Run run = stack.back();
             stack.pop_back();
-            const int sy = seed.y();
-            QRgb* row = bits + sy * stride;
-            if (!open(row[seed.x()])) {
+            QRgb* row = bits + run.y * stride;
+            // A fill since the push covers the whole run, its first pixel too.
+            if (!open(row[run.left])) {
                 continue;
             }
-            int left = seed.x();
+            int left = run.left;
             while (left > 0 && open(row[left - 1])) {
                 --left;
             }
-            int right = seed.x();
+            int right = run.right;
             while (right < w - 1 && open(row[right + 1])) {
                 ++right;
             }
             std::fill(row + left, row + right + 1, fillRgb);
             filled.push_back({row + left, right - left + 1});
-            for (int ny : {sy - 1, sy + 1}) {
-                if (ny < 0 || ny >= h) {
-                    continue;
-                }
-                const QRgb* next = bits + ny * stride;
-                bool inRun = false;
-                for (int px = left; px <= right; ++px) {
-                    if (open(next[px])) {
-                        if (!inRun) {
-                            stack.emplace_back(px, ny);
-                            inRun = true;
-                        }
-                    } else {
-                        inRun = false;
-                    }
-                }
+            const int away = run.y + (run.y - run.parentY > 0 ? 1 : -1);
+            const int back = 2 * run.y - away;
+            pushRuns(away, left, right, run.y, left, right);
+            if (back != run.parentY) {
+                pushRuns(back, left, right, run.y, left, right);
+            } else {
+                pushRuns(back, left, run.parentLeft - 1, run.y, left, right);
+                pushRuns(back, run.parentRight + 1, right, run.y, left, right);
             }
         }
         if (!shareVisited) {

@@ -168,6 +168,23 @@ std::string formatGeneral(double value) {
     if (!std::isfinite(value) || value == 0.0) {
         return "0";
     }
+    // Most numbers written have at most one decimal (the climate files'
+    // values, the labels). A double that is the nearest to such a decimal
+    // prints as that decimal in 15 significant digits, so it is written
+    // straight from its tenths: to_chars with a precision costs far more.
+    if (std::abs(value) < 1e13) {
+        const double tenths = std::round(value * 10.0);
+        if (tenths / 10.0 == value) {
+            const auto magnitude = static_cast<long long>(std::abs(tenths));
+            std::string text = value < 0 ? "-" : "";
+            text.append(std::to_string(magnitude / 10));
+            if (magnitude % 10 != 0) {
+                text.push_back('.');
+                text.push_back(static_cast<char>('0' + magnitude % 10));
+            }
+            return text;
+        }
+    }
     char buffer[64];
     auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);

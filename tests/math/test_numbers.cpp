@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
 #include <utility>
 
 using math::formatFixed2;
@@ -58,5 +60,14 @@ TEST(NumberFormatter, GeneralFormHasNoTrailingZerosAndNeverMinusZero) {
         {-118.4, "-118.4"}, {50.0, "50"}, {0.1 + 0.2, "0.3"}};
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(formatGeneral(value), text) << value;
+    }
+    // Tenths, exact and computed with rounding on the way, small and large,
+    // read as fifteen significant digits.
+    for (long long k = -30000; k <= 30000; k += 7) {
+        for (const double value : {k / 10.0, k * 0.1, k * 1e9 / 10.0, k / 10.0 + 1e-9}) {
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.15g", value);
+            ASSERT_EQ(formatGeneral(value), std::string(value == 0.0 ? "0" : expected)) << k;
+        }
     }
 }
