@@ -137,7 +137,7 @@ int runStartupProbe(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication(app, true);
     startWindows(QString::fromLocal8Bit(argv[2]));
     return 0;
 }

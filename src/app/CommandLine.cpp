@@ -276,10 +276,16 @@ const Option* findOption(const QString& name) {
 
 // Written through a temporary file renamed at the end, so a failed write
 // leaves nothing behind.
+// Qt's quality for a PNG is its compression: 50 writes a chart in a third of
+// the time of the default for some 12% more bytes. The pixels are the same;
+// a lossy format keeps its default quality.
+constexpr int kPngQuality = 50;
+
 void writeImage(const QImage& picture, const QString& option, const QString& file) {
     const QByteArray format = imageFormatOf(option, file);
+    const int quality = format == "png" ? kPngQuality : -1;
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, format.constData()) ||
+    if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, format.constData(), quality) ||
         !out.commit()) {
         throw BadArguments(QStringLiteral("não foi possível gravar ") + file +
                            QStringLiteral(": ") + out.errorString());

@@ -68,15 +68,18 @@ int runWindows(QApplication& app, const DatabaseFolder& database,
 
 }  // namespace
 
-void setUpApplication(QApplication& app) {
+void setUpApplication(QApplication& app, bool windows) {
     fixNumberLocale();
     QApplication::setApplicationName(QStringLiteral("ZENITA"));
     QFont windowFont(Canvas::fontFamily());
     windowFont.setPointSize(8);
     QApplication::setFont(windowFont);
     loadPortugueseTexts(app);
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZENITA_APP_ID));
-    QApplication::setWindowIcon(applicationIcon());
+    if (windows) {
+        // Decoding the icon's sizes is a good part of a command's start.
+        QGuiApplication::setDesktopFileName(QStringLiteral(ZENITA_APP_ID));
+        QApplication::setWindowIcon(applicationIcon());
+    }
 }
 
 int runZenita(int argc, char** argv) {
@@ -93,7 +96,7 @@ int runZenita(int argc, char** argv) {
         prepareHeadless();
     }
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication(app, !headless);
     DatabaseFolder database;
     try {
         database = openDatabaseFolder(launch.databaseFolder, runningPlaces());

@@ -10,9 +10,9 @@ void fixNumberLocale();
 
 class QApplication;
 
-// What every start sets on the application before a window exists: the
-// number conventions, the name, the window font, Qt's Portuguese texts, the
-// desktop entry and the icon.
-void setUpApplication(QApplication& app);
+// What a start sets on the application before a window exists: the number
+// conventions, the name, the window font, Qt's Portuguese texts and, when it
+// opens windows, the desktop entry and the icon.
+void setUpApplication(QApplication& app, bool windows);
 
 int runZenita(int argc, char** argv);

@@ -136,44 +136,43 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
         return;
     }
     const QRect box(left, top, right - left - 1, bottom - top - 1);
+    const auto paint = [&box](Canvas& canvas) {
+        Painter p(canvas);
+        p.usePen(canvas);
+        p.useBrush(canvas);
+        p->drawEllipse(box);
+    };
     const bool brush = brushStyle_ == BrushStyle::Solid;
     const bool cacheable = penColor_.alpha() == 255 && (!brush || brushColor_.alpha() == 255) &&
                            static_cast<long long>(width()) * height() <= kLargestCachedImagePixels;
-    if (!cacheable) {
-        Painter p(*this);
-        p.usePen(*this);
-        p.useBrush(*this);
-        p->drawEllipse(box);
-        return;
-    }
     const canvas_internal::EllipseKey key{width(),    height(),
                                           left,       top,
                                           right,      bottom,
                                           std::max(penWidth_, 1),
                                           static_cast<int>(penStyle_),
                                           brush};
-    const canvas_internal::EllipseRuns& runs = canvas_internal::cachedEllipse(key, [&] {
-        Canvas scratch(width(), height());
-        scratch.image_.fill(kCaptureBackground);
-        scratch.penColor_ = QColor::fromRgb(kCapturePen);
-        scratch.penWidth_ = penWidth_;
-        scratch.penStyle_ = penStyle_;
-        scratch.brushColor_ = QColor::fromRgb(kCaptureBrush);
-        scratch.brushStyle_ = brushStyle_;
-        {
-            Painter p(scratch);
-            p.usePen(scratch);
-            p.useBrush(scratch);
-            p->drawEllipse(box);
-        }
-        // Wide enough for any pen overhang.
-        const int margin = std::max(penWidth_, 1) + 2;
-        return pixelRuns(scratch.image_, box.adjusted(-margin, -margin, margin, margin));
-    });
+    const canvas_internal::EllipseRuns* runs =
+        !cacheable ? nullptr : canvas_internal::cachedEllipse(key, [&] {
+            Canvas scratch(width(), height());
+            scratch.image_.fill(kCaptureBackground);
+            scratch.penColor_ = QColor::fromRgb(kCapturePen);
+            scratch.penWidth_ = penWidth_;
+            scratch.penStyle_ = penStyle_;
+            scratch.brushColor_ = QColor::fromRgb(kCaptureBrush);
+            scratch.brushStyle_ = brushStyle_;
+            paint(scratch);
+            // Wide enough for any pen overhang.
+            const int margin = std::max(penWidth_, 1) + 2;
+            return pixelRuns(scratch.image_, box.adjusted(-margin, -margin, margin, margin));
+        });
+    if (!runs) {
+        paint(*this);
+        return;
+    }
     QRgb* bits = pixelsForWriting();
     const QRgb pen = 0xFF000000 | rgbOf(penColor_);
     const QRgb fill = 0xFF000000 | rgbOf(brushColor_);
-    for (const canvas_internal::PixelRun& run : runs) {
+    for (const canvas_internal::PixelRun& run : *runs) {
         std::fill_n(bits + run.offset, run.length, run.pen ? pen : fill);
     }
 }

@@ -12,6 +12,7 @@
 // either the pen's or the brush's.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 namespace canvas_internal {
@@ -38,24 +39,31 @@ struct PixelRun {
 
 using EllipseRuns = std::vector<PixelRun>;
 
-// The runs of the key, drawn by `capture` the first time and whenever they
-// were dropped to make room for others.
+// The runs of the key from the second time it is drawn on: the first time
+// only notes the key and gives nothing, and the caller paints the ellipse
+// itself (capturing costs a painting more, not worth it for a shape drawn
+// once, as by a command-line export). The second time `capture` draws it.
 template <typename Capture>
-const EllipseRuns& cachedEllipse(const EllipseKey& key, Capture&& capture);
+const EllipseRuns* cachedEllipse(const EllipseKey& key, Capture&& capture);
 
 // The recently used ellipses of this thread.
 class EllipseCache {
 public:
     EllipseCache() { entries_.reserve(kCapacity); }
-    const EllipseRuns* find(const EllipseKey& key);
+
+    // The runs, when captured; nothing when the key is new (it is noted) or
+    // was only noted before.
+    const EllipseRuns* find(const EllipseKey& key, bool& seenBefore);
     const EllipseRuns& store(const EllipseKey& key, EllipseRuns runs);
 
 private:
     struct Entry {
         EllipseKey key;
-        EllipseRuns runs;
+        std::optional<EllipseRuns> runs;
         unsigned long long lastUse = 0;
     };
+    Entry& slotFor(const EllipseKey& key);
+
     // Room for the circles of a chart, its protractor and the wind rose.
     static constexpr std::size_t kCapacity = 96;
     std::vector<Entry> entries_;
@@ -65,12 +73,16 @@ private:
 EllipseCache& threadEllipseCache();
 
 template <typename Capture>
-const EllipseRuns& cachedEllipse(const EllipseKey& key, Capture&& capture) {
+const EllipseRuns* cachedEllipse(const EllipseKey& key, Capture&& capture) {
     EllipseCache& cache = threadEllipseCache();
-    if (const EllipseRuns* runs = cache.find(key)) {
-        return *runs;
+    bool seenBefore = false;
+    if (const EllipseRuns* runs = cache.find(key, seenBefore)) {
+        return runs;
     }
-    return cache.store(key, capture());
+    if (!seenBefore) {
+        return nullptr;
+    }
+    return &cache.store(key, capture());
 }
 
 }  // namespace canvas_internal

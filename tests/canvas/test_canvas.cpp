@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -231,5 +233,113 @@ TEST(CanvasFloodFill, SeveralSeedsFillAsOneCallEach) {
             each.floodFill(seed.x(), seed.y(), Qt::black);
         }
         EXPECT_EQ(compareImages(one.image(), each.image(), "multi-seed"), "") << fill.name().toStdString();
+    }
+}
+
+namespace {
+
+// The fill by its definition: every pixel 4-connected to a seed through
+// pixels not of the border colour, one seed after the other.
+QImage floodFilledByDefinition(QImage image, const std::vector<QPoint>& seeds, QRgb border,
+                               QRgb fill) {
+    for (const QPoint& seed : seeds) {
+        if (!image.rect().contains(seed)) {
+            continue;
+        }
+        std::vector<bool> seen(static_cast<std::size_t>(image.width() * image.height()));
+        std::vector<QPoint> open{seed};
+        while (!open.empty()) {
+            const QPoint p = open.back();
+            open.pop_back();
+            const auto index = static_cast<std::size_t>(p.y() * image.width() + p.x());
+            if (!image.rect().contains(p) || seen[index] ||
+                (image.pixel(p) & 0xFFFFFF) == (border & 0xFFFFFF)) {
+                continue;
+            }
+            seen[index] = true;
+            image.setPixel(p, fill);
+            open.insert(open.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1),
+                                     p - QPoint(0, 1)});
+        }
+    }
+    return image;
+}
+
+}  // namespace
+
+// Mazes of random walls and colours, the fill of a colour already there, of
+// the border colour and of a third, from several seeds.
+TEST(CanvasFloodFill, FillsWhatTheDefinitionFillsInRandomMazes) {
+    std::mt19937 random(11);
+    const QRgb colours[] = {0xFF000000, 0xFFFFFFFF, 0xFF0000FF};
+    for (int maze = 0; maze < 30; ++maze) {
+        Canvas canvas(61, 47);
+        canvas.setPenWidth(1 + maze % 2);
+        for (int wall = 0; wall < 25; ++wall) {
+            canvas.setPenColor(QColor::fromRgb(colours[random() % 3]));
+            canvas.moveTo(static_cast<int>(random() % 61), static_cast<int>(random() % 47));
+            canvas.lineTo(static_cast<int>(random() % 61), static_cast<int>(random() % 47));
+        }
+        std::vector<QPoint> seeds;
+        for (int s = 0; s < 4; ++s) {
+            seeds.emplace_back(static_cast<int>(random() % 65) - 2, static_cast<int>(random() % 49) - 1);
+        }
+        const QRgb fill = colours[maze % 3];
+        const QImage expected =
+            floodFilledByDefinition(canvas.image(), seeds, 0xFF000000, fill);
+        canvas.setBrushColor(QColor::fromRgb(fill));
+        canvas.floodFill(seeds, Qt::black);
+        ASSERT_EQ(compareImages(canvas.image(), expected, QStringLiteral("maze")), "") << maze;
+    }
+}
+
+// The canvas keeps the pixels of ellipses it drew before and writes them
+// again: the third drawing of a box must paint what the first one painted,
+// over any background, in any colours, cut by the image's edges or not.
+TEST(CanvasBoxes, EllipsesDrawnAgainPaintWhatThePainterPainted) {
+    struct Case {
+        int left, top, right, bottom, penWidth;
+        PenStyle style;
+        bool brush;
+    };
+    const Case cases[] = {{10, 12, 90, 70, 1, PenStyle::Solid, false},
+                          {10, 12, 90, 70, 2, PenStyle::Solid, true},
+                          {-40, 30, 60, 190, 1, PenStyle::Dot, false},
+                          {5, 5, 8, 8, 1, PenStyle::Solid, true},
+                          {-900, -800, 1100, 1200, 2, PenStyle::Solid, true},
+                          {30, 20, 31, 21, 2, PenStyle::Solid, true}};
+    // None of them the background's (half white, half brown).
+    const QColor pens[] = {QColor(0, 128, 0), QColor(250, 1, 2), QColor(12, 34, 56)};
+    const QColor brushes[] = {QColor(255, 255, 0), QColor(0, 0, 128), QColor(99, 99, 99)};
+    for (const Case& c : cases) {
+        std::vector<QImage> drawn;
+        for (int time = 0; time < 3; ++time) {
+            // A size of its own, so that no other test drew these boxes before.
+            Canvas canvas(123, 97);
+            canvas.setBrushColor(QColor(200, 100, 50));
+            canvas.rectangle(0, 0, 60, 97);
+            canvas.setPenColor(pens[time]);
+            canvas.setPenWidth(c.penWidth);
+            canvas.setPenStyle(c.style);
+            canvas.setBrushColor(brushes[time]);
+            if (!c.brush) {
+                canvas.setBrushStyle(BrushStyle::Clear);
+            }
+            canvas.ellipse(c.left, c.top, c.right, c.bottom);
+            // The same colours for every time, to compare the pixels.
+            QImage picture = canvas.image();
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    const QRgb p = picture.pixel(x, y) & 0xFFFFFF;
+                    picture.setPixel(x, y, p == (pens[time].rgb() & 0xFFFFFF)      ? 0xFF000001
+                                           : p == (brushes[time].rgb() & 0xFFFFFF) ? 0xFF000002
+                                                                                   : p | 0xFF000000);
+                }
+            }
+            drawn.push_back(picture);
+        }
+        const QString name = QStringLiteral("ellipse_%1_%2").arg(c.left).arg(c.penWidth);
+        EXPECT_EQ(compareImages(drawn[1], drawn[0], name + "_second"), "");
+        EXPECT_EQ(compareImages(drawn[2], drawn[0], name + "_third"), "");
     }
 }
