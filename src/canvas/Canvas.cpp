@@ -13,6 +13,7 @@
 namespace {
 
 constexpr QRgb kRgbMask = 0x00FFFFFF;
+constexpr QRgb kWhiteRgb = 0x00FFFFFF;
 constexpr int kSmallestFontPoints = 8;
 
 QRgb rgbOf(const QColor& color) { return color.rgb() & kRgbMask; }
@@ -24,6 +25,7 @@ class Canvas::Painter {
 public:
     explicit Painter(Canvas& canvas) : painter_(&canvas.image_) {
         ++canvas.generation_;
+        canvas.blank_ = false;
         painter_.setRenderHint(QPainter::Antialiasing, false);
         painter_.setRenderHint(QPainter::TextAntialiasing, false);
         painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -181,6 +183,11 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) {
         return;
     }
+    // White on white, as the reset blanks the layers.
+    if (blank_ && rgbOf(penColor_) == kWhiteRgb &&
+        (brushStyle_ == BrushStyle::Clear || rgbOf(brushColor_) == kWhiteRgb)) {
+        return;
+    }
     Painter p(*this);
     if (brushStyle_ == BrushStyle::Solid) {
         p->fillRect(QRect(left, top, right - left, bottom - top), brushColor_);
@@ -213,6 +220,7 @@ void Canvas::floodFill(std::span<const QPoint> seeds, const QColor& border) {
     ++generation_;
     const QRgb borderRgb = rgbOf(border);
     const QRgb fillRgb = rgbOf(brushColor_);
+    blank_ = blank_ && fillRgb == kWhiteRgb;
     auto* bits = reinterpret_cast<QRgb*>(image_.bits());
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     // Scanline fill with an explicit stack. A pixel filled is written with
@@ -336,12 +344,16 @@ void Canvas::copyRect(int left, int top, int right, int bottom, const QImage& so
     if (right <= left || bottom <= top) {
         return;
     }
-    Painter p(*this);
     const QRect target(left, top, right - left, bottom - top);
     if (copyMode_ == CopyMode::Whiteness) {
-        p->fillRect(target, Qt::white);
+        if (target.contains(image_.rect())) {
+            clear();
+        } else if (!blank_) {
+            Painter(*this)->fillRect(target, Qt::white);
+        }
         return;
     }
+    Painter p(*this);
     // Copy through a detached image so a canvas may copy onto itself.
     const QImage part = source.copy(
         QRect(sourceLeft, sourceTop, sourceRight - sourceLeft, sourceBottom - sourceTop));
@@ -352,16 +364,22 @@ void Canvas::copyRect(int left, int top, int right, int bottom, const QImage& so
 void Canvas::stretchDraw(int left, int top, int right, int bottom, const QImage& picture,
                          std::optional<QColor> transparent) {
     ++generation_;
+    blank_ = false;
     stretchInto(image_, left, top, right, bottom, picture, transparent);
 }
 
 void Canvas::clear() {
+    if (blank_) {
+        return;
+    }
     ++generation_;
     image_.fill(Qt::white);
+    blank_ = true;
 }
 
 QRgb* Canvas::pixelsForWriting() {
     ++generation_;
+    blank_ = false;
     return reinterpret_cast<QRgb*>(image_.bits());
 }
 

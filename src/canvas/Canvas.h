@@ -105,8 +105,12 @@ public:
     void stretchDraw(int left, int top, int right, int bottom, const QImage& picture,
                      std::optional<QColor> transparent = std::nullopt);
 
-    // Paints every pixel white (the state is kept).
+    // Paints every pixel white (the state is kept). Costs nothing on a canvas
+    // that nothing was drawn on since it was last all white.
     void clear();
+    // Whether every pixel is white, as far as the canvas knows: since it was
+    // made or cleared, nothing but white was put on it.
+    bool blank() const { return blank_; }
 
     // The pixels, for a drawing that places thousands of small marks itself
     // rather than open a painter for each: 0xFFRRGGBB, row y starting at
@@ -134,6 +138,7 @@ private:
     QPoint penPosition_;
     CopyMode copyMode_ = CopyMode::Source;
     unsigned long long generation_ = 0;
+    bool blank_ = true;
 };
 
 // Draws picture into a target image rectangle (l, t, r, b) with

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <numbers>
 #include <random>
@@ -341,5 +342,36 @@ TEST(CanvasBoxes, EllipsesDrawnAgainPaintWhatThePainterPainted) {
         const QString name = QStringLiteral("ellipse_%1_%2").arg(c.left).arg(c.penWidth);
         EXPECT_EQ(compareImages(drawn[1], drawn[0], name + "_second"), "");
         EXPECT_EQ(compareImages(drawn[2], drawn[0], name + "_third"), "");
+    }
+}
+
+// A canvas knows when it is all white, so that clearing it again costs
+// nothing; any colour put on it ends that, and clearing it whitens all.
+TEST(CanvasClear, KnowsWhenItIsBlankAndWhitensEverythingOtherwise) {
+    Canvas c(40, 30);
+    EXPECT_TRUE(c.blank());
+    c.setPenColor(Qt::white);
+    c.setBrushColor(Qt::white);
+    c.rectangle(0, 0, 40, 30);
+    c.setCopyMode(CopyMode::Whiteness);
+    c.copyRect(5, 5, 10, 10, c.image(), 0, 0, 5, 5);
+    EXPECT_TRUE(c.blank());
+    const auto generation = c.generation();
+    c.clear();
+    EXPECT_EQ(c.generation(), generation);  // nothing to repaint
+
+    for (const auto& draw : std::vector<std::function<void(Canvas&)>>{
+             [](Canvas& k) { k.textOut(3, 3, QStringLiteral("8")); },
+             [](Canvas& k) { k.pixelsForWriting()[7] = 0xFF000000; },
+             [](Canvas& k) { k.setBrushColor(kRed); k.floodFill(1, 1, Qt::black); },
+             [](Canvas& k) { k.setPenColor(kBlue); k.moveTo(0, 0); k.lineTo(39, 29); }}) {
+        Canvas drawn(40, 30);
+        draw(drawn);
+        EXPECT_FALSE(drawn.blank());
+        EXPECT_GT(countPainted(drawn.image()), 0);
+        drawn.setCopyMode(CopyMode::Whiteness);
+        drawn.copyRect(0, 0, 40, 30, drawn.image(), 0, 0, 40, 30);
+        EXPECT_TRUE(drawn.blank());
+        EXPECT_EQ(countPainted(drawn.image()), 0);
     }
 }
