@@ -1,6 +1,6 @@
 #include "canvas/Canvas.h"
 
-#include "canvas/EllipseCache.h"
+#include "canvas/RasterCache.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -99,17 +99,19 @@ void Canvas::lineTo(int x, int y) {
 
 namespace {
 
-// A cached ellipse is captured on a scratch image of the canvas's size: not
-// worth it for a canvas larger than a chart many times over.
+// A cached ellipse or text is captured on a scratch image of the canvas's
+// size: not worth it for a canvas larger than a chart many times over.
 constexpr long long kLargestCachedImagePixels = 1024 * 1024;
 // Colours told apart when an ellipse is captured.
 constexpr QRgb kCaptureBackground = 0xFF000000;
 constexpr QRgb kCapturePen = 0xFFFF0000;
 constexpr QRgb kCaptureBrush = 0xFF00FF00;
 
-// The pen's and the brush's pixels within a box, as runs.
-canvas_internal::EllipseRuns pixelRuns(const QImage& image, const QRect& box) {
-    canvas_internal::EllipseRuns runs;
+// The pen's and the brush's pixels within a box, as runs; nothing when a
+// pixel there has neither colour nor the background's, which a painter that
+// blends would leave.
+std::optional<canvas_internal::PixelRuns> pixelRuns(const QImage& image, const QRect& box) {
+    canvas_internal::PixelRuns runs;
     const QRect area = box & image.rect();
     const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -122,6 +124,9 @@ canvas_internal::EllipseRuns pixelRuns(const QImage& image, const QRect& box) {
                 ++end;
             }
             if (colour != kCaptureBackground) {
+                if (colour != kCapturePen && colour != kCaptureBrush) {
+                    return std::nullopt;
+                }
                 runs.push_back({static_cast<long long>(y) * stride + x, end - x,
                                 colour == kCapturePen});
             }
@@ -129,6 +134,16 @@ canvas_internal::EllipseRuns pixelRuns(const QImage& image, const QRect& box) {
         }
     }
     return runs;
+}
+
+// Writes captured runs in the pen's (or text's) and the brush's colours.
+void replay(Canvas& canvas, const canvas_internal::PixelRuns& runs, const QColor& pen) {
+    QRgb* bits = canvas.pixelsForWriting();
+    const QRgb penRgb = 0xFF000000 | rgbOf(pen);
+    const QRgb brushRgb = 0xFF000000 | rgbOf(canvas.brushColor());
+    for (const canvas_internal::PixelRun& run : runs) {
+        std::fill_n(bits + run.offset, run.length, run.pen ? penRgb : brushRgb);
+    }
 }
 
 }  // namespace
@@ -147,14 +162,18 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
     const bool brush = brushStyle_ == BrushStyle::Solid;
     const bool cacheable = penColor_.alpha() == 255 && (!brush || brushColor_.alpha() == 255) &&
                            static_cast<long long>(width()) * height() <= kLargestCachedImagePixels;
-    const canvas_internal::EllipseKey key{width(),    height(),
-                                          left,       top,
-                                          right,      bottom,
-                                          std::max(penWidth_, 1),
-                                          static_cast<int>(penStyle_),
-                                          brush};
-    const canvas_internal::EllipseRuns* runs =
-        !cacheable ? nullptr : canvas_internal::cachedEllipse(key, [&] {
+    canvas_internal::RasterKey key;
+    key.imageWidth = width();
+    key.imageHeight = height();
+    key.left = left;
+    key.top = top;
+    key.right = right;
+    key.bottom = bottom;
+    key.penWidth = std::max(penWidth_, 1);
+    key.penStyle = static_cast<int>(penStyle_);
+    key.brush = brush;
+    const canvas_internal::PixelRuns* runs =
+        !cacheable ? nullptr : canvas_internal::cachedRaster(key, [&] {
             Canvas scratch(width(), height());
             scratch.image_.fill(kCaptureBackground);
             scratch.penColor_ = QColor::fromRgb(kCapturePen);
@@ -171,12 +190,7 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
         paint(*this);
         return;
     }
-    QRgb* bits = pixelsForWriting();
-    const QRgb pen = 0xFF000000 | rgbOf(penColor_);
-    const QRgb fill = 0xFF000000 | rgbOf(brushColor_);
-    for (const canvas_internal::PixelRun& run : *runs) {
-        std::fill_n(bits + run.offset, run.length, run.pen ? pen : fill);
-    }
+    replay(*this, *runs, penColor_);
 }
 
 void Canvas::rectangle(int left, int top, int right, int bottom) {
@@ -327,16 +341,51 @@ QSize Canvas::textExtent(const QString& text) const {
 }
 
 void Canvas::textOut(int x, int y, const QString& text) {
-    const QFont font = makeFont(fontSize_, fontBold_);
-    const QFontMetrics metrics(font, &image_);
-    const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
-    Painter p(*this);
-    if (brushStyle_ == BrushStyle::Solid) {
-        p->fillRect(box, brushColor_);
+    const auto paint = [x, y, &text](Canvas& canvas) {
+        const QFont font = makeFont(canvas.fontSize_, canvas.fontBold_);
+        const QFontMetrics metrics(font, &canvas.image_);
+        const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
+        Painter p(canvas);
+        if (canvas.brushStyle_ == BrushStyle::Solid) {
+            p->fillRect(box, canvas.brushColor_);
+        }
+        p->setFont(font);
+        p->setPen(canvas.fontColor_);
+        p->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        return box;
+    };
+    const bool brush = brushStyle_ == BrushStyle::Solid;
+    const bool cacheable = fontColor_.alpha() == 255 && (!brush || brushColor_.alpha() == 255) &&
+                           static_cast<long long>(width()) * height() <= kLargestCachedImagePixels;
+    canvas_internal::RasterKey key;
+    key.kind = canvas_internal::RasterKey::Kind::Text;
+    key.imageWidth = width();
+    key.imageHeight = height();
+    key.left = x;
+    key.top = y;
+    key.brush = brush;
+    key.fontPoints = std::max(fontSize_, kSmallestFontPoints);
+    key.bold = fontBold_;
+    key.text = text;
+    const canvas_internal::PixelRuns* runs =
+        !cacheable ? nullptr : canvas_internal::cachedRaster(key, [&] {
+            Canvas scratch(width(), height());
+            scratch.image_.fill(kCaptureBackground);
+            scratch.fontColor_ = QColor::fromRgb(kCapturePen);
+            scratch.fontSize_ = fontSize_;
+            scratch.fontBold_ = fontBold_;
+            scratch.brushColor_ = QColor::fromRgb(kCaptureBrush);
+            scratch.brushStyle_ = brushStyle_;
+            const QRect box = paint(scratch);
+            // Glyphs may reach past their box by far less than its height.
+            const int margin = box.height() + 2;
+            return pixelRuns(scratch.image_, box.adjusted(-margin, -margin, margin, margin));
+        });
+    if (!runs) {
+        paint(*this);
+        return;
     }
-    p->setFont(font);
-    p->setPen(fontColor_);
-    p->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    replay(*this, *runs, fontColor_);
 }
 
 void Canvas::copyRect(int left, int top, int right, int bottom, const QImage& source,

@@ -294,52 +294,86 @@ TEST(CanvasFloodFill, FillsWhatTheDefinitionFillsInRandomMazes) {
     }
 }
 
-// The canvas keeps the pixels of ellipses it drew before and writes them
-// again: the third drawing of a box must paint what the first one painted,
-// over any background, in any colours, cut by the image's edges or not.
-TEST(CanvasBoxes, EllipsesDrawnAgainPaintWhatThePainterPainted) {
-    struct Case {
+namespace {
+
+// None of them the background's (half white, half brown).
+const QColor kPens[] = {QColor(0, 128, 0), QColor(250, 1, 2), QColor(12, 34, 56)};
+const QColor kBrushes[] = {QColor(255, 255, 0), QColor(0, 0, 128), QColor(99, 99, 99)};
+
+// The same operation three times, each in pens[time] and brushes[time] on a
+// fresh canvas of a size of its own (so that no other test drew it before),
+// the colours then made the same for every time, to compare the pixels.
+std::vector<QImage> drawnThreeTimes(const std::function<void(Canvas&)>& draw) {
+    std::vector<QImage> drawn;
+    for (std::size_t time = 0; time < 3; ++time) {
+        Canvas canvas(123, 97);
+        canvas.setBrushColor(QColor(200, 100, 50));
+        canvas.rectangle(0, 0, 60, 97);
+        canvas.setPenColor(kPens[time]);
+        canvas.setFontColor(kPens[time]);
+        canvas.setBrushColor(kBrushes[time]);
+        draw(canvas);
+        QImage picture = canvas.image();
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb p = picture.pixel(x, y) & 0xFFFFFF;
+                picture.setPixel(x, y, p == (kPens[time].rgb() & 0xFFFFFF)      ? 0xFF000001
+                                       : p == (kBrushes[time].rgb() & 0xFFFFFF) ? 0xFF000002
+                                                                               : p | 0xFF000000);
+            }
+        }
+        drawn.push_back(picture);
+    }
+    return drawn;
+}
+
+}  // namespace
+
+// The canvas keeps the pixels of ellipses and texts it drew before and
+// writes them again: the second and third drawings must paint what the first
+// one, the painter's, painted, cut by the image's edges or not.
+TEST(CanvasBoxes, EllipsesAndTextsDrawnAgainPaintWhatThePainterPainted) {
+    struct Ellipse {
         int left, top, right, bottom, penWidth;
         PenStyle style;
         bool brush;
     };
-    const Case cases[] = {{10, 12, 90, 70, 1, PenStyle::Solid, false},
-                          {10, 12, 90, 70, 2, PenStyle::Solid, true},
-                          {-40, 30, 60, 190, 1, PenStyle::Dot, false},
-                          {5, 5, 8, 8, 1, PenStyle::Solid, true},
-                          {-900, -800, 1100, 1200, 2, PenStyle::Solid, true},
-                          {30, 20, 31, 21, 2, PenStyle::Solid, true}};
-    // None of them the background's (half white, half brown).
-    const QColor pens[] = {QColor(0, 128, 0), QColor(250, 1, 2), QColor(12, 34, 56)};
-    const QColor brushes[] = {QColor(255, 255, 0), QColor(0, 0, 128), QColor(99, 99, 99)};
-    for (const Case& c : cases) {
-        std::vector<QImage> drawn;
-        for (int time = 0; time < 3; ++time) {
-            // A size of its own, so that no other test drew these boxes before.
-            Canvas canvas(123, 97);
-            canvas.setBrushColor(QColor(200, 100, 50));
-            canvas.rectangle(0, 0, 60, 97);
-            canvas.setPenColor(pens[time]);
-            canvas.setPenWidth(c.penWidth);
-            canvas.setPenStyle(c.style);
-            canvas.setBrushColor(brushes[time]);
-            if (!c.brush) {
+    const Ellipse ellipses[] = {{10, 12, 90, 70, 1, PenStyle::Solid, false},
+                                {10, 12, 90, 70, 2, PenStyle::Solid, true},
+                                {-40, 30, 60, 190, 1, PenStyle::Dot, false},
+                                {5, 5, 8, 8, 1, PenStyle::Solid, true},
+                                {-900, -800, 1100, 1200, 2, PenStyle::Solid, true},
+                                {30, 20, 31, 21, 2, PenStyle::Solid, true}};
+    for (const Ellipse& e : ellipses) {
+        const auto drawn = drawnThreeTimes([&e](Canvas& canvas) {
+            canvas.setPenWidth(e.penWidth);
+            canvas.setPenStyle(e.style);
+            if (!e.brush) {
                 canvas.setBrushStyle(BrushStyle::Clear);
             }
-            canvas.ellipse(c.left, c.top, c.right, c.bottom);
-            // The same colours for every time, to compare the pixels.
-            QImage picture = canvas.image();
-            for (int y = 0; y < picture.height(); ++y) {
-                for (int x = 0; x < picture.width(); ++x) {
-                    const QRgb p = picture.pixel(x, y) & 0xFFFFFF;
-                    picture.setPixel(x, y, p == (pens[time].rgb() & 0xFFFFFF)      ? 0xFF000001
-                                           : p == (brushes[time].rgb() & 0xFFFFFF) ? 0xFF000002
-                                                                                   : p | 0xFF000000);
-                }
+            canvas.ellipse(e.left, e.top, e.right, e.bottom);
+        });
+        const QString name = QStringLiteral("ellipse_%1_%2").arg(e.left).arg(e.penWidth);
+        EXPECT_EQ(compareImages(drawn[1], drawn[0], name + "_second"), "");
+        EXPECT_EQ(compareImages(drawn[2], drawn[0], name + "_third"), "");
+    }
+    struct Text {
+        int x, y, points;
+        bool bold, brush;
+        const char* text;
+    };
+    const Text texts[] = {{10, 10, 8, false, true, "21 Jan"}, {50, 40, 14, true, false, "N"},
+                          {110, 90, 8, true, true, "180"},    {-5, -3, 1, true, true, "90"}};
+    for (const Text& t : texts) {
+        const auto drawn = drawnThreeTimes([&t](Canvas& canvas) {
+            canvas.setFontSize(t.points);
+            canvas.setFontBold(t.bold);
+            if (!t.brush) {
+                canvas.setBrushStyle(BrushStyle::Clear);
             }
-            drawn.push_back(picture);
-        }
-        const QString name = QStringLiteral("ellipse_%1_%2").arg(c.left).arg(c.penWidth);
+            canvas.textOut(t.x, t.y, QString::fromUtf8(t.text));
+        });
+        const QString name = QStringLiteral("text_%1").arg(t.x);
         EXPECT_EQ(compareImages(drawn[1], drawn[0], name + "_second"), "");
         EXPECT_EQ(compareImages(drawn[2], drawn[0], name + "_third"), "");
     }
