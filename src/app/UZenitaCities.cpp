@@ -2,6 +2,7 @@
 // lists (with the window reset that goes with it), and choosing a city.
 #include "app/UZenita.h"
 
+#include "app/DatabaseRecovery.h"
 #include "app/UNovaCidade.h"
 
 #include "climate/CityDatabase.h"
@@ -29,7 +30,10 @@ void TFormZenita::IncluirCidade1Click() {
     }
 }
 
-void TFormZenita::FormActivate() { LoadCityList(); }
+void TFormZenita::FormActivate() {
+    recoverDatabase(services_);
+    LoadCityList();
+}
 
 void TFormZenita::LoadCityList() {
     clearCityLists();

@@ -3,6 +3,7 @@
 #include "climate/CityDatabase.h"
 #include "climate/ClimateErrors.h"
 #include "climate/CommaText.h"
+#include "climate/FileTransaction.h"
 #include "climate/ImportSteps.h"
 #include "climate/Messages.h"
 #include "climate/Notifier.h"
@@ -24,15 +25,7 @@ struct Stopped {};
 // The index lines, refusing an index that a NUL byte cuts short: rewriting it
 // would lose every line after the NUL.
 std::vector<std::string> readIndexLines(const QString& path) {
-    bool stoppedAtNul = false;
-    std::vector<std::string> lines = readLines(path, &stoppedAtNul);
-    if (stoppedAtNul) {
-        throw FormatError(
-            "o índice de cidades contém um caractere nulo; gravá-lo perderia as "
-            "linhas depois dele.",
-            path, static_cast<int>(lines.size()) + (lines.empty() ? 1 : 0));
-    }
-    return lines;
+    return splitWholeLines(readFileBytes(path), path);
 }
 
 }  // namespace
@@ -211,12 +204,12 @@ std::optional<int> ImportSession::includeChecked(const SeasonStartTexts& seasonS
     }
 
     const bool madeFolder = ensureCitiesFolder(baseDirectory_);
-    FileTransaction transaction;
+    FileTransaction transaction(baseDirectory_);
     transaction.add(cityFilePath(baseDirectory_, hourlyFileName(chosenKey_)),
                     joinLines(hourly.lines));
     transaction.add(cityFilePath(baseDirectory_, windFileName(chosenKey_)), joinLines(wind));
     transaction.add(index, joinLines(indexLines));
-    transaction.setBeforeReplace(beforeReplace_);
+    transaction.setAfterStep(afterStep_);
     try {
         transaction.commit();
     } catch (...) {
