@@ -117,8 +117,10 @@ QString unusedNameBeside(const QString& target, std::string_view kind) {
         for (int i = 0; i < kUniqueLength; ++i) {
             unique.append(QLatin1Char(alphabet[QRandomGenerator::global()->bounded(62)]));
         }
-        const QString candidate = info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                                  u'.' + QLatin1String(kind.data(), kind.size()) + u'-' + unique;
+        // Hidden, as the journal already is.
+        const QString hidden = info.fileName().startsWith(u'.') ? QString() : QStringLiteral(".");
+        const QString candidate = info.absolutePath() + u'/' + hidden + info.fileName() + u'.' +
+                                  QLatin1String(kind.data(), kind.size()) + u'-' + unique;
         if (!fileStatus(candidate).exists) {
             return candidate;
         }

@@ -35,6 +35,9 @@
 
 namespace climate {
 
+// How many bytes the name of a temporary or backup adds to its target's.
+inline constexpr int kAddedNameBytes = 12;
+
 enum class CommitPhase { Prepare, Replace, Done };
 
 struct JournalEntry {

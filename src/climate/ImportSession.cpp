@@ -90,6 +90,7 @@ void ImportSession::choose(const QString& sourcePath) {
 void ImportSession::chooseChecked(const QString& sourcePath) {
     const ImportSource source = reader_(sourcePath);
     const std::string key = checkedFileKey(source.name);
+    checkFileNameLength(key);
     checkLatitudeText(source.latitudeText);
     const std::string longitude = invertedLongitudeText(source.longitudeDeg);
 
@@ -166,7 +167,7 @@ std::optional<int> ImportSession::includeChecked(const SeasonStartTexts& seasonS
     try {
         hourly = computeHourlyLines(source.dataLines, seasonStarts);
     } catch (const FormatError& error) {
-        throw error.relocated(filePath_, source.linesBeforeData);
+        throw error.relocated(filePath_, source.lineOffsetAt(error.line()));
     }
     std::array<int, kSeasonCount> starts{};
     bool allFound = true;
@@ -186,7 +187,7 @@ std::optional<int> ImportSession::includeChecked(const SeasonStartTexts& seasonS
     try {
         wind = SeasonWindStatistics(hourly.lines, starts);
     } catch (const FormatError& error) {
-        throw error.relocated(filePath_, source.linesBeforeData);
+        throw error.relocated(filePath_, source.lineOffsetAt(error.line()));
     }
 
     const QString index = indexPath(baseDirectory_);
