@@ -151,6 +151,7 @@ TEST_F(ImportTest, ASourceThatIsNotOneYearInOrderIsRefusedAtChoosingNamingTheFir
         {[](Lines& l) { setField(l, 1000, 2, "x"); }, "linha 1001: o campo hora 'x'"},
         {[](Lines& l) { setField(l, 1000, 1, "-11"); }, "linha 1001: o registro é de -11/2"},
         {[](Lines& l) { setField(l, 4, 1, ""); }, "linha 5: o campo dia ''"},
+        {[](Lines& l) { l[2000].insert(6, 1, '\0'); }, "linha 2001: a linha contém um caractere nulo"},
     };
     const auto before = database();
     for (const auto& [breakIt, message] : cases) {
