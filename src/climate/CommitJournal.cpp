@@ -20,7 +20,6 @@ namespace {
 constexpr std::string_view kJournalName = ".zenita-journal";
 constexpr std::string_view kHeader = "ZENITA journal 1";
 constexpr std::string_view kEnd = "end";
-constexpr char kPhaseNames[][8] = {"prepare", "replace", "done"};
 constexpr int kUniqueLength = 6;
 
 // Tabs, line breaks and other control bytes of a path written as %XX.
@@ -76,8 +75,8 @@ bool isMadeNameOf(const QString& name, const QString& targetName, const char* ki
         journalPath(databaseFolder), line);
 }
 
-void rollBack(const Journal& journal) {
-    for (auto it = journal.entries.rbegin(); it != journal.entries.rend(); ++it) {
+void restoreTargets(const Journal& journal) {
+    for (auto it = journal.rbegin(); it != journal.rend(); ++it) {
         if (!it->backup.isEmpty()) {
             if (fileStatus(it->backup).exists) {
                 // When the target still is the backup's file, the rename does
@@ -90,15 +89,6 @@ void rollBack(const Journal& journal) {
             removeFile(it->target, it->target);
         }
         removeFile(it->temporary, it->target);
-    }
-}
-
-void rollForward(const Journal& journal) {
-    for (const JournalEntry& entry : journal.entries) {
-        if (!entry.backup.isEmpty()) {
-            removeFile(entry.backup, entry.target);
-        }
-        removeFile(entry.temporary, entry.target);
     }
 }
 
@@ -127,19 +117,21 @@ QString unusedNameBeside(const QString& target, std::string_view kind) {
     }
 }
 
-bool isLeftoverName(const QString& fileName) {
-    // The previous way of committing named its backups ".x.csv.old-" and up
-    // to seven base-36 digits.
-    static const QRegularExpression pattern(QStringLiteral(
-        "^\\.(zenita-journal|.+\\.csv)\\.(new-[0-9A-Za-z]{6}|old-[0-9A-Za-z]{1,7})$"));
+bool isLeftoverName(const QString& fileName, const QString& targetName) {
+    if (!targetName.isEmpty()) {
+        return isMadeNameOf(fileName, targetName, "new") ||
+               isMadeNameOf(fileName, targetName, "old");
+    }
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\..+\\.csv\\.(new-[0-9A-Za-z]{6}|old-[0-9A-Za-z]{1,7})$"));
     return pattern.match(fileName).hasMatch();
 }
 
 std::string encodeJournal(const Journal& journal, const QString& databaseFolder) {
     const QDir folder(databaseFolder);
     std::string text(kHeader);
-    text.append("\n").append(kPhaseNames[static_cast<int>(journal.phase)]).append("\n");
-    for (const JournalEntry& entry : journal.entries) {
+    text.append("\n");
+    for (const JournalEntry& entry : journal) {
         text.append(escaped(folder.relativeFilePath(entry.target)))
             .append("\t")
             .append(escaped(QFileInfo(entry.temporary).fileName()))
@@ -152,20 +144,20 @@ std::string encodeJournal(const Journal& journal, const QString& databaseFolder)
     return text;
 }
 
-Journal decodeJournal(std::string_view bytes, const QString& databaseFolder) {
+std::optional<Journal> decodeJournal(std::string_view bytes, const QString& databaseFolder) {
     const std::vector<std::string> lines = splitLines(bytes);
-    if (lines.size() < 3 || lines[0] != kHeader || lines.back() != kEnd) {
-        malformed(databaseFolder, lines.empty() || lines[0] != kHeader ? 1 : 0);
+    if (lines.empty() || (lines.size() == 1 && kHeader.substr(0, lines[0].size()) == lines[0])) {
+        return std::nullopt;  // cut short within its first line
+    }
+    if (lines[0] != kHeader) {
+        malformed(databaseFolder, 1);
+    }
+    if (lines.back() != kEnd) {
+        return std::nullopt;  // cut short: written before any target was touched
     }
     Journal journal;
-    const auto phase = std::find_if(std::begin(kPhaseNames), std::end(kPhaseNames),
-                                    [&](const char* name) { return lines[1] == name; });
-    if (phase == std::end(kPhaseNames)) {
-        malformed(databaseFolder, 2);
-    }
-    journal.phase = static_cast<CommitPhase>(phase - std::begin(kPhaseNames));
     const QDir folder(databaseFolder);
-    for (std::size_t i = 2; i + 1 < lines.size(); ++i) {
+    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
         std::vector<std::string_view> fields;
         for (std::string_view rest = lines[i];;) {
@@ -199,41 +191,25 @@ Journal decodeJournal(std::string_view bytes, const QString& databaseFolder) {
         if (!backup->isEmpty()) {
             entry.backup = targetInfo.absolutePath() + u'/' + *backup;
         }
-        journal.entries.push_back(std::move(entry));
+        journal.push_back(std::move(entry));
     }
     return journal;
 }
 
 void writeJournal(const Journal& journal, const QString& databaseFolder, const StepHook& step) {
     const QString path = journalPath(databaseFolder);
-    const QString temporary = unusedNameBeside(path, "new");
-    try {
-        {
-            const FileDescriptor file = createExclusive(temporary, 0644, path);
-            step();
-            writeAll(file, encodeJournal(journal, databaseFolder), path);
-            step();
-            syncFile(file, path);
-            step();
-        }
-        renameReplacing(temporary, path, path);
-        step();
-    } catch (const FileWriteError&) {
-        removeFile(temporary, path);
-        throw;
-    }
-    syncFolder(databaseFolder);
+    const FileDescriptor file = createExclusive(path, 0644, path);
+    step();
+    writeAll(file, encodeJournal(journal, databaseFolder), path);
+    step();
+    syncFile(file, path);
     step();
 }
 
-void settleJournal(const Journal& journal, const QString& databaseFolder) {
-    if (journal.phase == CommitPhase::Done) {
-        rollForward(journal);
-    } else {
-        rollBack(journal);
-    }
+void rollBackCommit(const Journal& journal, const QString& databaseFolder) {
+    restoreTargets(journal);
     std::set<QString> folders;
-    for (const JournalEntry& entry : journal.entries) {
+    for (const JournalEntry& entry : journal) {
         folders.insert(QFileInfo(entry.target).absolutePath());
     }
     for (const QString& folder : folders) {
@@ -248,7 +224,13 @@ void settleLeftJournal(const QString& databaseFolder) {
     if (!fileStatus(path).exists) {
         return;
     }
-    settleJournal(decodeJournal(readFileBytes(path), databaseFolder), databaseFolder);
+    if (const std::optional<Journal> journal =
+            decodeJournal(readFileBytes(path), databaseFolder)) {
+        rollBackCommit(*journal, databaseFolder);
+    } else {
+        removeFile(path, path);
+        syncFolder(databaseFolder);
+    }
 }
 
 }  // namespace climate

@@ -1,8 +1,8 @@
 // Brings a city database folder back to a whole state after a change was
 // cut short (the program killed, the power gone): the journal a commit left
-// is rolled back, or forward when the commit was done (CommitJournal.h), and
-// the temporaries and backups of our own naming are removed, in the folder
-// and in cidades/. Nothing else is touched.
+// is rolled back (CommitJournal.h), and the temporaries and backups of our
+// own naming are removed: in the folder, in cidades/, and beside the files
+// that the links among them point to. Nothing else is touched.
 //
 // Run it on the folder before the database is first read or written: the
 // window's first city list, every command that reads the database. It costs

@@ -19,33 +19,26 @@ bool isReadOnly(const QString& file, unsigned mode) {
     return (mode & 0222) == 0 || ::access(nativePath(file).constData(), W_OK) != 0;
 }
 
-void syncFoldersOf(const Journal& journal, const StepHook& step) {
+std::set<QString> foldersOf(const Journal& journal) {
     std::set<QString> folders;
-    for (const JournalEntry& entry : journal.entries) {
+    for (const JournalEntry& entry : journal) {
         folders.insert(QFileInfo(entry.target).absolutePath());
     }
+    return folders;
+}
+
+void syncFolders(const std::set<QString>& folders, const StepHook& step) {
     for (const QString& folder : folders) {
         syncFolder(folder);
         step();
     }
 }
 
-bool journalOnDiskIsDone(const QString& databaseFolder) {
-    try {
-        return decodeJournal(readFileBytes(journalPath(databaseFolder)), databaseFolder).phase ==
-               CommitPhase::Done;
-    } catch (const ClimateError&) {
-        return false;
-    }
-}
-
-// Puts every target back from the journal in memory (whatever phase the one
-// on disk has reached, rolling back gives the same) and throws the failure.
-[[noreturn]] void rollBackAndRethrow(Journal journal, const QString& databaseFolder,
+// Puts every target back and throws the failure.
+[[noreturn]] void rollBackAndRethrow(const Journal& journal, const QString& databaseFolder,
                                      const std::exception_ptr& failure) {
-    journal.phase = CommitPhase::Prepare;
     try {
-        settleJournal(journal, databaseFolder);
+        rollBackCommit(journal, databaseFolder);
     } catch (const ClimateError& restore) {
         try {
             std::rethrow_exception(failure);
@@ -105,7 +98,7 @@ Journal FileTransaction::plan() {
         if (status.exists) {
             entry.backup = unusedNameBeside(entry.target, "old");
         }
-        journal.entries.push_back(std::move(entry));
+        journal.push_back(std::move(entry));
     }
     return journal;
 }
@@ -114,14 +107,14 @@ void FileTransaction::commit() {
     const FolderLock lock(databaseFolder_, FolderLock::Mode::Wait);
     // A commit cut short by a crash is settled before this one may use the journal.
     settleLeftJournal(databaseFolder_);
-    Journal journal = plan();
+    const Journal journal = plan();
     const StepHook step = [this] { this->step(); };
+    std::set<QString> folders = foldersOf(journal);
+    bool committed = false;
     try {
-        writeJournal(journal, databaseFolder_, step);
         for (std::size_t i = 0; i < targets_.size(); ++i) {
-            const JournalEntry& entry = journal.entries[i];
-            const FileDescriptor file = createExclusive(entry.temporary, targets_[i].mode,
-                                                        targets_[i].path);
+            const FileDescriptor file =
+                createExclusive(journal[i].temporary, targets_[i].mode, targets_[i].path);
             step();
             writeAll(file, targets_[i].bytes, targets_[i].path);
             step();
@@ -129,35 +122,42 @@ void FileTransaction::commit() {
             step();
         }
         for (std::size_t i = 0; i < targets_.size(); ++i) {
-            if (!journal.entries[i].backup.isEmpty()) {
-                linkFile(journal.entries[i].target, journal.entries[i].backup, targets_[i].path);
+            if (!journal[i].backup.isEmpty()) {
+                linkFile(journal[i].target, journal[i].backup, targets_[i].path);
                 step();
             }
         }
-        syncFoldersOf(journal, step);
-        journal.phase = CommitPhase::Replace;
         writeJournal(journal, databaseFolder_, step);
+        std::set<QString> withJournal = folders;
+        withJournal.insert(QFileInfo(journalPath(databaseFolder_)).absolutePath());
+        syncFolders(withJournal, step);
         for (std::size_t i = 0; i < targets_.size(); ++i) {
-            renameReplacing(journal.entries[i].temporary, journal.entries[i].target,
-                            targets_[i].path);
+            renameReplacing(journal[i].temporary, journal[i].target, targets_[i].path);
             step();
         }
-        syncFoldersOf(journal, step);
-        journal.phase = CommitPhase::Done;
-        writeJournal(journal, databaseFolder_, step);
+        syncFolders(folders, step);
+        removeFile(journalPath(databaseFolder_), journalPath(databaseFolder_));
+        committed = true;
+        step();
+        syncFolder(databaseFolder_);
+        step();
     } catch (...) {
-        // Once the journal says done, the commit has happened; a failure to
+        // Once the journal is gone, the commit has happened; a failure to
         // sync after it is no reason to undo it.
-        if (journal.phase != CommitPhase::Done || !journalOnDiskIsDone(databaseFolder_)) {
+        if (!committed) {
             rollBackAndRethrow(journal, databaseFolder_, std::current_exception());
         }
     }
-    // Done: what is left is cleaning up, which the next recovery finishes if
-    // it fails here.
-    try {
-        settleJournal(journal, databaseFolder_);
-        step();
-    } catch (const ClimateError&) {
+    // The old files are no longer needed. A backup left by a failure here is
+    // a leftover that the next recovery removes.
+    for (const JournalEntry& entry : journal) {
+        if (!entry.backup.isEmpty()) {
+            try {
+                removeFile(entry.backup, entry.target);
+                step();
+            } catch (const ClimateError&) {
+            }
+        }
     }
     targets_.clear();
 }

@@ -4,12 +4,12 @@
 // old, or the index naming files that were not written.
 //
 // commit() works under a journal in the database folder (CommitJournal.h):
-// it records its intent, writes every new content to a temporary file beside
-// its target and keeps each old file as a hard link, all synced to the disk,
-// then replaces the targets in the order they were added (the index last)
-// and syncs their folders before it marks the commit done and removes the
-// backups. A failure before that point puts every target back; a crash is
-// put right by the next recoverDatabase() (DatabaseRecovery.h).
+// it writes every new content to a temporary file beside its target and
+// keeps each old file as a hard link, records its intent in the journal, all
+// synced to the disk, then replaces the targets in the order they were added
+// (the index last), syncs their folders and removes the journal. A failure
+// before that point puts every target back; a crash is put right by the
+// next recoverDatabase() (DatabaseRecovery.h).
 //
 // A target that is a symbolic link is written through: its final file is
 // replaced and the link stays. A read-only target, a folder or anything but

@@ -18,7 +18,7 @@ protected:
         return QDir(database.path()).entryList({".*"}, QDir::Files | QDir::Hidden);
     }
     static constexpr const char* kJournal =
-        "ZENITA journal 1\nreplace\n"
+        "ZENITA journal 1\n"
         "Latitudes.csv\t.Latitudes.csv.new-abc123\t.Latitudes.csv.old-abc123\nend\n";
 };
 
@@ -31,7 +31,7 @@ TEST_F(DatabaseRecovery, TheWindowsFirstCityListComesAfterTheRecovery) {
 }
 
 TEST_F(DatabaseRecovery, AJournalTheWindowCannotSettleIsShownAndTheListStillLoads) {
-    leaveCutShortCommit("ZENITA journal 1\nhalf");
+    leaveCutShortCommit("ZENITA journal 0\nLatitudes.csv\tx\ty\nend\n");
     showWindow();
     EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Nova"}));
     ASSERT_EQ(dialogs.messages.size(), 1u);

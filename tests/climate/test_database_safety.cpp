@@ -111,7 +111,6 @@ TEST_F(DatabaseSafety, TheRecoveryRemovesOnlyTheLeftoversOfOurOwnNaming) {
         {"cidades/.porto_alegre.ventos.csv.old-x0Y1z2", true},
         {"cidades/.porto_alegre.csv.old-1k9", true},  // as the previous commit named backups
         {".Latitudes.csv.new-000000", true},
-        {".zenita-journal.new-a1b2c3", true},
         {"cidades/porto_alegre.csv", false},
         {"cidades/.porto_alegre.csv.backup", false},
         {"cidades/.notes.txt.new-Ab3dE9", false},
@@ -121,9 +120,31 @@ TEST_F(DatabaseSafety, TheRecoveryRemovesOnlyTheLeftoversOfOurOwnNaming) {
     for (const auto& [name, leftover] : files) {
         writeAll(at(name), name);
     }
+    // Beside the file a linked city file points to, only that file's.
+    const QString shared = dir.path() + "/shared";
+    QDir().mkpath(shared);
+    writeAll(shared + "/real.csv", "real");
+    QFile::link(shared + "/real.csv", at("cidades/linked.csv"));
+    writeAll(shared + "/.real.csv.old-abc123", "backup");
+    writeAll(shared + "/.other.csv.old-abc123", "someone else's");
     climate::recoverDatabase(base());
     for (const auto& [name, leftover] : files) {
         EXPECT_EQ(QFileInfo::exists(at(name)), !leftover) << name;
+    }
+    EXPECT_EQ(QDir(shared).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{".other.csv.old-abc123", "real.csv"}));
+}
+
+TEST_F(DatabaseSafety, AJournalCutShortIsRemovedWithTheFilesOfItsCommit) {
+    writeAll(base() + "/cidades/x.csv", "old");
+    writeAll(base() + "/cidades/.x.csv.new-aaaaaa", "new");
+    const auto before = database();
+    for (const char* journal : {"", "ZENITA jour", "ZENITA journal 1\ncidades/x.csv\t.x.csv"}) {
+        writeAll(base() + "/cidades/.x.csv.new-aaaaaa", "new");
+        writeAll(climate::journalPath(base()), journal);
+        climate::recoverDatabase(base());
+        EXPECT_EQ(database().size(), before.size() - 1) << journal;
+        EXPECT_EQ(readAll(base() + "/cidades/x.csv"), "old") << journal;
     }
 }
 
@@ -131,10 +152,9 @@ TEST_F(DatabaseSafety, AJournalThatIsNotOursStopsTheRecoveryAndMovesNothing) {
     writeAll(base() + "/cidades/x.csv", "x");
     const std::string journals[] = {
         "not a journal\nend\n",
-        "ZENITA journal 1\nreplace\ncidades/x.csv\t../../etc/passwd\t-\nend\n",
-        "ZENITA journal 1\nreplace\ncidades/x.csv\t.x.csv.new-aaaaaa\t.other.old-aaaaaa\nend\n",
-        "ZENITA journal 1\nsomething\nend\n",
-        "ZENITA journal 1\nreplace\ncidades/x.csv\t.x.csv.new-aaaaaa\t-\n",
+        "ZENITA journal 1\ncidades/x.csv\t../../etc/passwd\t-\nend\n",
+        "ZENITA journal 1\ncidades/x.csv\t.x.csv.new-aaaaaa\t.other.old-aaaaaa\nend\n",
+        "ZENITA journal 1\ncidades/x.csv\t.x.csv.new-aaaaaa\nend\n",
     };
     for (const std::string& journal : journals) {
         SCOPED_TRACE(journal);

@@ -119,7 +119,7 @@ TEST_F(TextFileTest, AFailureAtAnyStepOfACommitLeavesEveryFileAsBeforeOrAllAsAft
         QFile::remove(path("b"));
         writeAll(path("c"), "old c");
     }
-    EXPECT_GT(failingStep, 30);
+    EXPECT_GT(failingStep, 20);
     EXPECT_EQ(readAll(path("a")), "new a");
     EXPECT_EQ(readAll(path("b")), "new b");
     EXPECT_EQ(readAll(path("c")), "new c");
