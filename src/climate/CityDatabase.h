@@ -63,8 +63,9 @@ struct CityIndexEntry {
 // may repeat). A line with fewer than five fields, or whose hourly or wind
 // file is neither "s/a" nor a plain name inside cidades/ (isPlainFileName),
 // throws FormatError naming it (and `file`, when given); the entries before
-// it stay in `entries`, each whole, so lists built from them stay aligned. A sixth field is read as the
-// time zone when it is one; any further fields are ignored.
+// it stay in `entries`, each whole, so lists built from them stay aligned.
+// A sixth field is read as the time zone when it is one; any further fields
+// are ignored.
 void parseCityIndex(const std::vector<std::string>& lines, std::vector<CityIndexEntry>& entries,
                     const QString& file = {});
 // The standard meridian of a city's clock time, in degrees west of Greenwich

@@ -47,7 +47,8 @@ std::optional<QString> unescaped(std::string_view text) {
             continue;
         }
         bool ok = false;
-        const int byte = i + 2 < text.size() ? QByteArray(text.data() + i + 1, 2).toInt(&ok, 16) : 0;
+        const int byte =
+            i + 2 < text.size() ? QByteArray(text.data() + i + 1, 2).toInt(&ok, 16) : 0;
         if (!ok) {
             return std::nullopt;
         }
@@ -64,7 +65,7 @@ bool isMadeNameOf(const QString& name, const QString& targetName, const char* ki
         return false;
     }
     return std::all_of(name.begin() + prefix.size(), name.end(), [](QChar c) {
-        return c.isDigit() || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
     });
 }
 
@@ -99,18 +100,15 @@ QString journalPath(const QString& databaseFolder) {
 }
 
 QString unusedNameBeside(const QString& target, std::string_view kind) {
-    static const char alphabet[] =
-        "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    static const char alphabet[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     const QFileInfo info(target);
     for (;;) {
         QString unique;
         for (int i = 0; i < kUniqueLength; ++i) {
             unique.append(QLatin1Char(alphabet[QRandomGenerator::global()->bounded(62)]));
         }
-        // Hidden, as the journal already is.
-        const QString hidden = info.fileName().startsWith(u'.') ? QString() : QStringLiteral(".");
-        const QString candidate = info.absolutePath() + u'/' + hidden + info.fileName() + u'.' +
-                                  QLatin1String(kind.data(), kind.size()) + u'-' + unique;
+        const QString candidate = info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                                  u'.' + QLatin1String(kind.data(), kind.size()) + u'-' + unique;
         if (!fileStatus(candidate).exists) {
             return candidate;
         }
@@ -224,8 +222,7 @@ void settleLeftJournal(const QString& databaseFolder) {
     if (!fileStatus(path).exists) {
         return;
     }
-    if (const std::optional<Journal> journal =
-            decodeJournal(readFileBytes(path), databaseFolder)) {
+    if (const std::optional<Journal> journal = decodeJournal(readFileBytes(path), databaseFolder)) {
         rollBackCommit(*journal, databaseFolder);
     } else {
         removeFile(path, path);

@@ -192,8 +192,7 @@ Records readRecords(const std::vector<std::string>& lines, std::size_t end, cons
         const auto integer = [&](std::size_t field, const char* what) {
             return stampField(fields[field], what, path, lineNumber);
         };
-        const HourStamp stamp{integer(kMonth, "mês"), integer(kDay, "dia"),
-                              integer(kHour, "hora")};
+        const HourStamp stamp{integer(kMonth, "mês"), integer(kDay, "dia"), integer(kHour, "hora")};
         const bool kept = year.next(stamp, path, lineNumber);
         const int minute = integer(kMinute, "minuto");
         if (minute != 0 && minute != 60) {

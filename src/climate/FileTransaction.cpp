@@ -6,9 +6,9 @@
 
 #include <QFileInfo>
 
+#include <unistd.h>
 #include <exception>
 #include <set>
-#include <unistd.h>
 
 namespace climate {
 

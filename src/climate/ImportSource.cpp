@@ -53,8 +53,7 @@ void keepOneYear(ImportSource& source, const QString& path) {
         CommaTextReader reader(source.dataLines[i]);
         const auto integer = [&](const char* what) {
             if (!reader.next(field)) {
-                throw FormatError(std::string("a linha não tem o campo ") + what + ".", path,
-                                  line);
+                throw FormatError(std::string("a linha não tem o campo ") + what + ".", path, line);
             }
             return stampField(field, what, path, line);
         };

@@ -45,8 +45,7 @@ struct ImportSource {
 
     // What to add to a data line's number (from 1) to get its line in the file.
     int lineOffsetAt(int dataLine) const {
-        return linesBeforeData +
-               (leapDayAt && dataLine > static_cast<int>(*leapDayAt) ? 24 : 0);
+        return linesBeforeData + (leapDayAt && dataLine > static_cast<int>(*leapDayAt) ? 24 : 0);
     }
 };
 

@@ -1,9 +1,9 @@
 #include "climate/ImportSteps.h"
 
 #include "climate/CityDatabase.h"
-#include "climate/CommitJournal.h"
 #include "climate/ClimateErrors.h"
 #include "climate/CommaText.h"
+#include "climate/CommitJournal.h"
 #include "climate/HourlyFile.h"
 #include "climate/Windows1252.h"
 #include "math/numbers.h"

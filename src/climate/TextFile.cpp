@@ -7,12 +7,12 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
 
 namespace climate {
 
@@ -107,8 +107,8 @@ std::string readFileBytes(const QString& path) {
             if (errno == EINTR) {
                 continue;
             }
-            throw FileReadError(
-                "não foi possível ler o arquivo (" + systemErrorText(errno) + ").", path);
+            throw FileReadError("não foi possível ler o arquivo (" + systemErrorText(errno) + ").",
+                                path);
         }
         if (got == 0) {
             break;

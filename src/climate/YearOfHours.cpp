@@ -65,8 +65,8 @@ bool YearOfHours::next(const HourStamp& stamp, const QString& path, int line) {
 
 void YearOfHours::requireComplete(const QString& path, int line) const {
     if (!complete()) {
-        throw FormatError(
-            "o ano está incompleto: falta o registro de " + describe(expected_) + ".", path, line);
+        throw FormatError("o ano está incompleto: falta o registro de " + describe(expected_) + ".",
+                          path, line);
     }
 }
 

@@ -41,9 +41,8 @@ TEST_F(DatabaseRecovery, AJournalTheWindowCannotSettleIsShownAndTheListStillLoad
 
 TEST_F(DatabaseRecovery, EveryCommandRecoversTheDatabaseBeforeItRuns) {
     leaveCutShortCommit(kJournal);
-    const CommandRun run = runCapturing({"--export-wind", database.path() + "/rosa.png", "--city",
-                                         "Antiga"},
-                                        database.path());
+    const CommandRun run = runCapturing(
+        {"--export-wind", database.path() + "/rosa.png", "--city", "Antiga"}, database.path());
     // The city of the old index is found, without a wind file.
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.contains("Antiga não tem arquivo de ventos")) << run.err.toStdString();

@@ -67,10 +67,9 @@ TEST_F(ImportCommand, ReplacesAnExistingCityOnlyWithReplace) {
 TEST_F(ImportCommand, SeasonOptionsTakeThePlaceOfTheDefaults) {
     // The year holds every default start and these two, but no 31 February
     // and no hour 25.
-    const CommandRun run =
-        runCapturing({"--import", source({}), "--spring", "31/2/1", "--summer", "2/1/3",
-                      "--autumn", "1/1/25", "--winter", "09/01/24"},
-                     base());
+    const CommandRun run = runCapturing({"--import", source({}), "--spring", "31/2/1", "--summer",
+                                         "2/1/3", "--autumn", "1/1/25", "--winter", "09/01/24"},
+                                        base());
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err,
               "zenita: Data/Hora de início da Primavera não localizado no arquivo!\n"

@@ -103,8 +103,7 @@ TEST(SplitCommaText, SurvivesRandomBytesAndItsFieldsSurviveJoining) {
         }
         ASSERT_LE(bytes, line.size());
         ASSERT_LE(fields.size(), line.size() + 1);
-        ASSERT_EQ(SplitCommaText(JoinCommaText(fields)), fields)
-            << "line: " << line;
+        ASSERT_EQ(SplitCommaText(JoinCommaText(fields)), fields) << "line: " << line;
         totalFields += fields.size();
     }
     EXPECT_GT(totalFields, 0u);

@@ -54,9 +54,9 @@ TEST_F(DatabaseSafety, OnlyARegularFileWithinTheSizeBoundIsRead) {
         EXPECT_TRUE(notifier.notices[0].details.contains(QString::fromUtf8(c.reason)));
     }
     // Exactly the bound is still read.
-    ASSERT_EQ(truncate(climate::nativePath(huge).constData(),
-                       static_cast<off_t>(climate::kMaxFileBytes)),
-              0);
+    ASSERT_EQ(
+        truncate(climate::nativePath(huge).constData(), static_cast<off_t>(climate::kMaxFileBytes)),
+        0);
     EXPECT_EQ(climate::readFileBytes(huge).size(), climate::kMaxFileBytes);
 }
 
@@ -72,12 +72,12 @@ TEST_F(DatabaseSafety, AFullDiskIsNamedAsSuch) {
 }
 
 TEST(CityIndexNames, AFileNameOutsideCidadesIsRefusedNamingItsLine) {
-    for (const char* name : {"../passwd", "/etc/passwd", "a/b.csv", "..", ".", "a\\b.csv",
-                             "\"a\x01.csv\"", "\"\""}) {
+    for (const char* name :
+         {"../passwd", "/etc/passwd", "a/b.csv", "..", ".", "a\\b.csv", "\"a\x01.csv\"", "\"\""}) {
         SCOPED_TRACE(name);
         for (const bool wind : {false, true}) {
-            const std::string line = std::string("X,1,") + (wind ? "s/a," : "") + name +
-                                     (wind ? "" : ",s/a") + ",45";
+            const std::string line =
+                std::string("X,1,") + (wind ? "s/a," : "") + name + (wind ? "" : ",s/a") + ",45";
             std::vector<climate::CityIndexEntry> entries;
             try {
                 climate::parseCityIndex({"A,1,a.csv,a.ventos.csv,1", line}, entries,

@@ -137,7 +137,8 @@ TEST_F(ImportTest, EmptyFieldsBecomeZeroAndAnEmptyLastFieldIsKept) {
 // The month, day and hour of every data line, in the order of a 365-day year.
 TEST_F(ImportTest, ASourceThatIsNotOneYearInOrderIsRefusedAtChoosingNamingTheFirstWrongLine) {
     const std::pair<std::function<void(Lines&)>, const char*> cases[] = {
-        {[](Lines& l) { l.resize(8); }, "linha 9: o ano está incompleto: falta o registro de 1/1, hora 5"},
+        {[](Lines& l) { l.resize(8); },
+         "linha 9: o ano está incompleto: falta o registro de 1/1, hora 5"},
         {[](Lines& l) { l.pop_back(); }, "linha 8764: o ano está incompleto"},
         {[](Lines& l) { l.insert(l.end(), l.begin() + 4, l.end()); }, "linha 8765: o ano termina"},
         {[](Lines& l) { l.push_back(""); }, "linha 8765: o ano termina"},
@@ -151,7 +152,8 @@ TEST_F(ImportTest, ASourceThatIsNotOneYearInOrderIsRefusedAtChoosingNamingTheFir
         {[](Lines& l) { setField(l, 1000, 2, "x"); }, "linha 1001: o campo hora 'x'"},
         {[](Lines& l) { setField(l, 1000, 1, "-11"); }, "linha 1001: o registro é de -11/2"},
         {[](Lines& l) { setField(l, 4, 1, ""); }, "linha 5: o campo dia ''"},
-        {[](Lines& l) { l[2000].insert(6, 1, '\0'); }, "linha 2001: a linha contém um caractere nulo"},
+        {[](Lines& l) { l[2000].insert(6, 1, '\0'); },
+         "linha 2001: a linha contém um caractere nulo"},
     };
     const auto before = database();
     for (const auto& [breakIt, message] : cases) {

@@ -12,11 +12,10 @@ inline std::string_view bytesOf(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-#define FUZZ_CHECK(condition)                                                           \
-    do {                                                                                \
-        if (!(condition)) {                                                             \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__,    \
-                         #condition);                                                   \
-            std::abort();                                                               \
-        }                                                                               \
+#define FUZZ_CHECK(condition)                                                                     \
+    do {                                                                                          \
+        if (!(condition)) {                                                                       \
+            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                         \
+        }                                                                                         \
     } while (false)

@@ -56,18 +56,30 @@ TEST(NumberFormatter, TwoDecimalsRoundHalfAwayFromZeroOnTheExactValue) {
 }
 
 TEST(NumberFormatter, GeneralFormHasNoTrailingZerosAndNeverMinusZero) {
-    const std::pair<double, const char*> cases[] = {
-        {-0.0, "0"},        {0.0, "0"},   {48.55, "48.55"},  {-1 * -48.55, "48.55"},
-        {-118.4, "-118.4"}, {50.0, "50"}, {0.1 + 0.2, "0.3"},
-        {DBL_MAX, "1.79769313486231e+308"}, {-DBL_MAX, "-1.79769313486231e+308"}};
+    const std::pair<double, const char*> cases[] = {{-0.0, "0"},
+                                                    {0.0, "0"},
+                                                    {48.55, "48.55"},
+                                                    {-1 * -48.55, "48.55"},
+                                                    {-118.4, "-118.4"},
+                                                    {50.0, "50"},
+                                                    {0.1 + 0.2, "0.3"},
+                                                    {DBL_MAX, "1.79769313486231e+308"},
+                                                    {-DBL_MAX, "-1.79769313486231e+308"}};
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(formatGeneral(value), text) << value;
     }
 }
 
 TEST(NumberFormatter, EveryGeneralFormReadsBackWithinFifteenDigits) {
-    const double extremes[] = {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.797693134862315e308,
-                               DBL_MIN, DBL_TRUE_MIN, -DBL_TRUE_MIN, 1e-310, 123456789012345678.0};
+    const double extremes[] = {DBL_MAX,
+                               -DBL_MAX,
+                               std::nextafter(DBL_MAX, 0.0),
+                               1.797693134862315e308,
+                               DBL_MIN,
+                               DBL_TRUE_MIN,
+                               -DBL_TRUE_MIN,
+                               1e-310,
+                               123456789012345678.0};
     for (const double value : extremes) {
         const auto back = math::parseNumber(formatGeneral(value));
         ASSERT_TRUE(back) << formatGeneral(value);
