@@ -30,15 +30,6 @@ TEST_F(DatabaseRecovery, TheWindowsFirstCityListComesAfterTheRecovery) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(DatabaseRecovery, AJournalTheWindowCannotSettleIsShownAndTheListStillLoads) {
-    leaveCutShortCommit("ZENITA journal 0\nLatitudes.csv\tx\ty\nend\n");
-    showWindow();
-    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Nova"}));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Erro!");
-    EXPECT_TRUE(dialogs.messages[0].details.contains(".zenita-journal"));
-}
-
 TEST_F(DatabaseRecovery, EveryCommandRecoversTheDatabaseBeforeItRuns) {
     leaveCutShortCommit(kJournal);
     const CommandRun run = runCapturing(

@@ -135,19 +135,6 @@ TEST_F(DatabaseSafety, TheRecoveryRemovesOnlyTheLeftoversOfOurOwnNaming) {
               (QStringList{".other.csv.old-abc123", "real.csv"}));
 }
 
-TEST_F(DatabaseSafety, AJournalCutShortIsRemovedWithTheFilesOfItsCommit) {
-    writeAll(base() + "/cidades/x.csv", "old");
-    writeAll(base() + "/cidades/.x.csv.new-aaaaaa", "new");
-    const auto before = database();
-    for (const char* journal : {"", "ZENITA jour", "ZENITA journal 1\ncidades/x.csv\t.x.csv"}) {
-        writeAll(base() + "/cidades/.x.csv.new-aaaaaa", "new");
-        writeAll(climate::journalPath(base()), journal);
-        climate::recoverDatabase(base());
-        EXPECT_EQ(database().size(), before.size() - 1) << journal;
-        EXPECT_EQ(readAll(base() + "/cidades/x.csv"), "old") << journal;
-    }
-}
-
 TEST_F(DatabaseSafety, AJournalThatIsNotOursStopsTheRecoveryAndMovesNothing) {
     writeAll(base() + "/cidades/x.csv", "x");
     const std::string journals[] = {
