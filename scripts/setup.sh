@@ -9,6 +9,7 @@ packages=(
     fonts-liberation2
     poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev
+    dpkg-dev desktop-file-utils appstream lintian
     clang-14 libclang-rt-14-dev
 )
 

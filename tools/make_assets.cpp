@@ -1,10 +1,13 @@
 // Draws the pictures of assets/ (the six reference pictograms, the splash and
-// the two About pictures) and saves them as JPEG files. Run once by hand when
-// a picture changes:  build/tools/zenita_make_assets assets
+// the two About pictures, saved as JPEG files) and the program's icon (an SVG
+// and the PNG sizes of the desktop's icon theme, in assets/icons/). Run once
+// by hand when a picture changes (needs qt6-svg-dev):
+//   cmake --build build --target zenita_make_assets && build/tools/zenita_make_assets assets
 #include "canvas/Canvas.h"
 #include "chart/ChartDrawing.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartInputs.h"
+#include "overlay/SunPosition.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +17,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 
 #include <cmath>
 #include <cstdio>
@@ -244,6 +248,116 @@ QImage aboutRose() {
     return image;
 }
 
+// ---- The icon: the chart's own sky plan, reduced ----
+
+// The sky plan of a chart at Florianópolis' latitude: the horizon, a few
+// altitude circles, the sun paths of the solstices and the equinox as the
+// chart computes them, an overhang's mask over a façade facing north, and the
+// sun on the summer path. Below 32 pixels only what stays legible is drawn.
+void drawIcon(QPainter& p, int size) {
+    constexpr double kLatitudeDeg = -27.6;
+    const chart::ChartGeometry geometry = chart::ChartGeometry::forImage(460, 460);
+    const QPointF centre(geometry.chartCentreX, geometry.chartCentreY);
+    const double horizon = geometry.chartRadius;
+    // Icon pixels per chart pixel, the horizon filling 92% of the icon.
+    const double k = 0.46 * size / horizon;
+    const double px = 1.0 / k;  // one icon pixel in chart pixels
+    const bool small = size < 32;
+    const bool detailed = size >= 128;
+
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(size / 2.0, size / 2.0);
+    p.scale(k, k);
+    p.translate(-centre);
+
+    QRadialGradient sky(centre, horizon);
+    sky.setColorAt(0, QColor(255, 255, 250));
+    sky.setColorAt(1, QColor(196, 224, 246));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sky);
+    p.drawEllipse(centre, horizon, horizon);
+
+    // The overhang's mask: the façade's half of the sky inside the family
+    // circle that stands at 45 degrees above the horizon toward the façade.
+    const chart::Circle edge = geometry.familyCircle(45.0, 0.0);
+    QPainterPath half;
+    half.addRect(QRectF(centre.x() - horizon, centre.y() - horizon, 2 * horizon, horizon));
+    QPainterPath inside;
+    inside.addEllipse(QPointF(edge.centreX, edge.centreY), edge.radius, edge.radius);
+    QPainterPath disc;
+    disc.addEllipse(centre, horizon, horizon);
+    p.setBrush(QColor(230, 30, 30, 150));
+    p.drawPath(half.intersected(inside).intersected(disc));
+
+    p.setBrush(Qt::NoBrush);
+    if (!small) {
+        p.setPen(QPen(QColor(120, 140, 165, detailed ? 150 : 255), (detailed ? 1.5 : 1.2) * px));
+        for (int altitude = detailed ? 10 : 30; altitude < 90; altitude += detailed ? 10 : 30) {
+            const double r = geometry.radiusAtAltitude(altitude);
+            p.drawEllipse(centre, r, r);
+        }
+        p.drawLine(QPointF(centre.x(), centre.y() - horizon), QPointF(centre.x(), centre.y() + horizon));
+        p.drawLine(QPointF(centre.x() - horizon, centre.y()), QPointF(centre.x() + horizon, centre.y()));
+    }
+
+    // 21 June, 21 March and 21 December, each as far as the sun is up.
+    const int days[] = {172, 80, 355};
+    p.setPen(QPen(QColor(235, 120, 20), (small ? 1.6 : detailed ? 5.0 : 2.2) * px, Qt::SolidLine,
+                  Qt::RoundCap, Qt::RoundJoin));
+    for (const int day : days) {
+        const overlay::SunDay sun(kLatitudeDeg, day);
+        QPolygonF path;
+        for (int tenth = 0; tenth <= 240; ++tenth) {
+            if (const auto at = sun.ifAboveHorizon(tenth / 10.0, geometry)) {
+                path << QPointF(at->x, at->y);
+            }
+        }
+        p.drawPolyline(path);
+    }
+
+    p.setPen(QPen(QColor(20, 45, 90), (small ? 1.6 : detailed ? 7.0 : 2.5) * px));
+    p.drawEllipse(centre, horizon, horizon);
+
+    const overlay::SunPosition sun = overlay::sunPosition(kLatitudeDeg, 355, 14.5, geometry);
+    const double sunRadius = (small ? 2.6 : 0.075 * size) * px;
+    p.setPen(QPen(QColor(200, 90, 0), (small ? 0.8 : detailed ? 3.0 : 1.2) * px));
+    p.setBrush(QColor(255, 205, 40));
+    p.drawEllipse(QPointF(sun.x, sun.y), sunRadius, sunRadius);
+}
+
+QImage iconPicture(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    drawIcon(p, size);
+    return image;
+}
+
+bool writeIcons(const QDir& assets) {
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("icons/%1x%1").arg(size);
+        const QString path = assets.filePath(folder + QStringLiteral("/zenita.png"));
+        if (!assets.mkpath(folder) || !iconPicture(size).save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+    }
+    assets.mkpath(QStringLiteral("icons/scalable"));
+    QSvgGenerator svg;
+    svg.setFileName(assets.filePath(QStringLiteral("icons/scalable/zenita.svg")));
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("ZENITA"));
+    svg.setDescription(QStringLiteral("Carta solar com máscara de sombra"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "cannot write the SVG icon\n");
+        return false;
+    }
+    drawIcon(p, 256);
+    return p.end();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -262,5 +376,5 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return 0;
+    return writeIcons(out) ? 0 : 1;
 }

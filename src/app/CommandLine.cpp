@@ -24,10 +24,6 @@
 #include <stdexcept>
 #include <string>
 
-bool isCommandLineRun(int argc, char** /*argv*/) {
-    return argc > 1;
-}
-
 namespace {
 
 // Stderr carries the command's own error line; Qt's notes about the
@@ -435,6 +431,14 @@ Request parseArguments(const QStringList& arguments) {
 }
 
 }  // namespace
+
+QStringList commandLineOptionNames() {
+    QStringList names;
+    for (const Option& option : kOptions) {
+        names << QLatin1String(option.name);
+    }
+    return names;
+}
 
 int runCommandLine(const QStringList& arguments) {
     return runCommandLine(arguments, QApplication::applicationDirPath());

@@ -1,12 +1,13 @@
 // The headless command line of ZENITA (export of pictures, import of cities).
-// Without options the program opens its window; with any option it runs the
-// command and exits: 0 on success, 2 on a bad option or a refused input.
+// With one of its options the program runs the command and exits: 0 on
+// success, 2 on a bad option or a refused input (LaunchArguments.h decides
+// when the command line runs).
 #pragma once
 
 #include <QStringList>
 
-// True when the program was started with options.
-bool isCommandLineRun(int argc, char** argv);
+// The names of the command line's options, the commands among them.
+QStringList commandLineOptionNames();
 // Selects a platform that needs no display, unless one was chosen already.
 void prepareHeadless();
 // Runs the command line (arguments()[0] is the program) against the city

@@ -1,6 +1,10 @@
 #include "app/Startup.h"
 
+#include "app/Assets.h"
 #include "app/CommandLine.h"
+#include "app/DatabaseLocation.h"
+#include "app/LaunchArguments.h"
+#include "app/WindowStart.h"
 #include "canvas/Canvas.h"
 #include "app/UNovaCidade.h"
 #include "app/UZenita.h"
@@ -16,6 +20,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTextStream>
 #include <QTranslator>
 
 #include <clocale>
@@ -37,12 +42,13 @@ void loadPortugueseTexts(QApplication& app) {
     }
 }
 
-int runWindows(QApplication& app) {
+int runWindows(QApplication& app, const DatabaseFolder& database,
+               const std::optional<QString>& importFile) {
     MessageBoxDialogs dialogs;
     const std::unique_ptr<output::Printer> printer = output::makeSystemPrinter();
     const std::unique_ptr<output::Clipboard> clipboard = output::makeSystemClipboard();
     Services services;
-    services.baseDirectory = QApplication::applicationDirPath();
+    services.baseDirectory = database.path;
     services.dialogs = &dialogs;
     services.printer = printer.get();
     services.clipboard = clipboard.get();
@@ -66,13 +72,22 @@ int runWindows(QApplication& app) {
         splash.exec();
     }
     formZenita.show();
+    queueWindowStart(formZenita, database.warning, importFile);
     return app.exec();
 }
 
 }  // namespace
 
 int runZenita(int argc, char** argv) {
-    const bool headless = isCommandLineRun(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const Launch launch = classifyLaunch(arguments);
+    if (const std::optional<int> status = answerWithoutStarting(launch)) {
+        return *status;
+    }
+    const bool headless = launch.mode == LaunchMode::Command;
     if (headless) {
         prepareHeadless();
     }
@@ -83,11 +98,23 @@ int runZenita(int argc, char** argv) {
     windowFont.setPointSize(8);
     QApplication::setFont(windowFont);
     loadPortugueseTexts(app);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZENITA_APP_ID));
+    QApplication::setWindowIcon(applicationIcon());
+    DatabaseFolder database;
+    try {
+        database = openDatabaseFolder(launch.databaseFolder, runningPlaces());
+    } catch (const BadDatabaseFolder& error) {
+        QTextStream(stderr) << "zenita: " << error.what() << Qt::endl;
+        return 2;
+    }
     if (headless) {
-        return runCommandLine(QApplication::arguments());
+        if (!database.warning.isEmpty()) {
+            QTextStream(stderr) << "zenita: " << database.warning << Qt::endl;
+        }
+        return runCommandLine(withoutDatabaseOption(QApplication::arguments()), database.path);
     }
     try {
-        return runWindows(app);
+        return runWindows(app, database, launch.importFile);
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, QStringLiteral("ZENITA"), QString::fromUtf8(error.what()));
         return 1;

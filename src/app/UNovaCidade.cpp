@@ -151,6 +151,12 @@ int TFormNovaCidade::exec() {
     return QDialog::exec();
 }
 
+int TFormNovaCidade::execOn(const QString& sourcePath) {
+    FormActivate();
+    guarded([&] { chooseSource(sourcePath); });
+    return QDialog::exec();
+}
+
 void TFormNovaCidade::FormActivate() {
     session_.activate();
     showSession();
@@ -161,6 +167,10 @@ void TFormNovaCidade::showSession() {
     edCidade->setText(session_.cityName());
     edLatitude->setText(session_.latitudeText());
     edLongitude->setText(session_.longitudeText());
+    // A text longer than its box shows its start, as a person reads it.
+    for (QLineEdit* field : {edArquivo, edCidade, edLatitude, edLongitude}) {
+        field->setCursorPosition(0);
+    }
     btIncluir->setEnabled(session_.includeEnabled());
 }
 
@@ -168,13 +178,16 @@ void TFormNovaCidade::btBuscarClick() {
     const std::optional<QString> path =
         services_.fileChooser ? services_.fileChooser->chooseFileToOpen(this, OpenDialog1)
                               : std::nullopt;
-    if (!path) {
-        return;
+    if (path) {
+        chooseSource(*path);
     }
+}
+
+void TFormNovaCidade::chooseSource(const QString& path) {
     // The file field empties and "Incluir Cidade" goes off before any message.
     edArquivo->clear();
     btIncluir->setEnabled(false);
-    session_.choose(*path);
+    session_.choose(path);
     showSession();
     if (const auto hemisphere = session_.seasonHemisphere()) {
         const climate::SeasonStartTexts texts =

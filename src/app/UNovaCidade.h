@@ -79,6 +79,9 @@ public:
 
     // Sets the window up (FormActivate), then runs it modally.
     int exec() override;
+    // The same with sourcePath chosen as "Buscar" chooses a file: its checks,
+    // its messages, and the fields filled when they pass.
+    int execOn(const QString& sourcePath);
 
     // ---- Handlers ----
     // Empties the file, city, latitude and longitude fields, disables
@@ -99,6 +102,8 @@ public:
 private:
     // Copies the session's fields into the controls.
     void showSession();
+    // "Buscar" after the file dialog: checks the source and shows it.
+    void chooseSource(const QString& path);
     // Runs a handler; an exception that escapes it is shown as "Erro!".
     template <class Handler>
     void guarded(Handler&& handler);

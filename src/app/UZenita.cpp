@@ -13,6 +13,8 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kClientWidth = 703;
@@ -43,6 +45,28 @@ QLabel* pictogram(QWidget* parent, const char* name, int left, int top, int widt
 
 QCheckBox* checkBox(QWidget* parent, const QString& caption, int left, int top) {
     return place(new QCheckBox(caption, parent), left, top);
+}
+
+// The design's captions fit the old 8-point face; the sans face here runs
+// wider. Captions that would reach the box at `right` share one narrowing of
+// the face (the same 8 points, condensed), the least that ends each of them
+// two pixels short of the box, and take their width at that face.
+void fitCaptions(std::initializer_list<QWidget*> captions, int right) {
+    QFont font = (*captions.begin())->font();
+    const auto fit = [&] {
+        return std::all_of(captions.begin(), captions.end(), [right](const QWidget* c) {
+            return c->x() + c->sizeHint().width() <= right - 2;
+        });
+    };
+    for (int stretch = 99; stretch >= 50 && !fit(); --stretch) {
+        font.setStretch(stretch);
+        for (QWidget* caption : captions) {
+            caption->setFont(font);
+        }
+    }
+    for (QWidget* caption : captions) {
+        caption->resize(caption->sizeHint().width(), caption->height());
+    }
 }
 
 QLabel* label(QWidget* parent, const QString& caption, int left, int top) {
@@ -164,6 +188,7 @@ void TFormZenita::buildInputPanel() {
     TransferidorCheck = checkBox(p, QStringLiteral("Transferidor       Orientação :"), 8, 90);
     TransferidorCheck->setChecked(true);
     editOrient = numericEdit(p, 360.0, 165, 88, 45);
+    fitCaptions({TransferidorCheck}, editOrient->x());
     Label2 = label(p, QStringLiteral("Ângulo de Referência:"), 8, 119);
     rgAngulos = dropDown(p, {QStringLiteral("Interna"), QStringLiteral("Externa")}, 118, 115, 91);
     rgAngulos->setCurrentIndex(0);
@@ -213,6 +238,8 @@ void TFormZenita::buildAnglePages() {
     row(alfa, 1, QStringLiteral("Ângulo Alfa 2 :"), Alfa2Check, editAlfa2);
     Alfa2Check->setEnabled(false);
     PageControl1->addTab(alfa, QStringLiteral("Alfa"));
+    // On its page a caption takes the window's font: fitted from here on.
+    fitCaptions({Alfa1Check, Alfa2Check}, kEditLeft);
 
     auto* beta = new QWidget();
     row(beta, 0, QStringLiteral("Ângulo Beta Direita 1 :"), Beta1aCheck, editBeta1a);
@@ -222,6 +249,7 @@ void TFormZenita::buildAnglePages() {
     Beta1bCheck->setEnabled(false);
     Beta2bCheck->setEnabled(false);
     PageControl1->addTab(beta, QStringLiteral("Beta"));
+    fitCaptions({Beta1aCheck, Beta1bCheck, Beta2aCheck, Beta2bCheck}, kEditLeft);
 
     auto* gama = new QWidget();
     row(gama, 0, QStringLiteral("Ângulo Gama Direita 1:"), GamaD1Check, editGamaD1);
@@ -231,6 +259,7 @@ void TFormZenita::buildAnglePages() {
     GamaD2Check->setEnabled(false);
     GamaE2Check->setEnabled(false);
     PageControl1->addTab(gama, QStringLiteral("Gama"));
+    fitCaptions({GamaD1Check, GamaD2Check, GamaE1Check, GamaE2Check}, kEditLeft);
 
     auto* mascara = new QWidget();
     desMascCheck = checkBox(mascara, QStringLiteral("Desenhar reta"), 8, 10);

@@ -243,6 +243,9 @@ public:
     // ---- New-city import (UZenitaCities.cpp) ----
     // Shows the import window modally; a city added there reloads the list.
     void IncluirCidade1Click();
+    // The same with the import window opened on a source file, as "Buscar"
+    // would choose it (a file given on the command line).
+    void IncluirCidadeArquivo(const QString& sourcePath);
     TFormNovaCidade* FormNovaCidade = nullptr;
 
     // ---- Hourly overlay, path marks and labels, legend (UZenitaOverlay.cpp) ----
@@ -324,6 +327,7 @@ private:
     void showChartView();
     void showWindView();
     void clearCityLists();
+    void runImportWindow(const std::optional<QString>& sourcePath);
 
     void showException(const std::exception& error);
 

@@ -56,7 +56,7 @@ chart::ChartInputs TFormZenita::readChartInputs(double latitudeDeg) {
     chart::ChartInputs inputs;
     inputs.latitudeDeg = latitudeDeg;
     inputs.latitudeText = editLatitude->text();
-    if (cmbCidades->currentIndex() > 0) {
+    if (selectedCity() > 0) {
         inputs.cityName = cmbCidades->currentText();
     }
     inputs.sunPaths = ckTrajetoria->isChecked();

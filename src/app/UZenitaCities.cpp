@@ -20,12 +20,18 @@ void TFormZenita::connectCityHandlers() {
     bind(IncluirCidade1, &QAction::triggered, &TFormZenita::IncluirCidade1Click);
 }
 
-void TFormZenita::IncluirCidade1Click() {
+void TFormZenita::IncluirCidade1Click() { runImportWindow(std::nullopt); }
+
+void TFormZenita::IncluirCidadeArquivo(const QString& sourcePath) { runImportWindow(sourcePath); }
+
+void TFormZenita::runImportWindow(const std::optional<QString>& sourcePath) {
     if (!FormNovaCidade) {
         return;
     }
     FormNovaCidade->setWindowTitle(QStringLiteral("ZENITA 6.2"));
-    if (FormNovaCidade->exec() == QDialog::Accepted) {
+    const int result =
+        sourcePath ? FormNovaCidade->execOn(*sourcePath) : FormNovaCidade->exec();
+    if (result == QDialog::Accepted) {
         LoadCityList();
     }
 }
@@ -117,6 +123,8 @@ void TFormZenita::cmbCidadesChange() {
     const std::size_t i = static_cast<std::size_t>(city);
     // The latitude box turns every comma into a point as the text changes.
     editLatitude->setText(climate::decodeWindows1252(listaLatitudes[i]));
+    // A latitude longer than the box shows its first digits, not its last.
+    editLatitude->setCursorPosition(0);
     editLatitude->setEnabled(false);
 
     // The controls must match the chosen city even when the chart fails, so

@@ -22,6 +22,9 @@ void TFormZenita::switchView(bool windView) {
     pnlVentos->setVisible(windView);
     pnlDadosVentos->setVisible(windView);
     ckTrajetoria->setVisible(!windView);
+    // The wind panel covers the chart button; hidden, it leaves Alt+C, which
+    // both buttons' captions carry, to "Retornar para Carta Zenita".
+    plotar->setVisible(!windView);
     CartaZenita1->setChecked(!windView);
     RosadosVentos1->setChecked(windView);
     setWindowTitle(QStringLiteral("ZENITA 6.2"));

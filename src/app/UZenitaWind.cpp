@@ -40,8 +40,20 @@ void TFormZenita::btnPlotarVentosClick() {
     // in a folder "s", so it is reported missing without a look at the disk.
     const bool noFile = !fileName || *fileName == climate::kNoFileMarker;
     if (noFile || !QFileInfo::exists(name)) {
-        services_.dialogs->show(MessageKind::Warning, QStringLiteral("Arquivo ") + name +
-                                                          QStringLiteral(" não encontrado!"));
+        // No rose stays under the name of a city it does not belong to, not
+        // even behind the message.
+        ClearWindImage();
+        ClearWindTables();
+        windRoseDrawn = false;
+        Imprimir1->setEnabled(false);
+        Copiar1->setEnabled(false);
+        refreshImages();
+        services_.dialogs->show(
+            MessageKind::Warning,
+            fileName && noFile
+                ? QStringLiteral("A cidade ") + cmbCidades->currentText() +
+                      QStringLiteral(" não tem arquivo de ventos.")
+                : QStringLiteral("Arquivo ") + name + QStringLiteral(" não encontrado!"));
         return;
     }
 

@@ -67,16 +67,30 @@ std::string_view trimmedView(std::string_view text) {
     return text;
 }
 
-// The fields of a plain comma-separated line (EPW quotes nothing that the
-// import reads), trimmed; at most fields.size() of them are kept, and the
-// count says how many the line has up to that many.
+// The fields of a comma-separated line, trimmed; at most fields.size() of
+// them are kept, and the count says how many the line has up to that many.
+// Several sources write the LOCATION name in double quotes: a quoted field
+// is what its quotes hold, commas included (a doubled quote stays two, for
+// the name check to refuse); a quote never closed is kept as text.
 template <std::size_t N>
 std::size_t splitFields(std::string_view line, std::array<std::string_view, N>& fields) {
     std::size_t count = 0;
     std::size_t start = 0;
     while (count < N) {
-        const std::size_t comma = line.find(',', start);
-        fields[count++] = trimmedView(line.substr(start, comma - start));
+        std::size_t comma = line.find(',', start);
+        std::string_view field = trimmedView(line.substr(start, comma - start));
+        if (field.starts_with('"')) {
+            const auto open = static_cast<std::size_t>(field.data() - line.data());
+            std::size_t close = line.find('"', open + 1);
+            while (close != std::string_view::npos && line.substr(close, 2) == "\"\"") {
+                close = line.find('"', close + 2);
+            }
+            if (close != std::string_view::npos) {
+                field = line.substr(open + 1, close - open - 1);
+                comma = line.find(',', close + 1);
+            }
+        }
+        fields[count++] = field;
         if (comma == std::string_view::npos) {
             break;
         }

@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <filesystem>
+
 namespace climate {
 
 namespace {
@@ -26,6 +28,17 @@ struct Stopped {};
 // would lose every line after the NUL.
 std::vector<std::string> readIndexLines(const QString& path) {
     return splitWholeLines(readFileBytes(path), path);
+}
+
+// Two paths name one file when they read the same once cleaned, or when the
+// file system takes both to one file (a link, a name that differs only in
+// case on a folder that ignores case).
+bool sameFile(const QString& a, const QString& b) {
+    if (QDir::cleanPath(a) == QDir::cleanPath(b)) {
+        return true;
+    }
+    std::error_code error;
+    return std::filesystem::equivalent(a.toStdString(), b.toStdString(), error) && !error;
 }
 
 }  // namespace
@@ -56,14 +69,10 @@ void ImportSession::activate() {
 }
 
 std::optional<Hemisphere> ImportSession::seasonHemisphere() const {
-    if (!includeEnabled_) {
+    if (!includeEnabled_ || format_ != SourceFormat::Epw) {
         return std::nullopt;
     }
-    const std::optional<Hemisphere> hemisphere = hemisphereOfLatitude(latitude_);
-    if (format_ != SourceFormat::Epw && hemisphere != Hemisphere::South) {
-        return std::nullopt;
-    }
-    return hemisphere;
+    return hemisphereOfLatitude(latitude_);
 }
 
 void ImportSession::report(const std::exception& error, bool invalidSourceMeansInvalidFile) {
@@ -106,6 +115,10 @@ void ImportSession::chooseChecked(const QString& sourcePath) {
     } catch (const FormatError& error) {
         throw error.relocated(index, 0);
     }
+    checkFilesOfNoOtherCity(
+        indexLines, source.name, [this](std::string_view a, std::string_view b) {
+            return sameFile(cityFilePath(baseDirectory_, a), cityFilePath(baseDirectory_, b));
+        });
     if (!found.empty()) {
         const std::string existing = SplitCommaText(indexLines[found.front()]).front();
         QString details;

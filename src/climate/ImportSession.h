@@ -71,10 +71,9 @@ public:
     bool cityAdded() const { return cityAdded_; }
     // The hemisphere whose season starts suit the chosen source: for an EPW
     // source (from anywhere in the world) that of its latitude, off the
-    // equator. The regional source follows the southern seasons of its
-    // country wherever its station lies, so it only asks for the southern
-    // starts, and only from south of the equator: edits left northern by an
-    // EPW import go back, and nothing changes where nothing was switched.
+    // equator. The regional source is the one the southern defaults were
+    // made for, wherever its station lies: it asks for nothing, so the
+    // season edits stay as the person left them.
     std::optional<Hemisphere> seasonHemisphere() const;
 
     // The same fields as the bytes the database receives (Windows-1252).

@@ -31,6 +31,16 @@ std::string checkedFileKey(std::string_view name) {
                            "\". O nome não pode ser vazio, \".\" nem \"..\", nem conter \"/\", "
                            "\"\\\" ou caracteres de controle.");
     }
+    // Refused in file names by common file systems, so the database can be
+    // copied to any of them.
+    constexpr std::string_view kRefusedByFileSystems = "\"*:<>?|";
+    const auto refusedChar = std::find_first_of(
+        key.begin(), key.end(), kRefusedByFileSystems.begin(), kRefusedByFileSystems.end());
+    if (refusedChar != key.end()) {
+        throw RefusalError("Nome de cidade inválido: \"" + utf8Of(name) +
+                           "\". O nome não pode conter o caractere '" + *refusedChar +
+                           "', que os sistemas de arquivos não aceitam em nomes de arquivo.");
+    }
     return key;
 }
 
@@ -147,6 +157,31 @@ std::vector<std::size_t> findCityLines(const std::vector<std::string>& indexLine
         }
     }
     return found;
+}
+
+void checkFilesOfNoOtherCity(const std::vector<std::string>& indexLines, std::string_view name,
+                             const SameCityFile& sameFile) {
+    const std::vector<std::size_t> own = findCityLines(indexLines, name);
+    const std::string key = FileKey(name);
+    const std::array<std::string, 2> files{hourlyFileName(key), windFileName(key)};
+    for (std::size_t i = 0; i < indexLines.size(); ++i) {
+        if (std::find(own.begin(), own.end(), i) != own.end()) {
+            continue;
+        }
+        const std::vector<std::string> fields = SplitCommaText(indexLines[i]);
+        for (std::size_t f = 2; f <= 3 && f < fields.size(); ++f) {
+            if (fields[f] == kNoFileMarker) {
+                continue;
+            }
+            for (const std::string& file : files) {
+                if (sameFile(file, fields[f])) {
+                    throw RefusalError("Nome de cidade inválido: \"" + utf8Of(name) +
+                                       "\". O arquivo \"" + utf8Of(file) +
+                                       "\" já pertence à cidade \"" + utf8Of(fields[0]) + "\".");
+                }
+            }
+        }
+    }
 }
 
 std::vector<std::string> indexWithCityLine(std::vector<std::string> indexLines,

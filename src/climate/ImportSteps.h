@@ -6,6 +6,7 @@
 #include "climate/Seasons.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,9 @@ namespace climate {
 
 // The file key of a city name, refusing a name whose files would land outside
 // cidades/ or over unrelated files: a key that is empty, "." or "..", or that
-// holds "/", "\" or a control character. Throws RefusalError naming it.
+// holds "/", "\" or a control character; and a name holding a character that
+// common file systems refuse in file names (" * : < > ? |). Throws
+// RefusalError naming the name (and the character).
 std::string checkedFileKey(std::string_view name);
 
 // Refuses (RefusalError) a file key whose files could not be named on disk:
@@ -56,6 +59,15 @@ HourlyLines computeHourlyLines(const std::vector<std::string>& dataLines,
 // same. Throws FormatError at a line with no field.
 std::vector<std::size_t> findCityLines(const std::vector<std::string>& indexLines,
                                        std::string_view name);
+
+// Whether two file names under cidades/ name one file on disk.
+using SameCityFile = std::function<bool(std::string_view, std::string_view)>;
+// Refuses (RefusalError) a city whose hourly or wind file would be a file of
+// another line of the index (one that findCityLines does not count as this
+// city): "Foo.ventos" would write its hourly file over the wind file of
+// "Foo". Fields holding the no-file marker name no file.
+void checkFilesOfNoOtherCity(const std::vector<std::string>& indexLines, std::string_view name,
+                             const SameCityFile& sameFile);
 
 // The index with the city's line: in place of the first line that names it
 // (later ones removed, so the name is listed once), or at the end.

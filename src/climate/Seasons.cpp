@@ -30,15 +30,13 @@ SeasonStartTexts seasonStartTextsFor(Hemisphere hemisphere, SeasonStartTexts tex
     const SeasonStartTexts from = defaultSeasonStartTexts(
         hemisphere == Hemisphere::North ? Hemisphere::South : Hemisphere::North);
     const SeasonStartTexts to = defaultSeasonStartTexts(hemisphere);
-    const auto follow = [](QString& text, const QString& other, const QString& own) {
-        if (text.trimmed() == other) {
-            text = own;
-        }
-    };
     for (int s = 0; s < kSeasonCount; ++s) {
-        follow(texts[s].day, from[s].day, to[s].day);
-        follow(texts[s].month, from[s].month, to[s].month);
-        follow(texts[s].hour, from[s].hour, to[s].hour);
+        // A single edit equal to the other default may be the person's own
+        // choice (hour 14 of a winter start); a whole untouched date is not.
+        if (texts[s].day.trimmed() == from[s].day && texts[s].month.trimmed() == from[s].month &&
+            texts[s].hour.trimmed() == from[s].hour) {
+            texts[s] = to[s];
+        }
     }
     return texts;
 }

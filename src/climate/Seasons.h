@@ -54,9 +54,9 @@ enum class Hemisphere { South, North };
 
 // The default starts of a hemisphere as edit texts (South: kDefaultSeasonStarts).
 SeasonStartTexts defaultSeasonStartTexts(Hemisphere hemisphere);
-// The texts for a source of `hemisphere`: each edit that still holds the other
-// hemisphere's default (trimmed) takes this hemisphere's default for the same
-// edit; an edit the person changed stays.
+// The texts for a source of `hemisphere`: each season whose day, month and
+// hour all still hold the other hemisphere's default (trimmed) takes this
+// hemisphere's default; a season with any edit the person changed stays.
 SeasonStartTexts seasonStartTextsFor(Hemisphere hemisphere, SeasonStartTexts texts);
 // North above the equator, South below it, nothing on it or for a text that
 // is not a number (a comma counts as the decimal point).

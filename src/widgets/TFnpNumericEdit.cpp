@@ -62,16 +62,28 @@ void TFnpNumericEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+namespace {
+
+// Qt reports focus changes that neither enter nor leave the box: the window
+// losing or regaining activation, and the box's own context menu opening or
+// closing.
+bool staysInTheBox(const QFocusEvent* event) {
+    return event->reason() == Qt::ActiveWindowFocusReason ||
+           event->reason() == Qt::PopupFocusReason;
+}
+
+}  // namespace
+
 void TFnpNumericEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::MouseFocusReason) {
+    if (event->reason() != Qt::MouseFocusReason && !staysInTheBox(event)) {
         selectAll();
     }
 }
 
 void TFnpNumericEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (minValue_ == maxValue_) {
+    if (minValue_ == maxValue_ || staysInTheBox(event)) {
         return;
     }
     const auto current = math::parseNumber(text().toStdString());

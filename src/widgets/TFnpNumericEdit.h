@@ -5,9 +5,10 @@
 // only digits and the point (the minus sign only when the minimum is below
 // zero), backspace and the clipboard keys; refuses a "0" typed at the very
 // start of the text. Enter is consumed and reported to the key handler as the
-// null character. Losing the focus with a value outside the range raises the
-// invalid-entry notification. Entering the box other than by the mouse
-// selects its text, so what is typed replaces the value shown.
+// null character. Leaving the box with a value outside the range raises the
+// invalid-entry notification; the window going to the back or the box's
+// context menu opening is not leaving it. Entering the box other than by the
+// mouse selects its text, so what is typed replaces the value shown.
 #pragma once
 
 #include <QLineEdit>

@@ -71,6 +71,12 @@ TEST_F(CityList, MissingIndexWarnsAndItsOldItemsActAsNenhum) {
     EXPECT_TRUE(w().editLatitude->isEnabled());
     EXPECT_EQ(w().editLatitude->text(), "-5");
     EXPECT_FALSE(overlayEnabled());
+    // The chart names no city: it is the chart of "Nenhum".
+    plot();
+    const QImage chart = pixels(w().imagem).copy();
+    choose(0);
+    plot();
+    EXPECT_EQ(compareImages(chart, pixels(w().imagem), "design-time-item-chart"), "");
 }
 
 TEST_F(CityList, EmptyIndexGivesNenhumOnly) {
@@ -111,6 +117,19 @@ TEST_F(CityList, ChoosingACityLocksItsLatitudeAndEnablesWhatItsFilesAllow) {
     EXPECT_FALSE(windEnabled());
     EXPECT_FALSE(w().chartDrawn);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The box is narrower than these latitudes: it shows their first digits.
+TEST_F(CityList, ALatitudeLongerThanItsBoxShowsItsStart) {
+    loadCities({"Bologna,44.53080,s/a,s/a,-11.3", "Importada,\"-45,000000\",s/a,s/a,0"});
+    showWindow();
+    for (int item : {1, 2}) {
+        choose(item);
+        const QLineEdit* box = w().editLatitude;
+        EXPECT_GT(box->fontMetrics().horizontalAdvance(box->text()), box->width() - 4);
+        EXPECT_EQ(box->cursorPosition(), 0) << box->text().toStdString();
+    }
+    EXPECT_EQ(w().editLatitude->text(), "-45.000000");
 }
 
 TEST_F(CityList, AFailingChartStillLeavesTheControlsMatchingTheCity) {

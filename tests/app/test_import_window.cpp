@@ -99,7 +99,7 @@ TEST_F(ImportWindow, TheFileChooserOffersCsvEpwAndBothAndAddsTheCsvSuffix) {
     EXPECT_EQ(dialog->selectedNameFilter(), "csv e epw (*.csv *.epw)");
 }
 
-TEST_F(ImportWindow, AnEpwSourceTurnsTheUntouchedSeasonEditsToItsHemisphere) {
+TEST_F(ImportWindow, AnEpwSourceTurnsOnlyUntouchedSeasonStartsToItsHemisphere) {
     EpwOptions north;
     north.location = "LOCATION,Bologna,,ITA,T,0,44.53,11.30,1.0,37";
     chooser.answers = {writeSource(epwBytes(north), "norte.epw"),
@@ -112,12 +112,22 @@ TEST_F(ImportWindow, AnEpwSourceTurnsTheUntouchedSeasonEditsToItsHemisphere) {
         return texts;
     };
     f().FormActivate();
-    f().hora_v->setText("13");  // the person's own summer hour
+    f().hora_v->setText("13");  // the person's own summer hour: summer stays
     f().btBuscarClick();
     ASSERT_TRUE(f().btIncluir->isEnabled());
-    EXPECT_EQ(edits(), QStringList({"20/03/08", "21/06/13", "22/09/18", "21/12/14"}));
+    EXPECT_EQ(edits(), QStringList({"20/03/08", "21/12/13", "22/09/18", "21/12/14"}));
     f().btBuscarClick();
     EXPECT_EQ(edits(), QStringList({"22/09/18", "21/12/13", "20/03/08", "21/06/02"}));
+
+    // Edits that happen to hold a northern default's day, month or hour are
+    // the person's, and a regional source switches nothing.
+    f().dia_p->setText("20");
+    f().mes_i->setText("12");
+    f().hora_i->setText("14");
+    chooser.answers = {portoAlegre()};
+    f().btBuscarClick();
+    ASSERT_TRUE(f().btIncluir->isEnabled());
+    EXPECT_EQ(edits(), QStringList({"20/09/18", "21/12/13", "20/03/08", "21/12/14"}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -135,6 +145,9 @@ TEST_F(ImportWindow, BuscarFillsTheFieldsAndIncluirAddsTheCityThenClosingReloads
         EXPECT_EQ(f().edCidade->text(), "Porto_Alegre");
         EXPECT_EQ(f().edLatitude->text(), "-30.03");
         EXPECT_EQ(f().edLongitude->text(), "51.22");
+        for (QLineEdit* e : {f().edArquivo, f().edCidade, f().edLatitude, f().edLongitude}) {
+            EXPECT_EQ(e->cursorPosition(), 0) << e->objectName().toStdString();  // start shown
+        }
         EXPECT_TRUE(f().btIncluir->isEnabled());
         f().btIncluir->click();
         EXPECT_FALSE(f().btIncluir->isEnabled());

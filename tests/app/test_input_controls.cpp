@@ -3,6 +3,7 @@
 #include "ZenitaFixture.h"
 #include "support/ImageAsserts.h"
 
+#include <QContextMenuEvent>
 #include <QTest>
 
 using InputControls = ZenitaFixture;
@@ -51,11 +52,36 @@ TEST_F(InputControls, TheProtractorBoxEnablesTheOrientation) {
     EXPECT_EQ(QApplication::focusWidget(), w().editOrient);
 }
 
+// Losing the focus without leaving the box (its context menu opens, the
+// window goes to the back) does not clamp: the person is still at "95".
 TEST_F(InputControls, AnAngleAboveNinetyBecomesNinetyWhenLeftButTheOrientationStays) {
     showWindow();
     w().Alfa1Check->setChecked(true);
     w().editAlfa1->clear();
     QTest::keyClicks(w().editAlfa1, "95");
+
+    const QPoint inside = w().editAlfa1->rect().center();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, inside,
+                                w().editAlfa1->mapToGlobal(inside));
+    QApplication::sendEvent(w().editAlfa1, &menuEvent);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(w().editAlfa1->text(), "95");
+    menu->close();
+    QApplication::processEvents();
+    EXPECT_EQ(w().editAlfa1->text(), "95");
+
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::processEvents();
+    EXPECT_EQ(w().editAlfa1->text(), "95");
+    QApplication::setActiveWindow(window.get());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w().editAlfa1);
+    EXPECT_EQ(w().editAlfa1->text(), "95");
+    EXPECT_FALSE(w().editAlfa1->hasSelectedText());  // back where the person was
+
     w().editOrient->setFocus();
     EXPECT_EQ(w().editAlfa1->text(), "90.00");
 

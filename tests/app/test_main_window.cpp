@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QTest>
 #include <QTimer>
 
 #include <clocale>
@@ -130,6 +131,38 @@ TEST_F(MainWindow, ControlsHaveTheirCaptionsItemsAndInitialState) {
     EXPECT_TRUE(w().segmentStart);
 }
 
+// On the panel and on every page, in the 8-point font of the window: each
+// caption is whole, and clear of the boxes beside it.
+TEST_F(MainWindow, EveryCaptionOfTheInputPanelFitsBesideItsBox) {
+    std::vector<QWidget*> parents{w().Panel1};
+    for (int i = 0; i < w().PageControl1->count(); ++i) {
+        parents.push_back(w().PageControl1->widget(i));
+    }
+    for (QWidget* parent : parents) {
+        const auto children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* caption : children) {
+            QString text;
+            if (const auto* label = qobject_cast<QLabel*>(caption)) {
+                text = label->text();
+            } else if (qobject_cast<QCheckBox*>(caption) || qobject_cast<QRadioButton*>(caption)) {
+                text = qobject_cast<QAbstractButton*>(caption)->text();
+            }
+            if (text.trimmed().isEmpty()) {
+                continue;
+            }
+            SCOPED_TRACE(text.toStdString());
+            EXPECT_EQ(caption->font().pointSize(), 8);
+            EXPECT_LE(caption->sizeHint().width(), caption->width());
+            for (QWidget* box : children) {
+                if (qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box)) {
+                    EXPECT_FALSE(caption->geometry().intersects(box->geometry()))
+                        << box->metaObject()->className() << " at " << box->x();
+                }
+            }
+        }
+    }
+}
+
 TEST_F(MainWindow, ViewSwitchingEnablesPrintingByWhatTheViewHasDrawn) {
     w().chartDrawn = true;
     w().windRoseDrawn = false;
@@ -156,6 +189,24 @@ TEST_F(MainWindow, ViewSwitchingEnablesPrintingByWhatTheViewHasDrawn) {
     w().CartaZenita1->trigger();
     EXPECT_FALSE(w().Imprimir1->isEnabled());
     EXPECT_EQ(w().windowTitle(), "ZENITA 6.2");
+}
+
+// "Atualizar &Carta Zenita" and "Retornar para &Carta Zenita" share Alt+C;
+// each view has one of them in sight.
+TEST_F(MainWindow, AltCReturnsToTheChartInTheWindViewAndRedrawsInTheChartView) {
+    showWindow();
+    w().editLatitude->setText("-27.6");
+    w().RosadosVentos1->trigger();
+    // A mnemonic clicks its button as a person would: the click lands later.
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return w().CartaZenita1->isChecked(); }, 2000));
+    EXPECT_TRUE(w().pnlDadosVentos->isHidden());
+    EXPECT_FALSE(w().chartDrawn);
+
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return w().chartDrawn; }, 2000));
+    EXPECT_TRUE(w().CartaZenita1->isChecked());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindow, ResetBlanksBothViewsWhateverViewShows) {

@@ -88,25 +88,27 @@ TEST_F(WindWindow, TheModeChangesTitleScalesBarsAndTableNotTheRest) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(WindWindow, AMissingFileNamesItsFullPathAndLeavesThePreviousRose) {
+// A rose whose file is gone is no longer shown, nor printed or copied.
+TEST_F(WindWindow, AMissingFileNamesItsFullPathAndBlanksTheRose) {
     chooseCityWith(windLines("10,10,10,10", "4,4,4,4", "1,2,3,4"));
     drawRose();
-    const QImage before = rose();
     ASSERT_TRUE(QFile::remove(database.cityFilePath("w.ventos.csv")));
 
     chooseMode(1);
     expectOnlyMessage(MessageKind::Warning,
                       "Arquivo " + database.cityFilePath("w.ventos.csv") + " não encontrado!");
-    EXPECT_EQ(compareImages(rose(), before, "previous-rose"), "");
-    EXPECT_EQ(cell(1, 1), "4");
-    EXPECT_EQ(w().tituloVentos->text(), "Velocidades predominantes :");
-    EXPECT_TRUE(w().windRoseDrawn);
-    EXPECT_TRUE(w().Imprimir1->isEnabled());
+    EXPECT_EQ(countPainted(rose()), 0);
+    EXPECT_EQ(cell(1, 1), "");
+    EXPECT_EQ(calm(1, 1), "");
+    EXPECT_EQ(w().tituloVentos->text(), " ");
+    EXPECT_FALSE(w().windRoseDrawn);
+    EXPECT_FALSE(w().Imprimir1->isEnabled());
+    EXPECT_FALSE(w().Copiar1->isEnabled());
 }
 
 // In the wind view a city choice runs the command, also for a city without a
-// wind file: its marker names a path ending in "cidades/s/a", never looked
-// up (a good wind file lies there).
+// wind file, which is said to have none: its marker is never looked up as a
+// path (a good wind file lies at "cidades/s/a").
 TEST_F(WindWindow, ACityChoiceInTheWindViewRunsTheCommand) {
     QDir(database.path()).mkpath("cidades/s");
     database.writeCityFile("s/a", fileBytes(windLines("1,1,1,1", "1,1,1,1", "1,1,1,1")));
@@ -121,8 +123,7 @@ TEST_F(WindWindow, ACityChoiceInTheWindViewRunsTheCommand) {
     EXPECT_EQ(cell(1, 1), "3");
 
     choose(2);
-    expectOnlyMessage(MessageKind::Warning,
-                      "Arquivo " + database.cityFilePath("s/a") + " não encontrado!");
+    expectOnlyMessage(MessageKind::Warning, "A cidade Cidade_S não tem arquivo de ventos.");
     EXPECT_FALSE(w().btnPlotarVentos->isEnabled());
     EXPECT_FALSE(w().windRoseDrawn);
     EXPECT_EQ(countPainted(rose()), 0);

@@ -130,6 +130,36 @@ TEST_F(EpwImport, ALatin1OrUtf8NameBecomesTheSameWindows1252Name) {
     }
 }
 
+// Several sources quote the LOCATION name; the quotes are not part of it,
+// and a comma inside them does not end it.
+TEST(EpwSource, AQuotedLocationFieldIsWhatItsQuotesHold) {
+    const std::pair<const char*, const char*> names[] = {
+        {"\"VAN-NUYS-AP\"", "VAN-NUYS-AP"}, {" \"Porto Alegre\" ", "Porto_Alegre"},
+        {"\"Denver, CO\"", "Denver,_CO"},   {"Plain", "Plain"},
+        {"\"Aberta", "\"Aberta"},  // never closed: kept, and refused by the import
+    };
+    for (const auto& [field, name] : names) {
+        SCOPED_TRACE(field);
+        EpwOptions options;
+        options.location =
+            std::string("LOCATION,") + field + ",CA,USA,TMY3,722886,34.22,-118.48,-8.0,235.0";
+        const climate::ImportSource source = climate::parseEpwSource(epwBytes(options));
+        EXPECT_EQ(source.name, name);
+        EXPECT_EQ(source.latitudeText, "34.22");
+        EXPECT_DOUBLE_EQ(source.longitudeDeg, -118.48);
+        EXPECT_EQ(source.timeZoneHours, -8.0);
+    }
+}
+
+TEST_F(EpwImport, AQuotedNameGivesTheCityAndFilesWithoutQuotes) {
+    EpwOptions options;
+    options.location = "LOCATION,\"VAN-NUYS-AP\",CA,USA,TMY3,722886,34.22,-118.48,-8.0,235.0";
+    ASSERT_TRUE(importEpw(options));
+    EXPECT_EQ(climate::splitLines(index())[1],
+              "VAN-NUYS-AP,34.22,van-nuys-ap.csv,van-nuys-ap.ventos.csv,118.48,-8");
+    EXPECT_EQ(hourly("van-nuys-ap.csv").size(), 8760u);
+}
+
 // A broken file is refused when chosen, with the message naming what and
 // where, and nothing is written.
 TEST_F(EpwImport, ABrokenFileIsRefusedWhenChosen) {
@@ -199,7 +229,7 @@ QString joined(const climate::SeasonStartTexts& texts) {
     return all.join(' ');
 }
 
-TEST(SeasonHemisphere, OnlyEditsHoldingTheOtherHemispheresDefaultsChange) {
+TEST(SeasonHemisphere, OnlyWholeStartsHoldingTheOtherHemispheresDefaultsChange) {
     using climate::Hemisphere;
     const auto south = climate::defaultSeasonStartTexts();
     const auto north = climate::defaultSeasonStartTexts(Hemisphere::North);
@@ -209,10 +239,11 @@ TEST(SeasonHemisphere, OnlyEditsHoldingTheOtherHemispheresDefaultsChange) {
     EXPECT_EQ(joined(climate::seasonStartTextsFor(Hemisphere::South, north)), joined(south));
     EXPECT_EQ(joined(climate::seasonStartTextsFor(Hemisphere::South, south)), joined(south));
     auto typed = south;
-    typed[0].hour = "19";   // changed by the person
+    typed[0].hour = "19";   // changed by the person: spring stays whole
     typed[2].day = " 20 ";  // autumn's default, blanks around it
+    typed[3].hour = "14";   // the northern winter hour, typed for the southern winter
     EXPECT_EQ(joined(climate::seasonStartTextsFor(Hemisphere::North, typed)),
-              "20/03/19 21/06/02 22/09/18 21/12/14");
+              "22/09/19 21/06/02 22/09/18 21/06/14");
 
     EXPECT_EQ(climate::hemisphereOfLatitude("33.93"), Hemisphere::North);
     EXPECT_EQ(climate::hemisphereOfLatitude("-27,6"), Hemisphere::South);
@@ -227,11 +258,11 @@ TEST_F(EpwImport, TheSessionNamesTheHemisphereOfTheSeasonStartsToUse) {
     north.location = "LOCATION,Norte,,,T,0,44.53,11.29,1.0,37";
     session.choose(writeEpw(north, "norte.epw"));
     EXPECT_EQ(session.seasonHemisphere(), climate::Hemisphere::North);
-    // The regional source keeps its country's southern seasons: it turns
-    // northern edits back, and never turns them north.
+    // The regional source is the one the edits' defaults were made for: it
+    // switches nothing, south or north of the equator.
     session.choose(writeSource(sourceBytes({})));
     EXPECT_TRUE(session.includeEnabled());
-    EXPECT_EQ(session.seasonHemisphere(), climate::Hemisphere::South);
+    EXPECT_EQ(session.seasonHemisphere(), std::nullopt);
     SourceOptions boaVista;
     boaVista.location = "Boa Vista,2.82,-60.67";
     session.choose(writeSource(sourceBytes(boaVista), "boa_vista.csv"));
@@ -241,8 +272,8 @@ TEST_F(EpwImport, TheSessionNamesTheHemisphereOfTheSeasonStartsToUse) {
 
 // A real file: Los Angeles, NREL TMY3, kept with the bundled database.
 TEST(EpwSource, ARealFileLandsOnTheHoursOfTheYear) {
-    const QString path = QStringLiteral(
-        ZENITA_SOURCE_DATA_DIR "/sources/epw/USA_CA_Los.Angeles.Intl.AP.722950_TMY3.epw");
+    const QString path = QStringLiteral(ZENITA_SOURCE_DATA_DIR
+                                        "/sources/epw/USA_CA_Los.Angeles.Intl.AP.722950_TMY3.epw");
     const climate::ImportSource source = climate::readImportSource(path);
     EXPECT_EQ(source.format, climate::SourceFormat::Epw);
     EXPECT_EQ(source.name, "Los_Angeles_Intl_Arpt");

@@ -357,6 +357,13 @@ TEST_F(ImportTest, ABrokenHeaderAnUnsafeNameOrABadLatitudeIsRefusedAtChoosing) {
         {located("\"A\tB\",-30,-51"), "Nome de cidade inválido"},
         {located("\"\",-30,-51"), "Nome de cidade inválido"},
         {located("北京,39.9,116.4"), "北京"},  // not in Windows-1252
+        {located("A\"B,-30,-51"), "caractere '\"'"},
+        {located("A*B,-30,-51"), "caractere '*'"},
+        {located("A:B,-30,-51"), "caractere ':'"},
+        {located("A<B,-30,-51"), "caractere '<'"},
+        {located("A>B,-30,-51"), "caractere '>'"},
+        {located("A?B,-30,-51"), "caractere '?'"},
+        {located("A|B,-30,-51"), "caractere '|'"},
         {located("X,trinta,-51"), "\"trinta\""},
         {located("X,70,-51"), "Latitude inválida"},
         {located("X,-30,-181"), "Erro!"},
@@ -381,6 +388,42 @@ TEST_F(ImportTest, ABrokenHeaderAnUnsafeNameOrABadLatitudeIsRefusedAtChoosing) {
         EXPECT_EQ(session.cityName(), "Porto_Alegre");
     }
     EXPECT_EQ(database(), before);
+}
+
+// Each case: another city's index line, the imported city, the file name
+// they would share.
+TEST_F(ImportTest, ACityWhoseFileIsAnotherCitysFileIsRefusedAtChoosing) {
+    struct Case {
+        const char* otherLine;
+        const char* location;
+        const char* shared;
+    };
+    const Case cases[] = {
+        {"Foo,-30,foo.csv,foo.ventos.csv,51", "Foo.ventos,-30,-51", "foo.ventos.csv"},
+        {"Foo.ventos,-30,foo.ventos.csv,s/a,51", "Foo,-30,-51", "foo.ventos.csv"},
+        // A name of the index that the file system reads as the same file.
+        {"Outra,-30,./porto_alegre.ventos.csv,s/a,51", "Porto Alegre,-30,-51",
+         "porto_alegre.ventos.csv"},
+        {"Atalho,-30,atalho.csv,s/a,51", "Alvo,-30,-51", "alvo.csv"},
+    };
+    QFile::link(base() + "/cidades/alvo.csv", base() + "/cidades/atalho.csv");
+    writeAll(base() + "/cidades/alvo.csv", "1\r\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.location);
+        writeIndex({"Aracaju,-10.91,s/a,s/a,37.07", c.otherLine});
+        const auto before = database();
+        notifier.notices.clear();
+        SourceOptions options;
+        options.location = c.location;
+        session.choose(writeSource(sourceBytes(options)));
+        ASSERT_EQ(notifier.notices.size(), 1u);
+        EXPECT_EQ(notifier.notices[0].kind, NoticeKind::Error);
+        EXPECT_TRUE(notifier.notices[0].text.contains(
+            QString("\"%1\" já pertence à cidade").arg(QString::fromUtf8(c.shared))))
+            << notifier.notices[0].text.toStdString();
+        EXPECT_FALSE(session.includeEnabled());
+        EXPECT_EQ(database(), before);
+    }
 }
 
 TEST_F(ImportTest, AMissingOrUnsafeIndexOrAChangedSourceStopsTheImport) {
