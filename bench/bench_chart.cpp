@@ -3,36 +3,27 @@
 // 3 ms with the sun paths, 4 ms with the protractor and the three masks.
 #include "canvas/Canvas.h"
 #include "chart/ChartDrawing.h"
+#include "scene/ChartScene.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-struct Layers {
-    Canvas imagem{460, 460};
-    Canvas imagem4{460, 460};
-    Canvas imagem2{460, 460};
-    Canvas imagem3{460, 460};
-    chart::ChartCanvases canvases() { return {imagem, imagem4, imagem2, imagem3}; }
-    void clear() {
-        for (Canvas* c : {&imagem, &imagem4, &imagem2, &imagem3}) {
-            c->clear();
-        }
-    }
-};
-
 chart::AnglePair pair(const char* first, const char* second) {
-    return {{true, QString::fromLatin1(first)}, {true, QString::fromLatin1(second)}};
+    return {{true, chart::TypedNumber::parse(QString::fromLatin1(first))},
+            {true, chart::TypedNumber::parse(QString::fromLatin1(second))}};
 }
 
 void runChart(benchmark::State& state, const chart::ChartInputs& inputs) {
-    Layers layers;
+    scene::ChartLayers layers;
     const chart::ChartGeometry g = chart::ChartGeometry::forImage(460, 460);
     for (auto _ : state) {
-        layers.clear();
+        for (Canvas* c : {&layers.base, &layers.overlay, &layers.protractor, &layers.masks}) {
+            c->clear();
+        }
         chart::drawChart(layers.canvases(), g, inputs);
-        benchmark::DoNotOptimize(layers.imagem.image().constBits());
-        benchmark::DoNotOptimize(layers.imagem3.image().constBits());
+        benchmark::DoNotOptimize(layers.base.image().constBits());
+        benchmark::DoNotOptimize(layers.masks.image().constBits());
     }
 }
 
@@ -53,8 +44,8 @@ BENCHMARK(BM_ChartWithPaths)->Unit(benchmark::kMillisecond);
 void BM_ChartWithProtractorAndMasks(benchmark::State& state) {
     chart::ChartInputs inputs = pathsOnly();
     inputs.protractor = true;
-    inputs.orientationText = QStringLiteral("30");
-    inputs.alfa = pair("20", "50");
+    inputs.orientation = chart::TypedNumber::parse(QStringLiteral("30"));
+    inputs.alpha = pair("20", "50");
     inputs.betaRight = pair("30", "50");
     inputs.betaLeft = pair("20", "60");
     inputs.gammaRight = pair("30", "60");

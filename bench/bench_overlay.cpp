@@ -29,7 +29,7 @@ constexpr double kLongitude = 48.5;
 constexpr int kSecondHalf = 1;
 
 void drawTemperatures(Canvas& canvas, const climate::HourlyColumn& column) {
-    overlay::DrawHourlyPoints(
+    overlay::drawHourlyPoints(
         canvas, kChart, column,
         {kLatitude, kLongitude, kSecondHalf, overlay::Quantity::Temperature, 45.0});
 }
@@ -40,8 +40,8 @@ void BM_OverlayMarksAndLabelsSecondHalf(benchmark::State& state) {
     for (auto _ : state) {
         canvas.clear();
         drawTemperatures(canvas, column);
-        overlay::DrawPathMarks(canvas, kChart, {kLatitude, kSecondHalf, true});
-        overlay::DrawPathLabels(canvas, kChart, {kLatitude, true, true, kSecondHalf});
+        overlay::drawPathMarks(canvas, kChart, {kLatitude, kSecondHalf, true});
+        overlay::drawPathLabels(canvas, kChart, {kLatitude, true, true, kSecondHalf});
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }
@@ -63,7 +63,7 @@ void BM_PathLabelsOnly(benchmark::State& state) {
     Canvas canvas;
     for (auto _ : state) {
         canvas.clear();
-        overlay::DrawPathLabels(canvas, kChart, {kLatitude, false, true, 0});
+        overlay::drawPathLabels(canvas, kChart, {kLatitude, false, true, 0});
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }

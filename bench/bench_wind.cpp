@@ -24,7 +24,7 @@ void BM_WholeWindRose(benchmark::State& state) {
     Canvas canvas;
     for (auto _ : state) {
         canvas.clear();
-        wind::DrawWindRose(canvas, centre, values, 0);
+        wind::drawWindRose(canvas, centre, values, 0);
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }

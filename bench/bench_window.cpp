@@ -86,7 +86,7 @@ struct WindowOnCity {
         services.dialogs = &dialogs;
         form = std::make_unique<TFormZenita>(services);
         form->LoadCityList();
-        form->cmbCidades->setCurrentIndex(1);
+        form->controls().cmbCidades->setCurrentIndex(1);
         form->cmbCidadesChange();
     }
     QTemporaryDir dir;
@@ -98,12 +98,12 @@ struct WindowOnCity {
 void runChartCommand(benchmark::State& state, bool overlay) {
     WindowOnCity window;
     TFormZenita& form = *window.form;
-    form.ckPontos->setChecked(overlay);
-    form.cmbTipoDados->setCurrentIndex(0);
-    form.rgPeriodo->setCurrentIndex(1);
+    form.controls().ckPontos->setChecked(overlay);
+    form.controls().cmbTipoDados->setCurrentIndex(0);
+    form.controls().rgPeriodo->setCurrentIndex(1);
     for (auto _ : state) {
         form.plotarClick();
-        benchmark::DoNotOptimize(form.imagem4->canvas().image().constBits());
+        benchmark::DoNotOptimize(form.controls().imagem4->canvas().image().constBits());
     }
 }
 
@@ -122,7 +122,7 @@ void BM_WindowWindRoseCommand(benchmark::State& state) {
     TFormZenita& form = *window.form;
     for (auto _ : state) {
         form.btnPlotarVentosClick();
-        benchmark::DoNotOptimize(form.imVentos->canvas().image().constBits());
+        benchmark::DoNotOptimize(form.controls().imVentos->canvas().image().constBits());
     }
 }
 BENCHMARK(BM_WindowWindRoseCommand)->Unit(benchmark::kMillisecond);

@@ -171,7 +171,7 @@ QImage splash() {
     chart::ChartInputs inputs;
     inputs.latitudeDeg = -27.6;
     inputs.orientationText = QStringLiteral("30");
-    inputs.alfa.first = {true, QStringLiteral("50")};
+    inputs.alpha.first = {true, QStringLiteral("50")};
     inputs.betaRight.first = {true, QStringLiteral("60")};
     const chart::ChartGeometry geometry = chart::ChartGeometry::forImage(460, 460);
     chart::drawChart({imagem, imagem4, imagem2, imagem3}, geometry, inputs);

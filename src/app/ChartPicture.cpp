@@ -14,8 +14,6 @@ std::optional<output::Pictograms> referencePictograms(int referenceItem) {
 }
 
 QImage composeChartPicture(TFormZenita& form) {
-    const output::ChartLayers layers{form.imagem->canvas().image(), form.imagem4->canvas().image(),
-                                     form.imagem2->canvas().image(),
-                                     form.imagem3->canvas().image()};
-    return output::composeChart(layers, referencePictograms(form.rgAngulos->currentIndex()));
+    return output::composeChart(form.chartLayers(),
+                                referencePictograms(form.controls().rgAngulos->currentIndex()));
 }

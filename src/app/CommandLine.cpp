@@ -5,6 +5,7 @@
 #include "chart/ChartInputs.h"
 #include "climate/DatabaseRecovery.h"
 #include "math/numbers.h"
+#include "printer/QtPrinters.h"
 
 #include <QApplication>
 #include <QFile>

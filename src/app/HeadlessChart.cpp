@@ -1,191 +1,230 @@
 #include "app/HeadlessChart.h"
 
 #include "app/ChartPicture.h"
-#include "app/UZenita.h"
-#include "climate/CityDatabase.h"
-#include "widgets/Dialogs.h"
+#include "app/PrintCommands.h"
+#include "climate/ClimateErrors.h"
+#include "climate/Messages.h"
+#include "climate/TextFile.h"
+#include "climate/Windows1252.h"
+#include "scene/ChartScene.h"
+#include "scene/WindScene.h"
+#include "wind/RoseGeometry.h"
 
 #include <QFileInfo>
 #include <QStringList>
 
-#include <algorithm>
+#include <vector>
 
 namespace {
 
-// Keeps the messages the window would show; nobody is there to answer.
-class CapturingDialogs : public Dialogs {
+// The messages the window would show; any of them fails the export.
+class Messages {
 public:
-    void show(MessageKind /*kind*/, const QString& text, const QString& details) override {
-        messages << (details.isEmpty() ? text : text + QStringLiteral(" (") + details + u')');
+    void add(const QString& text, const QString& details = {}) {
+        messages_ << (details.isEmpty() ? text : text + QStringLiteral(" (") + details + u')');
     }
-    bool askYesNo(const QString& text, const QString& details) override {
-        show(MessageKind::Confirmation, text, details);
-        return false;
+    void add(const std::optional<scene::Warning>& warning) {
+        if (warning) {
+            add(warning->text, warning->details);
+        }
     }
     void throwIfAny() const {
-        if (!messages.isEmpty()) {
-            throw HeadlessChartError(messages.join(u' ').toStdString());
+        if (!messages_.isEmpty()) {
+            throw HeadlessChartError(messages_.join(u' ').toStdString());
         }
     }
-    QStringList messages;
+
+private:
+    QStringList messages_;
 };
 
-// A main window that is never shown, its messages captured; with a printer,
-// its print commands print there.
-struct HeadlessWindow {
-    HeadlessWindow(Services services, output::Printer* printer)
-        : form(withCapture(services, printer)) {}
-    Services withCapture(Services services, output::Printer* printer) {
-        services.dialogs = &dialogs;
-        if (printer) {
-            services.printer = printer;
-        }
-        return services;
-    }
-    CapturingDialogs dialogs;
-    TFormZenita form;
+// A city of the index, chosen by its name as the list shows it, and its line.
+struct ChosenCity {
+    climate::CityIndexEntry entry;
+    int indexLine = 0;  // from 1, as the list's item
 };
 
-void applySettings(TFormZenita& form, const ChartSettings& settings) {
-    if (!settings.city) {
-        form.editLatitude->setText(settings.latitude);
-    }
-    form.TransferidorCheck->setChecked(settings.orientation.has_value());
-    if (settings.orientation) {
-        form.editOrient->setText(*settings.orientation);
-    }
-    form.rgAngulos->setCurrentIndex(settings.reference);
-    form.ckTrajetoria->setChecked(settings.sunPaths);
-    const auto pairs = form.anglePairs();
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-        const auto& [first, second] = settings.angles[i];
-        if (first) {
-            pairs[i].firstCheck->setChecked(true);
-            pairs[i].firstEdit->setText(*first);
-        }
-        if (first && second) {
-            pairs[i].secondCheck->setChecked(true);
-            pairs[i].secondEdit->setText(*second);
+// The first city of the index with that name. A failure to read the index is
+// the window's message; the cities before the failing line stay choosable.
+ChosenCity chooseCity(const Services& services, const QString& name, Messages& messages) {
+    std::vector<climate::CityIndexEntry> entries;
+    const QString index = climate::indexPath(services.baseDirectory);
+    if (QFileInfo::exists(index)) {
+        try {
+            climate::readCityIndex(index, entries);
+        } catch (const climate::ClimateError& error) {
+            messages.add(climate::errorMessage(), error.message());
         }
     }
-}
-
-// The first item of the loaded list with that name.
-int cityItem(const TFormZenita& form, const QString& name) {
-    const int items = std::min(form.cmbCidades->count(), static_cast<int>(form.listaLatitudes.size()));
-    for (int i = 1; i < items; ++i) {
-        if (form.cmbCidades->itemText(i) == name) {
-            return i;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (climate::decodeWindows1252(entries[i].name) == name) {
+            return {entries[i], static_cast<int>(i) + 1};
         }
     }
     throw HeadlessChartError("cidade desconhecida: " + name.toStdString());
 }
 
-void chooseCity(TFormZenita& form, int item) {
-    form.cmbCidades->setCurrentIndex(item);
-    form.handle([&] { form.cmbCidadesChange(); });
-}
-
 // The overlay would draw nothing, without a word, for a city whose hourly
 // file is missing: an export without it would pass for one with it.
-void requireHourlyFile(const TFormZenita& form, int item, const QString& city) {
-    const std::string& name = form.listaArquivosHorarios[static_cast<std::size_t>(item)];
-    if (name == climate::kNoFileMarker) {
-        throw HeadlessChartError("a cidade " + city.toStdString() + " não tem arquivo horário");
+void requireHourlyFile(const Services& services, const ChosenCity& city, const QString& name) {
+    if (!city.entry.hasHourlyFile()) {
+        throw HeadlessChartError("a cidade " + name.toStdString() + " não tem arquivo horário");
     }
-    const QString path = climate::cityFilePath(form.services().baseDirectory, name);
+    const QString path = climate::cityFilePath(services.baseDirectory, city.entry.hourlyFile);
     if (!QFileInfo::exists(path)) {
         throw HeadlessChartError("arquivo horário não encontrado: " + path.toStdString());
     }
 }
 
-}  // namespace
+// The latitude as the chart command checks it: a text beyond the range is
+// set to the bound and draws nothing.
+double checkedLatitude(const QString& text) {
+    QString shown = text;
+    chart::LatitudeCheck check;
+    try {
+        check = chart::checkLatitude(text);
+    } catch (const std::exception& error) {
+        throw HeadlessChartError(error.what());
+    }
+    switch (check.verdict) {
+        case chart::LatitudeVerdict::Valid:
+            return check.valueDeg;
+        case chart::LatitudeVerdict::BelowRange:
+            shown = QStringLiteral("-65");
+            break;
+        case chart::LatitudeVerdict::AboveRange:
+            shown = QStringLiteral("65");
+            break;
+        case chart::LatitudeVerdict::Empty:
+            break;
+    }
+    throw HeadlessChartError("a carta não foi desenhada: latitude '" + shown.toStdString() + "'");
+}
 
-namespace {
-
-// Runs the chart command in a window that is never shown; any message the
-// window would show is a failure.
-void runChartCommand(TFormZenita& form, CapturingDialogs& dialogs, const ChartSettings& settings) {
+scene::ChartRequest chartRequest(const Services& services, const ChartSettings& settings,
+                                 Messages& messages) {
+    scene::ChartRequest request;
+    chart::ChartInputs& inputs = request.chart;
+    std::optional<ChosenCity> city;
     if (settings.city) {
-        // As a person would: the list is loaded when the window opens, the
-        // controls are set, then the city is chosen, which draws the chart.
-        form.handle([&] { form.LoadCityList(); });
-        form.handle([&] { applySettings(form, settings); });
-        const int item = cityItem(form, *settings.city);
+        city = chooseCity(services, *settings.city, messages);
         if (settings.overlayQuantity) {
-            requireHourlyFile(form, item, *settings.city);
+            requireHourlyFile(services, *city, *settings.city);
         }
-        chooseCity(form, item);
-        if (settings.overlayQuantity) {
-            // Then the overlay's box, its quantity and half-year, and a redraw.
-            form.ckPontos->setChecked(true);
-            form.cmbTipoDados->setCurrentIndex(*settings.overlayQuantity);
-            form.rgPeriodo->setCurrentIndex(settings.period);
-            form.handle([&] { form.plotarClick(); });
-        }
+        // The latitude box turns the index's decimal comma into a point.
+        inputs.latitudeText = climate::decodeWindows1252(city->entry.latitude).replace(u',', u'.');
+        inputs.cityName = *settings.city;
+        request.city = city->entry;
     } else {
-        form.handle([&] { applySettings(form, settings); });
-        form.handle([&] { form.plotarClick(); });
+        inputs.latitudeText = settings.latitude;
     }
-    dialogs.throwIfAny();
-    if (!form.chartDrawn) {
-        throw HeadlessChartError("a carta não foi desenhada: latitude '" +
-                                 form.editLatitude->text().toStdString() + "'");
+    inputs.latitudeDeg = checkedLatitude(inputs.latitudeText);
+    inputs.sunPaths = settings.sunPaths;
+    inputs.protractor = settings.orientation.has_value();
+    inputs.orientation = chart::TypedNumber::parse(settings.orientation.value_or(QString()));
+    inputs.reference = chart::referenceFromItem(settings.reference);
+    inputs.overlayShown = settings.overlayQuantity.has_value();
+    chart::AnglePair* pairs[] = {&inputs.alpha, &inputs.betaRight, &inputs.betaLeft,
+                                 &inputs.gammaRight, &inputs.gammaLeft};
+    for (std::size_t i = 0; i < settings.angles.size(); ++i) {
+        const auto& [first, second] = settings.angles[i];
+        if (first) {
+            pairs[i]->first = {true, chart::TypedNumber::parse(*first)};
+            if (second) {
+                pairs[i]->second = {true, chart::TypedNumber::parse(*second)};
+            }
+        }
     }
+    request.periodItem = settings.period;
+    if (city && settings.overlayQuantity) {
+        request.overlay = scene::loadOverlaySource(
+            services.baseDirectory, city->entry, city->indexLine, inputs.latitudeText,
+            overlay::quantityFromItem(*settings.overlayQuantity), settings.period);
+        request.pathMarks = true;
+    }
+    return request;
+}
+
+// The chart's layers drawn for the settings; any message fails.
+void renderChartLayers(const Services& services, const ChartSettings& settings,
+                       scene::ChartLayers& layers) {
+    Messages messages;
+    const scene::ChartRequest request = chartRequest(services, settings, messages);
+    try {
+        const scene::ChartScene scene = scene::renderChart(request, layers.canvases());
+        for (const scene::Warning& warning : scene.warnings) {
+            messages.add(warning);
+        }
+    } catch (const std::exception& error) {
+        messages.add(QString::fromUtf8(error.what()));
+    }
+    messages.throwIfAny();
+}
+
+output::ChartLayers imagesOf(const scene::ChartLayers& layers) {
+    return {layers.base.image(), layers.overlay.image(), layers.protractor.image(),
+            layers.masks.image()};
 }
 
 }  // namespace
 
 QImage drawChartHeadless(const Services& services, const ChartSettings& settings) {
-    HeadlessWindow window(services, nullptr);
-    runChartCommand(window.form, window.dialogs, settings);
-    return composeChartPicture(window.form);
+    scene::ChartLayers layers;
+    renderChartLayers(services, settings, layers);
+    return output::composeChart(imagesOf(layers), referencePictograms(settings.reference));
 }
 
 void printChartHeadless(const Services& services, const ChartSettings& settings,
                         const QString& radiusText, output::Printer& printer) {
-    HeadlessWindow window(services, &printer);
-    TdlgRaioCarta radiusDialog;
-    radiusDialog.editRaio->setText(radiusText);
-    window.form.dlgRaioCarta = &radiusDialog;
-    runChartCommand(window.form, window.dialogs, settings);
-    window.form.handle([&] { window.form.PrintChart(); });
-    window.dialogs.throwIfAny();
+    scene::ChartLayers layers;
+    renderChartLayers(services, settings, layers);
+    Messages messages;
+    messages.add(printChart(&printer, imagesOf(layers), referencePictograms(settings.reference),
+                            radiusText.toStdString()));
+    messages.throwIfAny();
 }
 
 namespace {
 
-// Runs the wind-rose command for the city in a window that is never shown.
-void runWindCommand(TFormZenita& form, CapturingDialogs& dialogs, const WindSettings& settings) {
-    form.handle([&] { form.LoadCityList(); });
-    const int item = cityItem(form, settings.city);
-    if (form.listaArquivosVentos[static_cast<std::size_t>(item)] == climate::kNoFileMarker) {
+// The wind image of the city's rose; any message fails.
+Canvas windRose(const Services& services, const WindSettings& settings) {
+    Messages messages;
+    const ChosenCity city = chooseCity(services, settings.city, messages);
+    if (!city.entry.hasWindFile()) {
         throw HeadlessChartError("a cidade " + settings.city.toStdString() +
                                  " não tem arquivo de ventos");
     }
-    // In the wind view, choosing the city runs the wind-rose command.
-    form.handle([&] { form.RosadosVentos1Click(); });
-    form.rgVentos->setCurrentIndex(settings.mode);
-    chooseCity(form, item);
-    dialogs.throwIfAny();
-    if (!form.windRoseDrawn) {
-        throw HeadlessChartError("a rosa dos ventos não foi desenhada: " +
-                                 settings.city.toStdString());
+    const QString file = climate::cityFilePath(services.baseDirectory, city.entry.windFile);
+    if (!QFileInfo::exists(file)) {
+        messages.add(QStringLiteral("Arquivo ") + file + QStringLiteral(" não encontrado!"));
+        messages.throwIfAny();
     }
+    Canvas rose(460, 460);
+    try {
+        const wind::WindTable table =
+            wind::parseWindTable(climate::readLines(file), settings.mode, file);
+        const scene::WindScene scene = scene::renderWind(
+            table, rose, wind::WindGeometry::forImage(rose.width(), rose.height()));
+        if (scene.failure) {
+            messages.add(climate::errorMessage(), *scene.failure);
+        }
+    } catch (const climate::ClimateError& error) {
+        messages.add(climate::errorMessage(), error.message());
+    }
+    messages.throwIfAny();
+    return rose;
 }
 
 }  // namespace
 
 QImage drawWindRoseHeadless(const Services& services, const WindSettings& settings) {
-    HeadlessWindow window(services, nullptr);
-    runWindCommand(window.form, window.dialogs, settings);
-    return window.form.imVentos->canvas().image().copy();
+    return windRose(services, settings).image().copy();
 }
 
 void printWindRoseHeadless(const Services& services, const WindSettings& settings,
                            output::Printer& printer) {
-    HeadlessWindow window(services, &printer);
-    runWindCommand(window.form, window.dialogs, settings);
-    window.form.handle([&] { window.form.PrintWindRose(); });
-    window.dialogs.throwIfAny();
+    const Canvas rose = windRose(services, settings);
+    Messages messages;
+    messages.add(printWindRose(&printer, rose.image()));
+    messages.throwIfAny();
 }

@@ -1,7 +1,7 @@
-// A chart or a wind rose drawn without showing a window: a main window that
-// is never shown gets its controls set as a user would set them, runs the
-// chart or the wind-rose command and gives the picture. The drawing is the
-// window's own.
+// A chart or a wind rose drawn without a window, from the command line's
+// settings: they are parsed into the request the window's chart command
+// renders, against the same city index, and drawn by the same scene. Every
+// message the window would show for the same input fails the export.
 #pragma once
 
 #include "app/Services.h"
@@ -14,7 +14,7 @@
 #include <optional>
 #include <stdexcept>
 
-// The controls to set, as texts typed into them.
+// The options, as the texts a person would type into the window's controls.
 struct ChartSettings {
     QString latitude;
     // A city of the index, by its name as stored: chosen as in the city list,
@@ -46,13 +46,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The composed chart. services.dialogs is replaced by one that turns any
-// message into a HeadlessChartError.
+// The composed chart, as copied: the layers and the pictograms of the reference.
 QImage drawChartHeadless(const Services& services, const ChartSettings& settings);
 
-// The wind image after the wind-rose command for the city, chosen in the
-// wind view as a person would. A city without a wind file, one not in the
-// index, or any message of the window is a HeadlessChartError.
+// The wind image of the city's rose. A city without a wind file, one not in
+// the index, or any message of the window is a HeadlessChartError.
 QImage drawWindRoseHeadless(const Services& services, const WindSettings& settings);
 // The wind rose printed on the printer by the print command's own code (the
 // wind rose always prints at 6 cm).

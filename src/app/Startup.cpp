@@ -5,13 +5,13 @@
 #include "app/DatabaseLocation.h"
 #include "app/LaunchArguments.h"
 #include "app/WindowStart.h"
-#include "canvas/Canvas.h"
 #include "app/UNovaCidade.h"
-#include "app/UZenita.h"
 #include "app/USobre.h"
 #include "app/USplash.h"
+#include "app/UZenita.h"
+#include "canvas/Canvas.h"
 #include "output/Clipboard.h"
-#include "output/Printer.h"
+#include "printer/QtPrinters.h"
 #include "widgets/Dialogs.h"
 #include "widgets/FileChooser.h"
 
@@ -61,11 +61,11 @@ int runWindows(QApplication& app, const DatabaseFolder& database,
     TdlgRaioCarta dlgRaioCarta(&formZenita);
     TdlgSobre dlgSobre(&formZenita);
     TdlgDupla dlgDupla(&formZenita);
-    formZenita.dlgRaioCarta = &dlgRaioCarta;
-    formZenita.dlgSobre = &dlgSobre;
-    formZenita.dlgDupla = &dlgDupla;
+    formZenita.controls().dlgRaioCarta = &dlgRaioCarta;
+    formZenita.controls().dlgSobre = &dlgSobre;
+    formZenita.controls().dlgDupla = &dlgDupla;
     TFormNovaCidade formNovaCidade(services, &formZenita);
-    formZenita.FormNovaCidade = &formNovaCidade;
+    formZenita.controls().FormNovaCidade = &formNovaCidade;
 
     {
         TSplashForm splash;

@@ -11,15 +11,19 @@
 #pragma once
 
 #include "app/Services.h"
+#include "app/ZenitaControls.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartInputs.h"
+#include "climate/CityDatabase.h"
 #include "output/Composition.h"
 #include "output/Printer.h"
-#include "output/UDupla.h"
-#include "output/URaioCarta.h"
+#include "scene/ChartScene.h"
+#include "scene/WindScene.h"
 #include "widgets/DropDownList.h"
 #include "widgets/ImageLayer.h"
 #include "widgets/TFnpNumericEdit.h"
+#include "widgets/UDupla.h"
+#include "widgets/URaioCarta.h"
 #include "widgets/WindGrid.h"
 
 #include <QAction>
@@ -44,133 +48,28 @@
 
 class TFormNovaCidade;
 
-class TFormZenita : public QMainWindow {
+class TFormZenita : public QMainWindow, private ZenitaControls {
     Q_OBJECT
 public:
     explicit TFormZenita(const Services& services, QWidget* parent = nullptr);
     ~TFormZenita() override;
 
-    // ---- Controls (public, as the window's published members) ----
-
-    // Chart area: the four layers from bottom to top, the hidden composition
-    // image and the six reference pictograms.
-    ImageLayer* imagem = nullptr;
-    ImageLayer* imagem4 = nullptr;
-    ImageLayer* imagem2 = nullptr;
-    ImageLayer* imagem3 = nullptr;
-    ImageLayer* imagemCompleta = nullptr;
-    QLabel* IAlfaInterno = nullptr;
-    QLabel* IAlfaExterno = nullptr;
-    QLabel* IBetaInterno = nullptr;
-    QLabel* IBetaExterno = nullptr;
-    QLabel* IGamaInterno = nullptr;
-    QLabel* IGamaExterno = nullptr;
-
-    // Wind view.
-    QFrame* pnlVentos = nullptr;
-    ImageLayer* imVentos = nullptr;
-
-    // Input panel.
-    QFrame* Panel1 = nullptr;
-    QCheckBox* ckTrajetoria = nullptr;
-    QLabel* Label3 = nullptr;
-    DropDownList* cmbCidades = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* editLatitude = nullptr;
-    QCheckBox* TransferidorCheck = nullptr;
-    TFnpNumericEdit* editOrient = nullptr;
-    QLabel* Label2 = nullptr;
-    DropDownList* rgAngulos = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    QCheckBox* ckPontos = nullptr;
-    DropDownList* cmbTipoDados = nullptr;
-    QPushButton* btnLegenda = nullptr;
-    DropDownList* rgPeriodo = nullptr;
-    QPushButton* pontos = nullptr;
-    QPushButton* novo = nullptr;
-    QPushButton* plotar = nullptr;
-    QPushButton* btnPlotarVentos = nullptr;
-    DropDownList* rgVentos = nullptr;
-
-    // Pages "Alfa", "Beta", "Gama": the angle pairs.
-    QCheckBox* Alfa1Check = nullptr;
-    TFnpNumericEdit* editAlfa1 = nullptr;
-    QCheckBox* Alfa2Check = nullptr;
-    TFnpNumericEdit* editAlfa2 = nullptr;
-    QCheckBox* Beta1aCheck = nullptr;
-    TFnpNumericEdit* editBeta1a = nullptr;
-    QCheckBox* Beta1bCheck = nullptr;
-    TFnpNumericEdit* editBeta1b = nullptr;
-    QCheckBox* Beta2aCheck = nullptr;
-    TFnpNumericEdit* editBeta2a = nullptr;
-    QCheckBox* Beta2bCheck = nullptr;
-    TFnpNumericEdit* editBeta2b = nullptr;
-    QCheckBox* GamaD1Check = nullptr;
-    TFnpNumericEdit* editGamaD1 = nullptr;
-    QCheckBox* GamaD2Check = nullptr;
-    TFnpNumericEdit* editGamaD2 = nullptr;
-    QCheckBox* GamaE1Check = nullptr;
-    TFnpNumericEdit* editGamaE1 = nullptr;
-    QCheckBox* GamaE2Check = nullptr;
-    TFnpNumericEdit* editGamaE2 = nullptr;
-
-    // Page "Máscara": freehand mask drawing.
-    QCheckBox* desMascCheck = nullptr;
-    QCheckBox* preMascCheck = nullptr;
-    QRadioButton* radioPreTotal = nullptr;
-    QRadioButton* radioPreParcial = nullptr;
-    QPushButton* btnLimparDesenho = nullptr;
-
-    // Legend panel.
-    QFrame* pnlLegenda = nullptr;
-    QFrame* Bevel1 = nullptr;
-    std::array<QFrame*, 5> cx{};          // cx1 .. cx5, the colour boxes
-    std::array<QLabel*, 5> lbRange{};     // lbRange1 .. lbRange5
-    QPushButton* btnFechaLegenda = nullptr;
-
-    // Wind tables panel.
-    QFrame* pnlDadosVentos = nullptr;
-    QLabel* tituloVentos = nullptr;
-    WindGrid* gridVentos = nullptr;
-    QLabel* lbVentosAusentes = nullptr;
-    WindGrid* gridVentos2 = nullptr;
-    QPushButton* btnVoltaParaCarta = nullptr;
-
-    // Menu MainMenu1.
-    QMenu* Arquivo = nullptr;
-    QAction* CartaZenita1 = nullptr;
-    QAction* RosadosVentos1 = nullptr;
-    QAction* IncluirCidade1 = nullptr;
-    QAction* Comparar1 = nullptr;
-    QAction* Imprimir1 = nullptr;
-    QAction* fechar = nullptr;
-    QMenu* Editar1 = nullptr;
-    QAction* Copiar1 = nullptr;
-    QMenu* Ajuda1 = nullptr;
-    QAction* Sobre1 = nullptr;
+    ZenitaControls& controls() { return *this; }
+    const ZenitaControls& controls() const { return *this; }
 
     // ---- State ----
-    bool chartDrawn = false;
-    bool windRoseDrawn = false;
-    bool drawMaskMode = false;
-    bool fillMaskMode = false;
-    bool segmentStart = true;
-    double lastPointX = 0.0;
-    double lastPointY = 0.0;
-    chart::ChartGeometry chartGeometry;
-    double windCentreX = 0.0;
-    double windCentreY = 0.0;
-    std::array<QPoint, 28> windFrameTemplate{};
+    bool chartDrawn() const { return chartDrawn_; }
+    bool windRoseDrawn() const { return windRoseDrawn_; }
+    bool drawMaskMode() const { return drawMaskMode_; }
+    bool fillMaskMode() const { return fillMaskMode_; }
+    bool segmentStart() const { return segmentStart_; }
+    const chart::ChartGeometry& chartGeometry() const { return chartGeometry_; }
+    QPointF windCentre() const { return {windCentreX_, windCentreY_}; }
 
-    // Parallel to the items of cmbCidades; the texts as the index holds them
-    // (Windows-1252 bytes).
-    std::vector<std::string> listaLatitudes;
-    std::vector<std::string> listaArquivosHorarios;
-    std::vector<std::string> listaArquivosVentos;
-    std::vector<std::string> listaLongitudes;
-    // The time zone of each city (hours from UTC), when its index line gives
-    // one; nothing for "Nenhum" and for cities of five-field lines.
-    std::vector<std::optional<double>> listaFusos;
+    // The index entries behind the items of cmbCidades, "Nenhum" first.
+    const std::vector<climate::CityIndexEntry>& cityEntries() const { return cities_; }
+    // What the last chart command drew besides its pixels.
+    const scene::ChartScene& chartScene() const { return chartScene_; }
 
     const Services& services() const { return services_; }
 
@@ -200,6 +99,8 @@ public:
     // The controls as the chart drawing takes them; checked angle boxes pass
     // through the clamp of their invalid-entry handler first.
     chart::ChartInputs readChartInputs(double latitudeDeg);
+    // The same with the city and the overlay: the request the chart command renders.
+    scene::ChartRequest readChartRequest(double latitudeDeg);
 
     // ---- Input controls (UZenitaInputs.cpp) ----
     // The angle pairs of the pages "Alfa", "Beta", "Gama", top to bottom:
@@ -246,7 +147,6 @@ public:
     // The same with the import window opened on a source file, as "Buscar"
     // would choose it (a file given on the command line).
     void IncluirCidadeArquivo(const QString& sourcePath);
-    TFormNovaCidade* FormNovaCidade = nullptr;
 
     // ---- Hourly overlay, path marks and labels, legend (UZenitaOverlay.cpp) ----
     // The data points of quantity q (0 temperature, 1 global horizontal
@@ -257,8 +157,6 @@ public:
     void DrawHourlyPoints(int q);
     // The path marks of the half-year, when the city has an hourly file.
     void DrawPathMarks();
-    // The date labels of the paths and the blue hours of 21 January.
-    void DrawPathLabels();
     void pontosClick();
     // A change of either box takes effect at the next chart command.
     void ckPontosClick();
@@ -286,6 +184,9 @@ public:
     void CopyChart();
     void CopyWindRose();
 
+    // The four chart layers as they stand, bottom to top.
+    output::ChartLayers chartLayers() const;
+
     // Repaints the images after a handler has drawn on them.
     void refreshImages();
 
@@ -297,11 +198,6 @@ public:
     // Connects a control's signal to a handler run through handle().
     template <class Sender, class Signal>
     void bind(Sender* sender, Signal signal, void (TFormZenita::*handler)());
-
-    // The windows created at start-up after this one.
-    TdlgRaioCarta* dlgRaioCarta = nullptr;
-    QDialog* dlgSobre = nullptr;
-    TdlgDupla* dlgDupla = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -319,7 +215,7 @@ private:
     void connectCityHandlers();
     // The printer's geometry, or a warning and nothing when there is none.
     std::optional<output::PrinterGeometry> printerOrWarn();
-    void printPage(const output::PrintPage& page);
+    void showWarning(const std::optional<scene::Warning>& warning);
 
     // Shows one of the two views: panels, menu checks, caption.
     void switchView(bool windView);
@@ -332,23 +228,17 @@ private:
     void showException(const std::exception& error);
 
     // ---- Hourly overlay ----
-    struct OverlayWarning {
-        QString text;
-        QString details;
-    };
     void connectOverlayHandlers();
     // The path of the selected city's hourly file when there is one to draw:
     // a city, a name other than the no-file marker, a file on disk.
     std::optional<QString> hourlyFilePath() const;
-    // DrawHourlyPoints without its warning, which the caller shows.
-    std::optional<OverlayWarning> drawHourlyOverlay(int q);
-    void showOverlayWarning(const std::optional<OverlayWarning>& warning);
-    // The chart command's overlay step: points and path marks under the
-    // hourglass when ckPontos is checked.
-    void drawOverlayStep();
+    // The selected city's overlay of quantity q, read from its hourly file.
+    std::optional<scene::OverlaySource> overlaySource(int q) const;
+    void showOverlayWarning(const std::optional<scene::Warning>& warning);
 
     // ---- Wind rose command ----
     void connectWindHandlers();
+    void showWindTables(const scene::WindScene& rose);
 
     // ---- Chart command and its inputs ----
     void connectChartHandlers();
@@ -358,6 +248,19 @@ private:
     void finishChartCommand();
     bool fixingLatitudeCommas_ = false;
 
+    bool chartDrawn_ = false;
+    bool windRoseDrawn_ = false;
+    bool drawMaskMode_ = false;
+    bool fillMaskMode_ = false;
+    bool segmentStart_ = true;
+    double lastPointX_ = 0.0;
+    double lastPointY_ = 0.0;
+    chart::ChartGeometry chartGeometry_;
+    double windCentreX_ = 0.0;
+    double windCentreY_ = 0.0;
+    std::array<QPoint, 28> windFrameTemplate_{};
+    std::vector<climate::CityIndexEntry> cities_;
+    scene::ChartScene chartScene_;
     Services services_;
     int handlerDepth_ = 0;
     bool activated_ = false;
@@ -385,5 +288,6 @@ inline void TFormZenita::handle(Handler&& handler) {
 
 template <class Sender, class Signal>
 inline void TFormZenita::bind(Sender* sender, Signal signal, void (TFormZenita::*handler)()) {
-    connect(sender, signal, this, [this, handler] { handle([this, handler] { (this->*handler)(); }); });
+    connect(sender, signal, this,
+            [this, handler] { handle([this, handler] { (this->*handler)(); }); });
 }

@@ -4,8 +4,9 @@
 // drawing and the final state.
 #include "app/UZenita.h"
 
-#include "chart/ChartDrawing.h"
+#include "app/HourglassCursor.h"
 #include "math/numbers.h"
+#include "scene/ChartScene.h"
 
 namespace {
 
@@ -24,9 +25,22 @@ void TFormZenita::plotarClick() {
         return;
     }
     novoClick();
-    chart::drawChart(chartCanvases(), chartGeometry, readChartInputs(*latitude));
-    drawOverlayStep();
-    DrawPathLabels();
+    std::optional<scene::Warning> warning;
+    {
+        // The hourglass while the overlay's file is read and drawn.
+        std::optional<HourglassCursor> hourglass;
+        if (ckPontos->isChecked()) {
+            hourglass.emplace();
+        }
+        const scene::ChartRequest request = readChartRequest(*latitude);
+        chartScene_ = scene::renderChart(request, chartCanvases());
+        chartGeometry_ = chartScene_.geometry;
+        if (!chartScene_.warnings.empty()) {
+            warning = chartScene_.warnings.front();
+        }
+    }
+    // After the hourglass, so the message box shows the ordinary pointer.
+    showOverlayWarning(warning);
     finishChartCommand();
 }
 
@@ -52,6 +66,21 @@ chart::ChartCanvases TFormZenita::chartCanvases() {
     return {imagem->canvas(), imagem4->canvas(), imagem2->canvas(), imagem3->canvas()};
 }
 
+scene::ChartRequest TFormZenita::readChartRequest(double latitudeDeg) {
+    scene::ChartRequest request;
+    request.chart = readChartInputs(latitudeDeg);
+    const int city = selectedCity();
+    if (city > 0) {
+        request.city = cities_[static_cast<std::size_t>(city)];
+    }
+    request.periodItem = rgPeriodo->currentIndex();
+    if (ckPontos->isChecked()) {
+        request.overlay = overlaySource(cmbTipoDados->currentIndex());
+        request.pathMarks = hourlyFilePath().has_value();
+    }
+    return request;
+}
+
 chart::ChartInputs TFormZenita::readChartInputs(double latitudeDeg) {
     chart::ChartInputs inputs;
     inputs.latitudeDeg = latitudeDeg;
@@ -61,7 +90,7 @@ chart::ChartInputs TFormZenita::readChartInputs(double latitudeDeg) {
     }
     inputs.sunPaths = ckTrajetoria->isChecked();
     inputs.protractor = TransferidorCheck->isChecked();
-    inputs.orientationText = editOrient->text();
+    inputs.orientation = chart::TypedNumber::parse(editOrient->text());
     inputs.reference = chart::referenceFromItem(rgAngulos->currentIndex());
     inputs.overlayShown = ckPontos->isChecked();
 
@@ -73,11 +102,11 @@ chart::ChartInputs TFormZenita::readChartInputs(double latitudeDeg) {
         if (box.checked) {
             angleEditInvalidEntry(edit);
         }
-        box.text = edit->text();
+        box.angle = chart::TypedNumber::parse(edit->text());
         return box;
     };
     const std::array<chart::AnglePair*, 5> targets{
-        &inputs.alfa, &inputs.betaRight, &inputs.betaLeft, &inputs.gammaRight, &inputs.gammaLeft};
+        &inputs.alpha, &inputs.betaRight, &inputs.betaLeft, &inputs.gammaRight, &inputs.gammaLeft};
     const auto pairs = anglePairs();
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         targets[i]->first = read(pairs[i].firstCheck, pairs[i].firstEdit);
@@ -88,18 +117,18 @@ chart::ChartInputs TFormZenita::readChartInputs(double latitudeDeg) {
 
 void TFormZenita::finishChartCommand() {
     plotar->setEnabled(true);
-    chartDrawn = true;
+    chartDrawn_ = true;
     Imprimir1->setEnabled(true);
     Copiar1->setEnabled(true);
     novo->setEnabled(true);
-    drawMaskMode = false;
-    fillMaskMode = false;
+    drawMaskMode_ = false;
+    fillMaskMode_ = false;
     // Unchecking runs the box's handler; for "Desenhar reta" that runs this
     // command once more, which finds the box unchecked and stops there.
     desMascCheck->setChecked(false);
     preMascCheck->setChecked(false);
     preMascCheck->setEnabled(false);
-    segmentStart = true;
+    segmentStart_ = true;
 }
 
 void TFormZenita::connectChartHandlers() {

@@ -1,5 +1,6 @@
-// The city list: loading the city index into cmbCidades and its four parallel
-// lists (with the window reset that goes with it), and choosing a city.
+// The city list: loading the city index into cmbCidades and the entries
+// behind its items (with the window reset that goes with it), and choosing a
+// city.
 #include "app/UZenita.h"
 
 #include "app/DatabaseRecovery.h"
@@ -50,11 +51,8 @@ void TFormZenita::LoadCityList() {
     } else {
         cmbCidades->clear();
         cmbCidades->addItem(QStringLiteral("Nenhum"));
-        listaLatitudes.emplace_back("0");
-        listaArquivosHorarios.emplace_back(climate::kNoFileMarker);
-        listaArquivosVentos.emplace_back(climate::kNoFileMarker);
-        listaLongitudes.emplace_back("0");
-        listaFusos.emplace_back();
+        cities_.push_back({"Nenhum", "0", std::string(climate::kNoFileMarker),
+                           std::string(climate::kNoFileMarker), "0"});
         std::vector<climate::CityIndexEntry> entries;
         QString failure;
         try {
@@ -65,11 +63,7 @@ void TFormZenita::LoadCityList() {
         // Whole entries only: the lines before a failing one stay loaded.
         for (const climate::CityIndexEntry& entry : entries) {
             cmbCidades->addItem(climate::decodeWindows1252(entry.name));
-            listaLatitudes.push_back(entry.latitude);
-            listaArquivosHorarios.push_back(entry.hourlyFile);
-            listaArquivosVentos.push_back(entry.windFile);
-            listaLongitudes.push_back(entry.longitude);
-            listaFusos.push_back(entry.timeZoneHours);
+            cities_.push_back(entry);
         }
         if (!failure.isEmpty()) {
             services_.dialogs->show(MessageKind::Error, climate::errorMessage(), failure);
@@ -104,7 +98,7 @@ void TFormZenita::LoadCityList() {
 int TFormZenita::selectedCity() const {
     const int item = cmbCidades->currentIndex();
     // Items without list entries (the index could not be read) act as "Nenhum".
-    return item > 0 && item < static_cast<int>(listaLatitudes.size()) ? item : 0;
+    return item > 0 && item < static_cast<int>(cities_.size()) ? item : 0;
 }
 
 void TFormZenita::cmbCidadesChange() {
@@ -120,9 +114,9 @@ void TFormZenita::cmbCidadesChange() {
         }
         return;
     }
-    const std::size_t i = static_cast<std::size_t>(city);
+    const climate::CityIndexEntry& entry = cities_[static_cast<std::size_t>(city)];
     // The latitude box turns every comma into a point as the text changes.
-    editLatitude->setText(climate::decodeWindows1252(listaLatitudes[i]));
+    editLatitude->setText(climate::decodeWindows1252(entry.latitude));
     // A latitude longer than the box shows its first digits, not its last.
     editLatitude->setCursorPosition(0);
     editLatitude->setEnabled(false);
@@ -137,7 +131,7 @@ void TFormZenita::cmbCidadesChange() {
             chartFailure = std::current_exception();
         }
     }
-    const bool hourly = listaArquivosHorarios[i] != climate::kNoFileMarker;
+    const bool hourly = entry.hasHourlyFile();
     if (!hourly) {
         ckPontos->setChecked(false);
     }
@@ -145,7 +139,7 @@ void TFormZenita::cmbCidadesChange() {
          std::initializer_list<QWidget*>{ckPontos, cmbTipoDados, rgPeriodo, btnLegenda}) {
         control->setEnabled(hourly);
     }
-    const bool wind = listaArquivosVentos[i] != climate::kNoFileMarker;
+    const bool wind = entry.hasWindFile();
     btnPlotarVentos->setEnabled(wind);
     rgVentos->setEnabled(wind);
     // The wind view shows the new city's rose, or says that its file is

@@ -1,8 +1,8 @@
 // Freehand mask drawing on the mask layer `imagem3`: the "Máscara" page's
 // check boxes, the mouse on the chart and "Limpar".
 //
-// States: idle (both modes off), drawing (drawMaskMode), filling
-// (fillMaskMode); every chart command ends idle.
+// States: idle (both modes off), drawing (drawMaskMode_), filling
+// (fillMaskMode_); every chart command ends idle.
 #include "app/UZenita.h"
 
 #include "canvas/Truncate.h"
@@ -10,42 +10,42 @@
 
 void TFormZenita::desMascCheckClick() {
     if (desMascCheck->isChecked()) {
-        chart::drawMaskReferenceLines(imagem3->canvas(), chartGeometry, editOrient->value());
-        drawMaskMode = true;
+        chart::drawMaskReferenceLines(imagem3->canvas(), chartGeometry_, editOrient->value());
+        drawMaskMode_ = true;
         preMascCheck->setEnabled(true);
         return;
     }
-    drawMaskMode = false;
+    drawMaskMode_ = false;
     preMascCheck->setEnabled(false);
     // Unchecking "Preencher" runs its handler, which turns drawing back on;
     // with both boxes unchecked both modes must end off.
     preMascCheck->setChecked(false);
-    drawMaskMode = false;
-    fillMaskMode = false;
+    drawMaskMode_ = false;
+    fillMaskMode_ = false;
     if (!editLatitude->text().isEmpty()) {
         plotarClick();
     }
 }
 
 void TFormZenita::preMascCheckClick() {
-    fillMaskMode = preMascCheck->isChecked();
-    drawMaskMode = !fillMaskMode;
+    fillMaskMode_ = preMascCheck->isChecked();
+    drawMaskMode_ = !fillMaskMode_;
 }
 
 void TFormZenita::imagem3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers /*shift*/, int x,
                                    int y) {
     Canvas& layer = imagem3->canvas();
-    if (drawMaskMode && button == Qt::LeftButton) {
-        if (segmentStart) {
-            lastPointX = x;
-            lastPointY = y;
-            segmentStart = false;
+    if (drawMaskMode_ && button == Qt::LeftButton) {
+        if (segmentStart_) {
+            lastPointX_ = x;
+            lastPointY_ = y;
+            segmentStart_ = false;
         } else {
-            chart::drawMaskSegment(layer, {truncPx(lastPointX), truncPx(lastPointY)}, {x, y});
-            segmentStart = true;
+            chart::drawMaskSegment(layer, {truncPx(lastPointX_), truncPx(lastPointY_)}, {x, y});
+            segmentStart_ = true;
         }
     }
-    if (fillMaskMode) {
+    if (fillMaskMode_) {
         chart::fillMask(
             layer, {x, y},
             radioPreTotal->isChecked() ? chart::MaskFill::Total : chart::MaskFill::Partial);
@@ -54,7 +54,7 @@ void TFormZenita::imagem3MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
 
 void TFormZenita::imagem3MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers /*shift*/, int x,
                                    int y) {
-    if (drawMaskMode && buttons.testFlag(Qt::LeftButton)) {
+    if (drawMaskMode_ && buttons.testFlag(Qt::LeftButton)) {
         chart::drawMaskDot(imagem3->canvas(), {x, y});
     }
 }

@@ -4,18 +4,11 @@
 #include "app/UZenita.h"
 
 #include "app/ChartPicture.h"
+#include "app/PrintCommands.h"
 #include "math/numbers.h"
 #include "output/Clipboard.h"
 #include "output/PrintLayout.h"
 #include "widgets/Dialogs.h"
-
-namespace {
-
-QString radiusText(double radiusCm) {
-    return QString::fromStdString(math::formatFixed2(radiusCm));
-}
-
-}  // namespace
 
 void TFormZenita::connectOutputHandlers() {
     bind(Imprimir1, &QAction::triggered, &TFormZenita::Imprimir1Click);
@@ -24,30 +17,15 @@ void TFormZenita::connectOutputHandlers() {
 }
 
 std::optional<output::PrinterGeometry> TFormZenita::printerOrWarn() {
-    std::optional<output::PrinterGeometry> page;
-    if (services_.printer) {
-        page = services_.printer->geometry();
-    }
-    if (!page) {
-        services_.dialogs->show(MessageKind::Warning,
-                                QStringLiteral("Nenhuma impressora instalada."),
-                                QStringLiteral("Instale uma impressora para imprimir."));
-    }
-    return page;
+    std::optional<scene::Warning> warning;
+    auto geometry = printerGeometry(services_.printer, warning);
+    showWarning(warning);
+    return geometry;
 }
 
-void TFormZenita::printPage(const output::PrintPage& page) {
-    switch (services_.printer->print(page)) {
-        case output::PrintOutcome::Printed:
-            break;
-        case output::PrintOutcome::NotStarted:
-            services_.dialogs->show(MessageKind::Warning,
-                                    QStringLiteral("Não foi possível iniciar a impressão."));
-            break;
-        case output::PrintOutcome::Failed:
-            services_.dialogs->show(MessageKind::Warning,
-                                    QStringLiteral("A impressão falhou e foi cancelada."));
-            break;
+void TFormZenita::showWarning(const std::optional<scene::Warning>& warning) {
+    if (warning) {
+        services_.dialogs->show(MessageKind::Warning, warning->text, warning->details);
     }
 }
 
@@ -70,34 +48,17 @@ void TFormZenita::Imprimir1Click() {
 
 void TFormZenita::PrintChart() {
     const std::string text = dlgRaioCarta ? dlgRaioCarta->editRaio->text().toStdString() : "";
-    const double radius = output::printRadiusCm(text);
-    const auto printer = printerOrWarn();
-    if (!printer) {
-        return;
-    }
-    const double largest = output::largestRadiusCm(printer->printableDots, printer->dotsPerCm);
-    if (radius <= 0.0 || radius > largest) {
-        services_.dialogs->show(
-            MessageKind::Warning,
-            QStringLiteral("Raio inválido para impressão: %1 cm.").arg(QString::fromStdString(text)),
-            QStringLiteral("Informe um raio maior que 0 e de no máximo %1 cm, que cabe na página.")
-                .arg(radiusText(largest)));
-        return;
-    }
-    const QImage layers = output::composeChart(
-        {imagem->canvas().image(), imagem4->canvas().image(), imagem2->canvas().image(),
-         imagem3->canvas().image()},
-        std::nullopt);
-    const double scale = output::printScale(radius, printer->dotsPerCm);
-    printPage(output::chartPage(layers, referencePictograms(rgAngulos->currentIndex()), scale));
+    showWarning(printChart(services_.printer, chartLayers(),
+                           referencePictograms(rgAngulos->currentIndex()), text));
 }
 
 void TFormZenita::PrintWindRose() {
-    const auto printer = printerOrWarn();
-    if (!printer) {
-        return;
-    }
-    printPage(output::windRosePage(imVentos->canvas().image(), printer->dotsPerCm));
+    showWarning(printWindRose(services_.printer, imVentos->canvas().image()));
+}
+
+output::ChartLayers TFormZenita::chartLayers() const {
+    return {imagem->canvas().image(), imagem4->canvas().image(), imagem2->canvas().image(),
+            imagem3->canvas().image()};
 }
 
 void TFormZenita::CopyChart() {
@@ -139,6 +100,6 @@ void TFormZenita::Comparar1Click() {
     CopyChart();
     dupla.stretchDraw(0, 0, w / 2, h, imagemCompleta->canvas().image());
     dupla.stretchDraw(w / 2, 0, w, h, imVentos->canvas().image());
-    dlgDupla->dupla->update();
+    dlgDupla->dupla->refresh();
     dlgDupla->exec();
 }

@@ -5,17 +5,18 @@
 #include "canvas/Truncate.h"
 
 void TFormZenita::FormCreate() {
-    chartGeometry = chart::ChartGeometry::forImage(imagem->canvas().width(), imagem->canvas().height());
-    windCentreX = static_cast<double>(imVentos->canvas().width() / 2);
-    windCentreY = static_cast<double>(imVentos->canvas().height() / 2);
+    chartGeometry_ =
+        chart::ChartGeometry::forImage(imagem->canvas().width(), imagem->canvas().height());
+    windCentreX_ = static_cast<double>(imVentos->canvas().width() / 2);
+    windCentreY_ = static_cast<double>(imVentos->canvas().height() / 2);
     pnlVentos->hide();
     CartaZenita1->setChecked(true);
     RosadosVentos1->setChecked(false);
-    chartDrawn = false;
-    windRoseDrawn = false;
-    drawMaskMode = false;
-    fillMaskMode = false;
-    segmentStart = true;
+    chartDrawn_ = false;
+    windRoseDrawn_ = false;
+    drawMaskMode_ = false;
+    fillMaskMode_ = false;
+    segmentStart_ = true;
 }
 
 void TFormZenita::switchView(bool windView) {
@@ -32,21 +33,27 @@ void TFormZenita::switchView(bool windView) {
 
 void TFormZenita::showChartView() {
     switchView(false);
-    Imprimir1->setEnabled(chartDrawn);
-    Copiar1->setEnabled(chartDrawn);
+    Imprimir1->setEnabled(chartDrawn_);
+    Copiar1->setEnabled(chartDrawn_);
 }
 
 void TFormZenita::showWindView() {
     switchView(true);
-    Imprimir1->setEnabled(windRoseDrawn);
-    Copiar1->setEnabled(windRoseDrawn);
+    Imprimir1->setEnabled(windRoseDrawn_);
+    Copiar1->setEnabled(windRoseDrawn_);
 }
 
-void TFormZenita::CartaZenita1Click() { showChartView(); }
+void TFormZenita::CartaZenita1Click() {
+    showChartView();
+}
 
-void TFormZenita::btnVoltaParaCartaClick() { showChartView(); }
+void TFormZenita::btnVoltaParaCartaClick() {
+    showChartView();
+}
 
-void TFormZenita::RosadosVentos1Click() { showWindView(); }
+void TFormZenita::RosadosVentos1Click() {
+    showWindView();
+}
 
 void TFormZenita::Sobre1Click() {
     if (dlgSobre) {
@@ -54,16 +61,16 @@ void TFormZenita::Sobre1Click() {
     }
 }
 
-void TFormZenita::fecharClick() { close(); }
+void TFormZenita::fecharClick() {
+    close();
+}
 
-void TFormZenita::FormClose() { clearCityLists(); }
+void TFormZenita::FormClose() {
+    clearCityLists();
+}
 
 void TFormZenita::clearCityLists() {
-    listaLatitudes.clear();
-    listaArquivosHorarios.clear();
-    listaArquivosVentos.clear();
-    listaLongitudes.clear();
-    listaFusos.clear();
+    cities_.clear();
 }
 
 void TFormZenita::ClearChartLayers() {
@@ -96,18 +103,18 @@ void TFormZenita::ClearWindTables() {
 
 void TFormZenita::novoClick() {
     ClearChartLayers();
-    const int right = truncPx(2 * chartGeometry.chartCentreX);
-    const int bottom = truncPx(2 * chartGeometry.chartCentreY);
+    const int right = truncPx(2 * chartGeometry_.chartCentreX);
+    const int bottom = truncPx(2 * chartGeometry_.chartCentreY);
     for (ImageLayer* layer : {imagem3, imagem4}) {
         Canvas& c = layer->canvas();
         c.setPenColor(Qt::white);
         c.rectangle(0, 0, right, bottom);
     }
     plotar->setEnabled(true);
-    chartDrawn = false;
+    chartDrawn_ = false;
     Imprimir1->setEnabled(false);
     Copiar1->setEnabled(false);
-    windRoseDrawn = false;
+    windRoseDrawn_ = false;
     ClearWindImage();
     ClearWindTables();
 }

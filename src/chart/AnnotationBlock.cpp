@@ -16,7 +16,7 @@ struct FamilyBlock {
 };
 
 const FamilyBlock kFamilies[] = {
-    {&ChartInputs::alfa, "Alfa : ", "Alfa 1 : ", "Alfa 2 : ", {310, 2}, {310, 14}},
+    {&ChartInputs::alpha, "Alfa : ", "Alfa 1 : ", "Alfa 2 : ", {310, 2}, {310, 14}},
     {&ChartInputs::betaRight, "Beta d : ", "Beta d1 : ", "Beta d2 : ", {305, 408}, {305, 420}},
     {&ChartInputs::betaLeft, "Beta e : ", "Beta e1 : ", "Beta e2 : ", {305, 432}, {305, 444}},
     {&ChartInputs::gammaRight, "Gama d : ", "Gama d1 : ", "Gama d2 : ", {85, 408}, {85, 420}},
@@ -32,7 +32,7 @@ std::vector<AnnotationEntry> annotationEntries(const ChartInputs& inputs) {
         entries.push_back({{2, 15}, inputs.cityName});
     }
     if (inputs.protractor) {
-        entries.push_back({{2, 28}, QStringLiteral("Transferidor : ") + inputs.orientationText});
+        entries.push_back({{2, 28}, QStringLiteral("Transferidor : ") + inputs.orientation.text()});
     }
     for (const FamilyBlock& family : kFamilies) {
         const AnglePair& pair = inputs.*family.pair;
@@ -40,11 +40,13 @@ std::vector<AnnotationEntry> annotationEntries(const ChartInputs& inputs) {
             continue;
         }
         if (pair.second.checked) {
-            entries.push_back({family.firstAt, QString::fromUtf8(family.first) + pair.first.text});
             entries.push_back(
-                {family.secondAt, QString::fromUtf8(family.second) + pair.second.text});
+                {family.firstAt, QString::fromUtf8(family.first) + pair.first.angle.text()});
+            entries.push_back(
+                {family.secondAt, QString::fromUtf8(family.second) + pair.second.angle.text()});
         } else {
-            entries.push_back({family.firstAt, QString::fromUtf8(family.single) + pair.first.text});
+            entries.push_back(
+                {family.firstAt, QString::fromUtf8(family.single) + pair.first.angle.text()});
         }
     }
     return entries;

@@ -1,7 +1,8 @@
 #include "chart/ChartGeometry.h"
 
+#include "math/angles.h"
+
 #include <cmath>
-#include <numbers>
 
 namespace chart {
 
@@ -10,8 +11,6 @@ namespace {
 constexpr std::array<double, 10> kAltitudeFactors{
     1.0,          0.8390996312, 0.7002075382, 0.5773502692, 0.4663076582,
     0.3639702343, 0.2679491924, 0.1763269807, 0.0874886635, 0.0};
-
-constexpr double kDegToRad = std::numbers::pi / 180.0;
 }  // namespace
 
 ChartGeometry ChartGeometry::forImage(int width, int height) {
@@ -25,19 +24,9 @@ ChartGeometry ChartGeometry::forImage(int width, int height) {
     return g;
 }
 
-double ChartGeometry::radiusAtAltitude(double altitudeDeg) const {
-    return chartRadius * std::tan((90.0 - altitudeDeg) / 2.0 * kDegToRad);
-}
-
-QPointF ChartGeometry::toPixel(double azimuthDeg, double altitudeDeg) const {
-    const double r = radiusAtAltitude(altitudeDeg);
-    const double a = azimuthDeg * kDegToRad;
-    return {chartCentreX + r * std::sin(a), chartCentreY - r * std::cos(a)};
-}
-
 Circle ChartGeometry::familyCircle(double angleDeg, double directionDeg) const {
-    const double a = angleDeg * kDegToRad;
-    const double w = directionDeg * kDegToRad;
+    const double a = math::degToRad(angleDeg);
+    const double w = math::degToRad(directionDeg);
     const double offset = chartRadius * std::tan(a);
     return {chartCentreX - offset * std::sin(w), chartCentreY + offset * std::cos(w),
             chartRadius / std::cos(a)};

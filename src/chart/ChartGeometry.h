@@ -1,10 +1,9 @@
-// Geometry of the sun-path chart: a stereographic plan of the sky.
-//
-// Pixels of the 460 x 460 chart layers, origin top-left, y down. The zenith is
-// the centre (cx, cy), the horizon the circle of radius R; a sky point of
-// altitude h lies R * tan((90 - h) / 2) from the centre; north is up, east to
-// the right. Azimuths are degrees clockwise from north.
+// Geometry of the sun-path chart: its projection (see Projection.h for the
+// axes, units and signs), the altitude circles, and the circle family of the
+// masks and the protractor.
 #pragma once
+
+#include "chart/Projection.h"
 
 #include <QPointF>
 
@@ -34,12 +33,11 @@ struct ChartGeometry {
     // The geometry of a chart image of the given size (integer halving).
     static ChartGeometry forImage(int width, int height);
 
-    // Distance from the centre of a sky point of the given altitude.
-    double radiusAtAltitude(double altitudeDeg) const;
-    // The point of a sky direction: azimuth clockwise from north, altitude.
-    QPointF toPixel(double azimuthDeg, double altitudeDeg) const;
+    Projection projection() const { return {chartCentreX, chartCentreY, chartRadius}; }
     // The horizon point of an azimuth.
-    QPointF horizonPoint(double azimuthDeg) const { return toPixel(azimuthDeg, 0.0); }
+    QPointF horizonPoint(double azimuthDeg) const {
+        return projection().toPixel({0.0, azimuthDeg});
+    }
 
     // The circle family of the masks and the protractor: the great circle
     // through the horizon points at azimuths w +- 90 that stands at altitude a

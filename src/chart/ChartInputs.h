@@ -1,10 +1,11 @@
-// The inputs of the sun-path chart command, read from the window's controls
-// as they stand: check states and the texts as typed. Texts are converted
-// only by the drawing step that needs them, so an unchecked angle is never
-// read and a bad text fails at the step that reads it.
+// The inputs of the sun-path chart, parsed once by the window or the command
+// line: numbers, check states, and the texts as typed for the annotation
+// block. A typed number that is not one fails at the drawing step that needs
+// it (see TypedNumber.h), so an unchecked angle is never asked for.
 #pragma once
 
 #include "canvas/Canvas.h"
+#include "chart/TypedNumber.h"
 
 #include <QString>
 
@@ -30,13 +31,13 @@ struct LatitudeCheck {
 // a number ("nan" and "inf" are not numbers).
 LatitudeCheck checkLatitude(const QString& text);
 
-// An angle box with its check box.
+// An angle box with its check box: degrees, with the chosen reference.
 struct AngleBox {
     bool checked = false;
-    QString text;
+    TypedNumber angle;
 };
 
-// The first and the second angle of a family (alfa, beta right, ...). The
+// The first and the second angle of a family (alpha, beta right, ...). The
 // second counts only while the first is checked too.
 struct AnglePair {
     AngleBox first;
@@ -52,24 +53,23 @@ struct ChartInputs {
     QString cityName;
     bool sunPaths = true;     // ckTrajetoria: hour circles and date paths
     bool protractor = true;   // TransferidorCheck: protractor and masks
-    QString orientationText;  // editOrient, degrees clockwise from north
+    TypedNumber orientation;  // editOrient, degrees clockwise from north
     AngleReference reference = AngleReference::Interna;
     bool overlayShown = false;  // ckPontos: the protractor turns green, 2 px
-    AnglePair alfa;
+    AnglePair alpha;
     AnglePair betaRight;
     AnglePair betaLeft;
     AnglePair gammaRight;
     AnglePair gammaLeft;
 };
 
-// The four chart layers, bottom to top. The sun-path chart draws on
-// `imagem`, the protractor on `imagem2`, the masks on `imagem3`; `imagem4`
-// belongs to the hourly overlay and the path labels.
+// The four chart layers, bottom to top: the sun-path chart, the hourly
+// overlay with the path labels, the protractor, the masks.
 struct ChartCanvases {
-    Canvas& imagem;
-    Canvas& imagem4;
-    Canvas& imagem2;
-    Canvas& imagem3;
+    Canvas& base;
+    Canvas& overlay;
+    Canvas& protractor;
+    Canvas& masks;
 };
 
 }  // namespace chart

@@ -19,10 +19,6 @@ bool drawable(double value) {
 
 }  // namespace
 
-double degToRad(double degrees) {
-    return degrees * std::numbers::pi / 180.0;
-}
-
 bool drawCircle(Canvas& canvas, const Circle& circle) {
     const double left = circle.centreX - circle.radius;
     const double top = circle.centreY - circle.radius;

@@ -5,6 +5,7 @@
 
 #include "canvas/Canvas.h"
 #include "chart/ChartGeometry.h"
+#include "math/angles.h"
 
 #include <QPointF>
 
@@ -29,6 +30,9 @@ void drawFacadeLine(Canvas& canvas, const ChartGeometry& g, double orientationDe
 // The horizon itself is left to be drawn again by the caller.
 void clearOutsideHorizon(Canvas& canvas, const ChartGeometry& g);
 
-double degToRad(double degrees);
+// See math/angles.h: the raster drawing keeps its rounding.
+constexpr double degToRad(double degrees) {
+    return math::degToRadRoundedTwice(degrees);
+}
 
 }  // namespace chart

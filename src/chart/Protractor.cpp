@@ -48,7 +48,7 @@ void drawProtractor(Canvas& imagem2, const ChartGeometry& g, double orientationD
 
 QPoint protractorLabelPosition(const ChartGeometry& g, double orientationDeg, int alfaDeg) {
     const double o = degToRad(orientationDeg);
-    const double d = g.chartRadius * std::tan(degToRad((90.0 - alfaDeg) / 2.0));
+    const double d = g.projection().radiusAtAltitude(alfaDeg);
     const double sinO = std::sin(o);
     const double cosO = std::cos(o);
     double x = g.chartCentreX + d * sinO - 5.0 * std::abs(sinO);

@@ -1,5 +1,5 @@
-// The shading protractor on `imagem2`: the alfa curves every 5 degrees, the
-// beta lines every 10 degrees and the alfa scale along the façade normal, for
+// The shading protractor on `imagem2`: the alpha curves every 5 degrees, the
+// beta lines every 10 degrees and the alpha scale along the façade normal, for
 // a façade of orientation O (degrees clockwise from north). Only the half in
 // front of the façade stays; white is transparent on this layer.
 #pragma once
@@ -21,8 +21,8 @@ void drawProtractor(Canvas& imagem2, const ChartGeometry& g, double orientationD
 // truncated; the line runs from the centre to (cx + x, cy - y).
 QPoint protractorBetaLineEnd(const ChartGeometry& g, double orientationDeg, int k);
 
-// The top-left corner of the label of alfa a (0, 10, ..., 80 degrees).
-QPoint protractorLabelPosition(const ChartGeometry& g, double orientationDeg, int alfaDeg);
+// The top-left corner of the label of alpha a (0, 10, ..., 80 degrees).
+QPoint protractorLabelPosition(const ChartGeometry& g, double orientationDeg, int alphaDeg);
 
 // The labels 90 .. 10 ("Interna") or 0 .. 70 ("Externa") in 8-point bold on
 // opaque white boxes; none without a reference.

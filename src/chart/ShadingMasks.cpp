@@ -3,7 +3,6 @@
 #include "canvas/Truncate.h"
 #include "chart/ChartColours.h"
 #include "chart/ChartRaster.h"
-#include "math/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +12,7 @@ namespace chart {
 namespace {
 
 double readAngle(const AngleBox& box) {
-    return math::toNumber(box.text.toStdString());
+    return box.angle.value();
 }
 
 void drawFamilyCurves(Canvas& c, const ChartGeometry& g, const PairedAngles& angles,
@@ -86,9 +85,9 @@ std::array<double, 2> betaDirections(const AnglePair& pair, AngleReference refer
     return {orientationDeg + side * b1, orientationDeg + side * b2};
 }
 
-void drawAlfaMask(Canvas& imagem3, const ChartGeometry& g, double orientationDeg,
+void drawAlphaMask(Canvas& imagem3, const ChartGeometry& g, double orientationDeg,
                   const ChartInputs& inputs) {
-    if (!inputs.alfa.first.checked) {
+    if (!inputs.alpha.first.checked) {
         return;
     }
     Canvas& c = imagem3;
@@ -97,14 +96,14 @@ void drawAlfaMask(Canvas& imagem3, const ChartGeometry& g, double orientationDeg
     c.rectangle(0, 0, truncPx(2 * g.chartCentreX), truncPx(2 * g.chartCentreY));
 
     // The circles are filled white, which is transparent on this layer.
-    const PairedAngles angles = pairAngles(inputs.alfa, inputs.reference);
+    const PairedAngles angles = pairAngles(inputs.alpha, inputs.reference);
     setPen(c, kMaskGray, 3);
     drawFamilyCurves(c, g, angles, orientationDeg);
     setPen(c, kMaskGray, 2);
     drawFacadeLine(c, g, orientationDeg);
 
     // The 89-degree circle covers everything behind a curve at most 1.7 px in
-    // front of the façade line: the back halves of the alfa circles.
+    // front of the façade line: the back halves of the alpha circles.
     setPen(c, Qt::white, 1);
     c.setBrushColor(Qt::white);
     drawCircle(c, g.familyCircle(kFacadeCurveAngleDeg, orientationDeg));

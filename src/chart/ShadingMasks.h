@@ -1,5 +1,5 @@
 // The shading masks on the mask layer `imagem3`: the boundaries of the sky
-// regions hidden by an overhang (alfa), by side fins (beta) and by the
+// regions hidden by an overhang (alpha), by side fins (beta) and by the
 // lateral ends of an overhang (gamma), for a façade of orientation O
 // (degrees clockwise from north, the azimuth of the façade normal).
 //
@@ -21,7 +21,7 @@ namespace chart {
 // reference chosen), 90 - v with "Interna".
 double externalAngle(double typedDeg, AngleReference reference);
 
-// The two external angles of an alfa or gamma pair: with one angle (e, 90),
+// The two external angles of an alpha or gamma pair: with one angle (e, 90),
 // with two the smaller and the larger. A curve is drawn for each below 89.
 struct PairedAngles {
     double e1 = 90.0;
@@ -35,9 +35,9 @@ PairedAngles pairAngles(const AnglePair& pair, AngleReference reference);
 std::array<double, 2> betaDirections(const AnglePair& pair, AngleReference reference,
                                      double orientationDeg, int side);
 
-// Each draws only what its check boxes ask for (alfa and gamma nothing at all
+// Each draws only what its check boxes ask for (alpha and gamma nothing at all
 // when their first boxes are unchecked); beta always draws the horizon.
-void drawAlfaMask(Canvas& imagem3, const ChartGeometry& g, double orientationDeg,
+void drawAlphaMask(Canvas& imagem3, const ChartGeometry& g, double orientationDeg,
                   const ChartInputs& inputs);
 void drawBetaMasks(Canvas& imagem3, const ChartGeometry& g, double orientationDeg,
                    const ChartInputs& inputs);

@@ -5,19 +5,19 @@
 namespace output {
 
 QImage composeChart(const ChartLayers& layers, const std::optional<Pictograms>& pictograms) {
-    QImage picture = layers.imagem.convertToFormat(QImage::Format_RGB32);
+    QImage picture = layers.base.convertToFormat(QImage::Format_RGB32);
     const int w = picture.width();
     const int h = picture.height();
-    for (const QImage* layer : {&layers.imagem4, &layers.imagem2, &layers.imagem3}) {
+    for (const QImage* layer : {&layers.overlay, &layers.protractor, &layers.masks}) {
         stretchInto(picture, 0, 0, w, h, *layer, QColor(Qt::white));
     }
     if (pictograms) {
-        const QSize a = kAlfaPictogramSize;
+        const QSize a = kAlphaPictogramSize;
         const QSize b = kBetaPictogramSize;
-        const QSize g = kGamaPictogramSize;
-        stretchInto(picture, w - a.width(), 0, w, a.height(), pictograms->alfa, std::nullopt);
+        const QSize g = kGammaPictogramSize;
+        stretchInto(picture, w - a.width(), 0, w, a.height(), pictograms->alpha, std::nullopt);
         stretchInto(picture, w - b.width(), h - b.height(), w, h, pictograms->beta, std::nullopt);
-        stretchInto(picture, 0, h - g.height(), g.width(), h, pictograms->gama, std::nullopt);
+        stretchInto(picture, 0, h - g.height(), g.width(), h, pictograms->gamma, std::nullopt);
     }
     return picture;
 }

@@ -15,26 +15,27 @@
 namespace output {
 
 // Sizes of the internal pictograms, which place every set.
-inline constexpr QSize kAlfaPictogramSize{80, 75};
+inline constexpr QSize kAlphaPictogramSize{80, 75};
 inline constexpr QSize kBetaPictogramSize{80, 50};
-inline constexpr QSize kGamaPictogramSize{81, 58};
+inline constexpr QSize kGammaPictogramSize{81, 58};
 
+// Bottom to top.
 struct ChartLayers {
-    const QImage& imagem;
-    const QImage& imagem4;
-    const QImage& imagem2;
-    const QImage& imagem3;
+    const QImage& base;
+    const QImage& overlay;
+    const QImage& protractor;
+    const QImage& masks;
 };
 
 // One set of reference pictograms (internal or external).
 struct Pictograms {
-    QImage alfa;
+    QImage alpha;
     QImage beta;
-    QImage gama;
+    QImage gamma;
 };
 
 // The layers stacked, white keyed out on the upper three; with a set of
-// pictograms, alfa at the top right, beta at the bottom right and gamma at the
+// pictograms, alpha at the top right, beta at the bottom right and gamma at the
 // bottom left. The result has the size of the base layer.
 QImage composeChart(const ChartLayers& layers, const std::optional<Pictograms>& pictograms);
 

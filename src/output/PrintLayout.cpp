@@ -40,15 +40,15 @@ PrintPage chartPage(const QImage& composedLayers, const std::optional<Pictograms
         const double s = scale;
         const int r = chart.right;
         const int b = chart.bottom;
-        const QSize a = kAlfaPictogramSize;
+        const QSize a = kAlphaPictogramSize;
         const QSize be = kBetaPictogramSize;
-        const QSize g = kGamaPictogramSize;
-        page.push_back({pictograms->alfa,
+        const QSize g = kGammaPictogramSize;
+        page.push_back({pictograms->alpha,
                         {truncPx(r - a.width() * s), kPageMarginDots, r,
                          truncPx(kPageMarginDots + a.height() * s)}});
         page.push_back({pictograms->beta,
                         {truncPx(r - be.width() * s), truncPx(b - be.height() * s), r, b}});
-        page.push_back({pictograms->gama,
+        page.push_back({pictograms->gamma,
                         {kPageMarginDots, truncPx(b - g.height() * s),
                          truncPx(kPageMarginDots + g.width() * s), b}});
     }

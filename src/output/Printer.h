@@ -1,5 +1,6 @@
 // The printer behind a small interface, so the print commands can be tested
-// without one, and so a PDF file is printed by the same code.
+// without one, and so a PDF file is printed by the same code. The real
+// printers are in printer/QtPrinters.h.
 #pragma once
 
 #include "output/PrintLayout.h"
@@ -33,12 +34,6 @@ public:
     // (nearest-neighbour scaling), end.
     virtual PrintOutcome print(const PrintPage& page) = 0;
 };
-
-// The system's default printer at its high resolution.
-std::unique_ptr<Printer> makeSystemPrinter();
-// A one-page PDF file at 600 dots per inch, on the smallest ISO A page (A4 to
-// A0) that holds what is printed.
-std::unique_ptr<Printer> makePdfPrinter(const QString& fileName);
 
 // Draws a page onto any painter (used by the printers, and by tests on an image).
 void paintPage(QPainter& painter, const PrintPage& page);

@@ -56,7 +56,7 @@ HourlyReading readHourlyValue(const climate::HourlyColumn& column, int day, doub
     return reading;
 }
 
-OverlayResult DrawHourlyPoints(Canvas& canvas, const chart::ChartGeometry& geometry,
+OverlayResult drawHourlyPoints(Canvas& canvas, const chart::ChartGeometry& geometry,
                                const climate::HourlyColumn& column,
                                const HourlyOverlayInputs& inputs) {
     OverlayResult result;
@@ -72,6 +72,7 @@ OverlayResult DrawHourlyPoints(Canvas& canvas, const chart::ChartGeometry& geome
         // About half of all steps have the sun up.
         const auto steps = static_cast<std::size_t>(days.last - days.first + 1) * kStepsPerDay;
         DiscBatch discs(canvas, steps / 2 + kStepsPerDay);
+        result.samples.reserve(steps / 2 + kStepsPerDay);
         for (int day = days.first; day <= days.last && !result.failure; ++day) {
             const SunDay sun(inputs.latitudeDeg, day);
             const double correction =
@@ -89,6 +90,13 @@ OverlayResult DrawHourlyPoints(Canvas& canvas, const chart::ChartGeometry& geome
                 if (const auto position = sun.ifAboveHorizon(t + correction, geometry)) {
                     discs.add(position->disc(), colours[static_cast<std::size_t>(cls - 1)], 1);
                     ++result.discsDrawn;
+                    result.samples.push_back({day,
+                                              t,
+                                              position->altitudeDeg,
+                                              position->azimuthDeg,
+                                              reading.value,
+                                              cls,
+                                              {position->x, position->y}});
                 }
             }
         }

@@ -12,10 +12,12 @@
 #include "climate/HourlyColumn.h"
 #include "overlay/ValueClasses.h"
 
+#include <QPointF>
 #include <QString>
 
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 namespace overlay {
 
@@ -46,11 +48,25 @@ struct OverlayFailure {
     std::size_t lineNumber() const { return lineIndex + 1; }
 };
 
+// One disc drawn: the sun at a step of a day, the value read for that moment
+// and its class, and the chart pixel of the disc's centre.
+struct SunSample {
+    int day = 0;
+    double clockTimeHours = 0.0;
+    double altitudeDeg = 0.0;
+    double azimuthDeg = 0.0;  // clockwise from north, as chart::Projection
+    double value = 0.0;
+    int valueClass = 1;
+    QPointF pixel;
+};
+
 struct OverlayResult {
     // Empty when the whole half-year was drawn; otherwise the points up to the
     // failing step stay on the canvas.
     std::optional<OverlayFailure> failure;
     int discsDrawn = 0;
+    // In the order drawn.
+    std::vector<SunSample> samples;
 
     bool complete() const { return !failure.has_value(); }
 };
@@ -70,7 +86,7 @@ HourlyReading readHourlyValue(const climate::HourlyColumn& column, int day, doub
 
 // The overlay of the quantity's column (one value per line of the hourly
 // file). Leaves the pen and the brush white, as every step does.
-OverlayResult DrawHourlyPoints(Canvas& canvas, const chart::ChartGeometry& geometry,
+OverlayResult drawHourlyPoints(Canvas& canvas, const chart::ChartGeometry& geometry,
                                const climate::HourlyColumn& column,
                                const HourlyOverlayInputs& inputs);
 

@@ -34,7 +34,7 @@ std::array<QString, 12> pathDateLabels(bool ckPontos, int periodItem) {
     return labels;
 }
 
-void DrawPathLabels(Canvas& canvas, const chart::ChartGeometry& geometry,
+void drawPathLabels(Canvas& canvas, const chart::ChartGeometry& geometry,
                     const PathLabelsInputs& inputs) {
     canvas.setPenColor(Qt::white);
     canvas.setBrushColor(Qt::white);
@@ -43,8 +43,6 @@ void DrawPathLabels(Canvas& canvas, const chart::ChartGeometry& geometry,
     }
     const auto labels = pathDateLabels(inputs.ckPontos, inputs.periodItem);
     const auto& times = stepClockTimes();
-    const double cx = geometry.chartCentreX;
-    const double cy = geometry.chartCentreY;
 
     for (std::size_t j = 0; j < kLabelledPathDays.size(); ++j) {
         const int day = kLabelledPathDays[j];
@@ -55,15 +53,16 @@ void DrawPathLabels(Canvas& canvas, const chart::ChartGeometry& geometry,
             if (!position) {
                 continue;
             }
-            const double x = position->offsetX;
-            const double y = position->offsetY;
+            const double x = position->x;
+            const double y = position->y;
+            const double mirroredX = position->mirrored(geometry).x();
             if (day == 21 && isWholeHourStep(k)) {
                 const double shift = k < kNoonStep ? 10.0 : (k == kNoonStep ? 5.0 : 0.0);
                 canvas.setBrushColor(Qt::white);
                 canvas.setFontBold(true);
                 canvas.setFontSize(8);
                 canvas.setFontColor(kHourBlue);
-                writeAt(canvas, cx - x - shift, cy - y + 10.0, QString::number(hourOfStep(k)));
+                writeAt(canvas, x - shift, y + 10.0, QString::number(hourOfStep(k)));
             }
             ++stepsUp;
             if (stepsUp != 1) {
@@ -78,15 +77,15 @@ void DrawPathLabels(Canvas& canvas, const chart::ChartGeometry& geometry,
             if (j == 2) {
                 // The equinox labels would sit on the east-west axis; they go
                 // above it.
-                writeAt(canvas, cx - x + 5.0, cy - y - 20.0, labels[2]);
-                writeAt(canvas, cx + x - 37.0, cy - y - 20.0, labels[8]);
+                writeAt(canvas, x + 5.0, y - 20.0, labels[2]);
+                writeAt(canvas, mirroredX - 37.0, y - 20.0, labels[8]);
                 continue;
             }
-            writeAt(canvas, cx - x + 7.0, cy - y - 7.0, labels[j]);
-            writeAt(canvas, cx + x - 40.0, cy - y - 7.0, labels[10 - j]);
+            writeAt(canvas, x + 7.0, y - 7.0, labels[j]);
+            writeAt(canvas, mirroredX - 40.0, y - 7.0, labels[10 - j]);
             if (j == 0) {
-                writeAt(canvas, cx - x + 5.0, cy - y + 7.0, labels[11]);
-                writeAt(canvas, cx + x - 37.0, cy - y + 7.0, labels[11]);
+                writeAt(canvas, x + 5.0, y + 7.0, labels[11]);
+                writeAt(canvas, mirroredX - 37.0, y + 7.0, labels[11]);
             }
         }
     }

@@ -32,7 +32,7 @@ struct PathLabelsInputs {
 };
 
 // Leaves the pen and the brush white, as every step does.
-void DrawPathLabels(Canvas& canvas, const chart::ChartGeometry& geometry,
+void drawPathLabels(Canvas& canvas, const chart::ChartGeometry& geometry,
                     const PathLabelsInputs& inputs);
 
 }  // namespace overlay

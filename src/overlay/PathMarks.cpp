@@ -14,7 +14,7 @@ namespace {
 constexpr QRgb kBlack = 0x000000;
 }  // namespace
 
-void DrawPathMarks(Canvas& canvas, const chart::ChartGeometry& geometry,
+void drawPathMarks(Canvas& canvas, const chart::ChartGeometry& geometry,
                    const PathMarksInputs& inputs) {
     canvas.setPenColor(Qt::white);
     canvas.setBrushColor(Qt::white);

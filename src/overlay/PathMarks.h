@@ -20,7 +20,7 @@ struct PathMarksInputs {
 };
 
 // Leaves the pen and the brush white, as every step does.
-void DrawPathMarks(Canvas& canvas, const chart::ChartGeometry& geometry,
+void drawPathMarks(Canvas& canvas, const chart::ChartGeometry& geometry,
                    const PathMarksInputs& inputs);
 
 }  // namespace overlay

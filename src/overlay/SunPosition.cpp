@@ -1,6 +1,7 @@
 #include "overlay/SunPosition.h"
 
 #include "canvas/Truncate.h"
+#include "math/angles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,20 +9,14 @@
 
 namespace overlay {
 
-namespace {
-constexpr double kPi = std::numbers::pi;
+using math::degToRad;
+using math::radToDeg;
 
+namespace {
 // Below this sine of the altitude the sun is far enough under the horizon
 // that rho > 8 holds whatever the rounding, so the asin and tan can be skipped.
 constexpr double kSurelyBelowHorizonSine = -1e-9;
 }  // namespace
-
-double degToRad(double degrees) {
-    return degrees * (kPi / 180.0);
-}
-double radToDeg(double radians) {
-    return radians * (180.0 / kPi);
-}
 
 double solarDeclinationDeg(int day) {
     return 23.45 * std::sin(degToRad(0.986 * (day + 284)));
@@ -77,16 +72,19 @@ void SunDay::placeOnChart(const Altitude& altitude, const chart::ChartGeometry& 
     if (!p.aboveHorizon && !evenBelowHorizon) {
         return;
     }
-    p.azimuthDeg = radToDeg(std::atan2(
+    // atan2 gives the azimuth positive towards west; the projection's runs
+    // clockwise from north.
+    p.azimuthDeg = -radToDeg(std::atan2(
         cosDeclination_ * altitude.sinHourAngle,
         sinDeclination_ * cosLatitude_ - cosDeclination_ * sinLatitude_ * altitude.cosHourAngle));
-    const double unitPx = geometry.chartRadius / kHorizonUnits;
-    p.radiusPx = unitPx * p.rhoUnits;
-    const double azimuth = degToRad(p.azimuthDeg);
-    p.offsetX = p.radiusPx * std::sin(azimuth);
-    p.offsetY = p.radiusPx * std::cos(azimuth);
-    p.x = geometry.chartCentreX - p.offsetX;
-    p.y = geometry.chartCentreY - p.offsetY;
+    p.radiusPx = geometry.chartRadius / kHorizonUnits * p.rhoUnits;
+    const QPointF pixel = geometry.projection().atRadius(p.radiusPx, p.azimuthDeg);
+    p.x = pixel.x();
+    p.y = pixel.y();
+}
+
+QPointF SunPosition::mirrored(const chart::ChartGeometry& geometry) const {
+    return geometry.projection().atRadius(radiusPx, -azimuthDeg);
 }
 
 SunPosition SunDay::at(double sunTimeHours, const chart::ChartGeometry& geometry) const {

@@ -20,9 +20,6 @@ namespace overlay {
 // The horizon's distance from the centre, in chart units.
 inline constexpr double kHorizonUnits = 8.0;
 
-double degToRad(double degrees);
-double radToDeg(double radians);
-
 // 23.45 sin(0.986 (n + 284)): the factor is 0.986, not 360/365, as the
 // charts have always been drawn.
 double solarDeclinationDeg(int day);
@@ -50,17 +47,19 @@ struct SunPosition {
     double declinationDeg = 0.0;
     double hourAngleDeg = 0.0;  // negative in the morning
     double altitudeDeg = 0.0;
-    double azimuthDeg = 0.0;  // from north, positive towards west
-    double rhoUnits = 0.0;    // distance from the centre in chart units
+    // Clockwise from north as the projection takes it, in (-180, 180]:
+    // positive in the morning (east), negative in the afternoon (west).
+    double azimuthDeg = 0.0;
+    double rhoUnits = 0.0;  // distance from the centre in chart units
     double radiusPx = 0.0;
-    // r sin A and r cos A: the sun is at (cx - offsetX, cy - offsetY).
-    double offsetX = 0.0;
-    double offsetY = 0.0;
-    double x = 0.0;
+    double x = 0.0;  // the chart pixel of the projection
     double y = 0.0;
     bool aboveHorizon = false;  // rho <= 8: on the chart
 
     DiscBox disc() const { return discBoxAt(x, y); }
+    // The point mirrored across the north-south line: where the same path
+    // meets the same altitude on the other side of noon.
+    QPointF mirrored(const chart::ChartGeometry& geometry) const;
 };
 
 // The sun's course on one day at one latitude: what does not change within

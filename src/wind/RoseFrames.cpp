@@ -56,7 +56,7 @@ WindFrameTemplate northFrameTemplate() {
     return f;
 }
 
-void DrawWindOctagon(Canvas& canvas, const WindGeometry& geometry) {
+void drawWindOctagon(Canvas& canvas, const WindGeometry& geometry) {
     const double k = octagonSide();
     const std::array<std::array<double, 2>, 9> vertices{{
         {1.0, k},
@@ -72,19 +72,19 @@ void DrawWindOctagon(Canvas& canvas, const WindGeometry& geometry) {
     std::vector<QPoint> points;
     points.reserve(vertices.size());
     for (const auto& v : vertices) {
-        points.push_back(geometry.toImage(WindUnit(v[0]), WindUnit(v[1])));
+        points.push_back(geometry.toImage(windUnit(v[0]), windUnit(v[1])));
     }
     canvas.setPenColor(Qt::black);
     canvas.polyline(points);
 }
 
-WindFrameTemplate DrawNorthFrame(Canvas& canvas, const WindGeometry& geometry) {
+WindFrameTemplate drawNorthFrame(Canvas& canvas, const WindGeometry& geometry) {
     const WindFrameTemplate f = northFrameTemplate();
     drawFrame(canvas, geometry, f);
     return f;
 }
 
-void DrawRotatedFrames(Canvas& canvas, const WindGeometry& geometry,
+void drawRotatedFrames(Canvas& canvas, const WindGeometry& geometry,
                        const WindFrameTemplate& windFrameTemplate) {
     for (int bearing = 45; bearing <= 315; bearing += 45) {
         const BearingTurn turn(bearing);

@@ -23,14 +23,14 @@ using WindFrameTemplate = std::array<QPoint, 28>;
 WindFrameTemplate northFrameTemplate();
 
 // The octagon of side 2 units around the centre, with a black pen.
-void DrawWindOctagon(Canvas& canvas, const WindGeometry& geometry);
+void drawWindOctagon(Canvas& canvas, const WindGeometry& geometry);
 
-// Builds the north frame and draws it; the result feeds DrawRotatedFrames.
-WindFrameTemplate DrawNorthFrame(Canvas& canvas, const WindGeometry& geometry);
+// Builds the north frame and draws it; the result feeds drawRotatedFrames.
+WindFrameTemplate drawNorthFrame(Canvas& canvas, const WindGeometry& geometry);
 
 // The frames of the seven other directions (bearings 45 to 315), turned from
 // the north frame.
-void DrawRotatedFrames(Canvas& canvas, const WindGeometry& geometry,
+void drawRotatedFrames(Canvas& canvas, const WindGeometry& geometry,
                        const WindFrameTemplate& windFrameTemplate);
 
 }  // namespace wind

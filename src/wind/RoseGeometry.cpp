@@ -19,7 +19,7 @@ QPoint WindGeometry::toImage(double frameX, double frameY) const {
     return {truncPx(windCentreX + frameX), truncPx(windCentreY - frameY)};
 }
 
-double WindUnit(double units) {
+double windUnit(double units) {
     return units * kUnitPixels;
 }
 
@@ -28,7 +28,7 @@ double octagonSide() {
 }
 
 int unitPx(double units) {
-    return truncPx(WindUnit(units));
+    return truncPx(windUnit(units));
 }
 
 BearingTurn::BearingTurn(double bearingDeg)

@@ -26,7 +26,7 @@ struct WindGeometry {
 };
 
 // A length in rose units as pixels: units * 24.
-double WindUnit(double units);
+double windUnit(double units);
 
 // 1 + sqrt(2): the distance in units from the centre to each side of the
 // central octagon, where every bar and every frame starts.

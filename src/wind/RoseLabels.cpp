@@ -42,7 +42,7 @@ void drawLetters(Canvas& canvas, const WindGeometry& g) {
 void drawTitle(Canvas& canvas, const WindGeometry& g, const WindModeTexts& texts) {
     canvas.setFontSize(10);
     for (std::size_t line = 0; line < texts.title.size(); ++line) {
-        write(canvas, g.toImage(WindUnit(texts.titleX[line]), WindUnit(kTitleY[line])),
+        write(canvas, g.toImage(windUnit(texts.titleX[line]), windUnit(kTitleY[line])),
               texts.title[line]);
     }
 }
@@ -67,16 +67,16 @@ void drawLegend(Canvas& canvas, const WindGeometry& g) {
     const auto& styles = seasonStyles();
     const double bottom = 2.0 * g.windCentreY;
     const int left = 15;
-    const int right = truncPx(15.0 + WindUnit(0.75));
+    const int right = truncPx(15.0 + windUnit(0.75));
     canvas.setPenColor(Qt::black);
     for (std::size_t s = 0; s < rows.size(); ++s) {
         canvas.setBrushColor(QColor::fromRgb(styles[s].fill));
-        canvas.rectangle(left, truncPx(bottom - WindUnit(rows[s].t1)), right,
-                         truncPx(bottom - WindUnit(rows[s].t2)));
+        canvas.rectangle(left, truncPx(bottom - windUnit(rows[s].t1)), right,
+                         truncPx(bottom - windUnit(rows[s].t2)));
     }
     canvas.setBrushColor(Qt::white);
     for (std::size_t s = 0; s < rows.size(); ++s) {
-        write(canvas, QPoint(truncPx(15.0 + WindUnit(1.0)), truncPx(bottom - WindUnit(rows[s].t1))),
+        write(canvas, QPoint(truncPx(15.0 + windUnit(1.0)), truncPx(bottom - windUnit(rows[s].t1))),
               styles[s].name);
     }
 }
@@ -85,7 +85,7 @@ void drawLegend(Canvas& canvas, const WindGeometry& g) {
 
 std::array<DirectionLetter, 8> directionLetters(const WindGeometry& g) {
     const double k = octagonSide();
-    auto at = [&](double x, double y) { return g.toImage(WindUnit(x), WindUnit(y)); };
+    auto at = [&](double x, double y) { return g.toImage(windUnit(x), windUnit(y)); };
     return {{
         {"N", at(-0.27, k + 6.5)},
         {"NE", at(5.6, 6.46)},
@@ -114,8 +114,8 @@ std::array<QPoint, 6> scaleLabelAnchors(const WindGeometry& g, int direction) {
         double x = 0.0;
         double y = 0.0;
         turn.turn(designed[s].x(), designed[s].y(), x, y);
-        x += WindUnit(kScaleOffsetX[d]);
-        y += WindUnit(kScaleOffsetY[d]);
+        x += windUnit(kScaleOffsetX[d]);
+        y += windUnit(kScaleOffsetY[d]);
         anchors[s] = g.toImage(truncPx(x), truncPx(y));
     }
     return anchors;
@@ -129,7 +129,7 @@ const WindModeTexts& windModeTexts(WindMode mode) {
     return mode == WindMode::PredominantSpeeds ? kSpeedTexts : kFrequencyTexts;
 }
 
-void DrawWindLabels(Canvas& canvas, const WindGeometry& geometry, int modeItem) {
+void drawWindLabels(Canvas& canvas, const WindGeometry& geometry, int modeItem) {
     const WindModeTexts& texts = windModeTexts(windModeFromItem(modeItem));
     canvas.setBrushColor(Qt::white);
     canvas.setFontBold(true);

@@ -41,6 +41,6 @@ std::array<DirectionLetter, 8> directionLetters(const WindGeometry& geometry);
 // 7 = NO), the unit first, in image pixels.
 std::array<QPoint, 6> scaleLabelAnchors(const WindGeometry& geometry, int direction);
 
-void DrawWindLabels(Canvas& canvas, const WindGeometry& geometry, int modeItem);
+void drawWindLabels(Canvas& canvas, const WindGeometry& geometry, int modeItem);
 
 }  // namespace wind

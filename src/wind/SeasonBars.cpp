@@ -63,7 +63,7 @@ std::array<BarOutline, 4> seasonBarOutlines(const WindGeometry& geometry, double
     return bars;
 }
 
-void DrawSeasonBars(Canvas& canvas, const WindGeometry& geometry, double bearingDeg, double p,
+void drawSeasonBars(Canvas& canvas, const WindGeometry& geometry, double bearingDeg, double p,
                     double v, double o, double i) {
     const auto bars = seasonBarOutlines(geometry, bearingDeg, p, v, o, i);
     const auto& styles = seasonStyles();

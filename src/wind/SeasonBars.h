@@ -36,7 +36,7 @@ std::array<BarOutline, 4> seasonBarOutlines(const WindGeometry& geometry, double
 
 // Expects white around the bars (they are drawn before anything else of the
 // rose), since each fill spreads until it meets black.
-void DrawSeasonBars(Canvas& canvas, const WindGeometry& geometry, double bearingDeg, double p,
+void drawSeasonBars(Canvas& canvas, const WindGeometry& geometry, double bearingDeg, double p,
                     double v, double o, double i);
 
 }  // namespace wind

@@ -44,4 +44,29 @@ std::array<double, 4> seasonValues(const SeasonTexts& texts, std::size_t index,
     return values;
 }
 
+WindTable parseWindTable(const std::vector<std::string>& lines, int modeItem, const QString& file) {
+    WindTable table;
+    table.modeItem = modeItem;
+    const WindMode mode = windModeFromItem(modeItem);
+    const std::size_t first = firstDirectionLine(mode);
+    const double factor = windModeTexts(mode).factor;
+    try {
+        for (std::size_t d = 0; d < static_cast<std::size_t>(kDirectionCount); ++d) {
+            const SeasonTexts texts = seasonTexts(lines, first + d, file);
+            std::array<double, 4> values = seasonValues(texts, first + d, file);
+            for (double& v : values) {
+                v *= factor;
+            }
+            table.directionTexts.push_back(texts);
+            table.directionValues.push_back(values);
+        }
+        for (std::size_t c = 0; c < static_cast<std::size_t>(kDayPeriodCount); ++c) {
+            table.calmTexts.push_back(seasonTexts(lines, kCalmFirstLine + c, file));
+        }
+    } catch (const climate::ClimateError& error) {
+        table.failure = error.message();
+    }
+    return table;
+}
+
 }  // namespace wind

@@ -14,11 +14,13 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace wind {
 
+inline constexpr int kDirectionCount = 8;
 inline constexpr std::size_t kCalmFirstLine = 16;
 inline constexpr int kDayPeriodCount = 4;
 
@@ -38,5 +40,22 @@ SeasonTexts seasonTexts(const std::vector<std::string>& lines, std::size_t index
 // climate::FormatError naming `file`, the line and the text that is not a number.
 std::array<double, 4> seasonValues(const SeasonTexts& texts, std::size_t index,
                                    const QString& file);
+
+// A wind file read for one mode, as far as it could be read: the season texts
+// and values of the directions N to NO, then the texts of the four calm rows.
+// Reading stops at the first line that fails; `failure` is then its message
+// and the rows before it are kept, so that what could be drawn and shown is.
+struct WindTable {
+    int modeItem = 0;
+    std::vector<SeasonTexts> directionTexts;
+    // Per direction read, P, V, O, I already multiplied by the mode's factor.
+    std::vector<std::array<double, 4>> directionValues;
+    std::vector<SeasonTexts> calmTexts;
+    std::optional<QString> failure;
+
+    bool complete() const { return !failure.has_value(); }
+};
+
+WindTable parseWindTable(const std::vector<std::string>& lines, int modeItem, const QString& file);
 
 }  // namespace wind

@@ -9,12 +9,12 @@
 #include "canvas/Canvas.h"
 #include "wind/RoseFrames.h"
 #include "wind/RoseGeometry.h"
+#include "wind/WindFile.h"
 
 #include <array>
+#include <optional>
 
 namespace wind {
-
-inline constexpr int kDirectionCount = 8;
 
 // Per direction N, NE, L, SE, S, SO, O, NO the season values P, V, O, I,
 // already multiplied by the mode factor.
@@ -26,7 +26,12 @@ constexpr double directionBearingDeg(int direction) {
 }
 
 // Returns the north frame the rotated frames were drawn from.
-WindFrameTemplate DrawWindRose(Canvas& canvas, const WindGeometry& geometry,
+WindFrameTemplate drawWindRose(Canvas& canvas, const WindGeometry& geometry,
                                const WindValueTable& values, int modeItem);
+
+// The rose of a table as far as it was read: the bars of the directions read,
+// and for a whole table the rest, whose north frame it returns.
+std::optional<WindFrameTemplate> drawWindRose(Canvas& canvas, const WindGeometry& geometry,
+                                              const WindTable& table);
 
 }  // namespace wind

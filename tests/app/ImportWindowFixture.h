@@ -19,7 +19,7 @@ protected:
         services.fileChooser = &chooser;
         ZenitaFixture::SetUp();
         form = std::make_unique<TFormNovaCidade>(services, window.get());
-        w().FormNovaCidade = form.get();
+        w().controls().FormNovaCidade = form.get();
     }
     void TearDown() override { form.reset(); }
 

@@ -45,8 +45,8 @@ protected:
         services.printer = &printer;
         services.clipboard = &clipboard;
         window = std::make_unique<TFormZenita>(services);
-        window->dlgRaioCarta = &dlgRaioCarta;
-        window->dlgDupla = &dlgDupla;
+        window->controls().dlgRaioCarta = &dlgRaioCarta;
+        window->controls().dlgDupla = &dlgDupla;
     }
     // Shows the window and lets its first activation run.
     void showWindow() {
@@ -62,7 +62,7 @@ protected:
     }
     // Handlers run as the window runs them: an escaping error becomes its dialog.
     void choose(int item) {
-        w().cmbCidades->setCurrentIndex(item);
+        w().controls().cmbCidades->setCurrentIndex(item);
         w().handle([this] { w().cmbCidadesChange(); });
     }
     // Checks the first box of an angle pair (0 alfa to 4 gamma left) with its

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-
 namespace {
 
 constexpr int kCapitals = 27;
@@ -62,12 +61,12 @@ protected:
         bundled.baseDirectory = dataFolder();
         window = std::make_unique<TFormZenita>(bundled);
     }
-    int item(const QString& name) { return w().cmbCidades->findText(name); }
+    int item(const QString& name) { return w().controls().cmbCidades->findText(name); }
 };
 
 TEST_F(BundledDatabase, OffersTheEpwCitiesWithOverlayWindRoseAndTimeZone) {
     w().LoadCityList();
-    ASSERT_EQ(w().cmbCidades->count(), 1 + kCapitals + 4);
+    ASSERT_EQ(w().controls().cmbCidades->count(), 1 + kCapitals + 4);
     const struct {
         const char* name;
         double zone;
@@ -78,21 +77,13 @@ TEST_F(BundledDatabase, OffersTheEpwCitiesWithOverlayWindRoseAndTimeZone) {
     for (const auto& city : cities) {
         const int i = item(city.name);
         ASSERT_GT(i, kCapitals) << city.name;
-        EXPECT_EQ(w().listaFusos[static_cast<std::size_t>(i)], city.zone) << city.name;
+        EXPECT_EQ(w().cityEntries()[static_cast<std::size_t>(i)].timeZoneHours, city.zone)
+            << city.name;
         choose(i);
-        EXPECT_TRUE(w().ckPontos->isEnabled()) << city.name;
-        EXPECT_TRUE(w().btnPlotarVentos->isEnabled()) << city.name;
+        EXPECT_TRUE(w().controls().ckPontos->isEnabled()) << city.name;
+        EXPECT_TRUE(w().controls().btnPlotarVentos->isEnabled()) << city.name;
     }
-    EXPECT_EQ(w().listaFusos[static_cast<std::size_t>(item("Porto_Alegre"))], std::nullopt);
+    EXPECT_EQ(w().cityEntries()[static_cast<std::size_t>(item("Porto_Alegre"))].timeZoneHours,
+              std::nullopt);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.texts().join(" | ").toStdString();
-}
-
-TEST(BundledCities, ExportTheChartOfAnEpwCity) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("la.png");
-    ASSERT_EQ(runCommandLine({"zenita", "--export-chart", file, "--city", "Los_Angeles_Intl_Arpt",
-                              "--orientation", "200", "--alfa", "30"},
-                             dataFolder()),
-              0);
-    EXPECT_EQ(QImage(file).size(), QSize(460, 460));
 }

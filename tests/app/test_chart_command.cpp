@@ -10,11 +10,11 @@ using ChartCommand = ZenitaFixture;
 
 TEST_F(ChartCommand, AnEmptyLatitudeDrawsNothingAndOnlyFocusesTheEdit) {
     showWindow();
-    w().plotar->setFocus();
-    QTest::mouseClick(w().plotar, Qt::LeftButton);
-    EXPECT_EQ(QApplication::focusWidget(), w().editLatitude);
-    EXPECT_FALSE(w().chartDrawn);
-    EXPECT_EQ(countPainted(pixels(w().imagem)), 0);
+    w().controls().plotar->setFocus();
+    QTest::mouseClick(w().controls().plotar, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), w().controls().editLatitude);
+    EXPECT_FALSE(w().chartDrawn());
+    EXPECT_EQ(countPainted(pixels(w().controls().imagem)), 0);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -23,6 +23,9 @@ struct LatitudeCase {
     const char* shown;  // the text after the command
     bool drawn;
 };
+void PrintTo(const LatitudeCase& c, std::ostream* out) {
+    *out << '"' << c.typed << '"';
+}
 
 class LatitudeCheck : public ZenitaFixture, public ::testing::WithParamInterface<LatitudeCase> {};
 
@@ -30,15 +33,15 @@ class LatitudeCheck : public ZenitaFixture, public ::testing::WithParamInterface
 // and the chart before it stays as it was.
 TEST_P(LatitudeCheck, BoundsAreInclusiveAndOutOfRangeTextsAreCorrected) {
     const LatitudeCase& c = GetParam();
-    w().editLatitude->setText("10");
+    w().controls().editLatitude->setText("10");
     w().plotarClick();
-    const QImage before = pixels(w().imagem);
-    w().editLatitude->setText(c.typed);
+    const QImage before = pixels(w().controls().imagem);
+    w().controls().editLatitude->setText(c.typed);
     w().plotarClick();
-    EXPECT_EQ(w().editLatitude->text(), c.shown);
-    EXPECT_EQ(pixels(w().imagem) == before, !c.drawn);
-    EXPECT_TRUE(w().chartDrawn);
-    EXPECT_TRUE(w().Imprimir1->isEnabled());
+    EXPECT_EQ(w().controls().editLatitude->text(), c.shown);
+    EXPECT_EQ(pixels(w().controls().imagem) == before, !c.drawn);
+    EXPECT_TRUE(w().chartDrawn());
+    EXPECT_TRUE(w().controls().Imprimir1->isEnabled());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -46,7 +49,16 @@ INSTANTIATE_TEST_SUITE_P(
     Latitudes, LatitudeCheck,
     ::testing::Values(LatitudeCase{"65.5", "65", false}, LatitudeCase{"-70", "-65", false},
                       LatitudeCase{"65", "65", true}, LatitudeCase{"-65", "-65", true},
-                      LatitudeCase{"-27.6", "-27.6", true}, LatitudeCase{"0", "0", true}));
+                      LatitudeCase{"-27.6", "-27.6", true}, LatitudeCase{"0", "0", true}),
+    [](const auto& param) {
+        std::string name;
+        for (const char* c = param.param.typed; *c; ++c) {
+            name += *c == '-'   ? std::string("minus")
+                    : *c == '.' ? std::string("_")
+                                : std::string(1, *c);
+        }
+        return name;
+    });
 
 class NotANumber : public ZenitaFixture, public ::testing::WithParamInterface<const char*> {};
 
@@ -54,14 +66,14 @@ class NotANumber : public ZenitaFixture, public ::testing::WithParamInterface<co
 TEST_P(NotANumber, IsReportedNamingTheTextAndNothingIsDrawn) {
     const QString text = QString::fromLatin1(GetParam());
     w().RosadosVentos1Click();
-    w().editLatitude->setText(text);
+    w().controls().editLatitude->setText(text);
     plot();
     const QString message = onlyMessage(MessageKind::Error);
     EXPECT_TRUE(message.contains("'" + text + "'")) << message.toStdString();
-    EXPECT_TRUE(w().CartaZenita1->isChecked());
-    EXPECT_TRUE(w().pnlVentos->isHidden());
-    EXPECT_FALSE(w().chartDrawn);
-    EXPECT_EQ(countPainted(pixels(w().imagem)), 0);
+    EXPECT_TRUE(w().controls().CartaZenita1->isChecked());
+    EXPECT_TRUE(w().controls().pnlVentos->isHidden());
+    EXPECT_FALSE(w().chartDrawn());
+    EXPECT_EQ(countPainted(pixels(w().controls().imagem)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, NotANumber,
@@ -69,47 +81,47 @@ INSTANTIATE_TEST_SUITE_P(Texts, NotANumber,
                                            "1.2.3"));
 
 TEST_F(ChartCommand, ACheckedAngleThatIsNotANumberStopsAtItsMaskLeavingTheRest) {
-    w().editLatitude->setText("-27.6");
+    w().controls().editLatitude->setText("-27.6");
     setAngles(0, "30");
     setAngles(1, "");
     plot();
     EXPECT_TRUE(onlyMessage(MessageKind::Error).contains("''"));
-    EXPECT_GT(countPainted(pixels(w().imagem)), 10000);
-    EXPECT_GT(countPixels(pixels(w().imagem2), chart::kProtractorRed), 1000);
-    EXPECT_GT(countPixels(pixels(w().imagem3), chart::kMaskGray), 500);  // alfa
-    EXPECT_FALSE(w().chartDrawn);
-    EXPECT_FALSE(w().Imprimir1->isEnabled());
-    EXPECT_FALSE(w().Copiar1->isEnabled());
+    EXPECT_GT(countPainted(pixels(w().controls().imagem)), 10000);
+    EXPECT_GT(countPixels(pixels(w().controls().imagem2), chart::kProtractorRed), 1000);
+    EXPECT_GT(countPixels(pixels(w().controls().imagem3), chart::kMaskGray), 500);  // alfa
+    EXPECT_FALSE(w().chartDrawn());
+    EXPECT_FALSE(w().controls().Imprimir1->isEnabled());
+    EXPECT_FALSE(w().controls().Copiar1->isEnabled());
 
     // An unchecked box is never read, whatever its text.
     dialogs.clear();
-    w().Beta1aCheck->setChecked(false);
+    w().controls().Beta1aCheck->setChecked(false);
     plot();
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(w().chartDrawn);
+    EXPECT_TRUE(w().chartDrawn());
 
     // An orientation that is not a number stops before the protractor.
-    w().editOrient->clear();
+    w().controls().editOrient->clear();
     plot();
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_GT(countPainted(pixels(w().imagem)), 10000);
-    EXPECT_EQ(countPainted(pixels(w().imagem2)), 0);
-    EXPECT_FALSE(w().chartDrawn);
+    EXPECT_GT(countPainted(pixels(w().controls().imagem)), 10000);
+    EXPECT_EQ(countPainted(pixels(w().controls().imagem2)), 0);
+    EXPECT_FALSE(w().chartDrawn());
 }
 
 // Enter confirms 180 without leaving the box: the command clamps it as
 // leaving the box would (Interna 180 would otherwise be -90 degrees).
 TEST_F(ChartCommand, EnterGivesWhatLeavingTheBoxGives) {
-    w().editLatitude->setText("-27.6");
-    w().Alfa1Check->setChecked(true);
-    w().editAlfa1->clear();
-    QTest::keyClicks(w().editAlfa1, "180");
-    QTest::keyClick(w().editAlfa1, Qt::Key_Return);
-    EXPECT_EQ(w().editAlfa1->text(), "90.00");
-    ASSERT_TRUE(w().chartDrawn);
-    const QImage entered = pixels(w().imagem3);
+    w().controls().editLatitude->setText("-27.6");
+    w().controls().Alfa1Check->setChecked(true);
+    w().controls().editAlfa1->clear();
+    QTest::keyClicks(w().controls().editAlfa1, "180");
+    QTest::keyClick(w().controls().editAlfa1, Qt::Key_Return);
+    EXPECT_EQ(w().controls().editAlfa1->text(), "90.00");
+    ASSERT_TRUE(w().chartDrawn());
+    const QImage entered = pixels(w().controls().imagem3);
     EXPECT_GT(countPixels(entered, chart::kMaskGray), 500);
-    w().editAlfa1->setText("90");
+    w().controls().editAlfa1->setText("90");
     w().plotarClick();
-    EXPECT_EQ(compareImages(entered, pixels(w().imagem3), "enter-clamp"), "");
+    EXPECT_EQ(compareImages(entered, pixels(w().controls().imagem3), "enter-clamp"), "");
 }

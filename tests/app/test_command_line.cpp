@@ -6,9 +6,11 @@
 #include "app/ChartPicture.h"
 #include "app/HeadlessChart.h"
 #include "support/ImageAsserts.h"
+#include "support/RecordingOutput.h"
 
 #include <gmock/gmock.h>
 
+#include <QApplication>
 #include <QDir>
 
 namespace {
@@ -44,8 +46,8 @@ TEST_F(CommandLine, ExportsTheComposedChartOfTheWindow) {
               0);
     const QImage exported = rgb(file);
     ASSERT_EQ(exported.size(), QSize(460, 460));
-    w().editLatitude->setText("-27.6");
-    w().editOrient->setText("30");
+    w().controls().editLatitude->setText("-27.6");
+    w().controls().editOrient->setText("30");
     setAngles(0, "30");
     setAngles(1, "20", "50");
     setAngles(4, "40");
@@ -87,12 +89,12 @@ TEST_F(CommandLine, TheCityAndOverlayExportIsTheWindowsChart) {
               0);
     const QImage exported = rgb(file);
     EXPECT_GT(countPixels(exported, QColor(255, 255, 150)), 10000);  // 250 W/m2: class 1
-    w().TransferidorCheck->setChecked(false);
+    w().controls().TransferidorCheck->setChecked(false);
     choose(1);
-    EXPECT_EQ(w().editLatitude->text(), "-27.6");
-    w().ckPontos->setChecked(true);
-    w().cmbTipoDados->setCurrentIndex(1);
-    w().rgPeriodo->setCurrentIndex(1);
+    EXPECT_EQ(w().controls().editLatitude->text(), "-27.6");
+    w().controls().ckPontos->setChecked(true);
+    w().controls().cmbTipoDados->setCurrentIndex(1);
+    w().controls().rgPeriodo->setCurrentIndex(1);
     plot();
     EXPECT_EQ(compareImages(exported, composeChartPicture(w()), "export-overlay"), "");
 }
@@ -107,10 +109,10 @@ TEST_F(CommandLine, TheWindExportIsTheWindowsRoseInTheChosenModeSpeedsByDefault)
         }
         ASSERT_EQ(run(options), 0);
         w().RosadosVentos1Click();
-        w().rgVentos->setCurrentIndex(std::string(mode) == "frequencia" ? 1 : 0);
+        w().controls().rgVentos->setCurrentIndex(std::string(mode) == "frequencia" ? 1 : 0);
         choose(1);
-        ASSERT_TRUE(w().windRoseDrawn);
-        EXPECT_EQ(compareImages(rgb(file), pixels(w().imVentos), mode), "");
+        ASSERT_TRUE(w().windRoseDrawn());
+        EXPECT_EQ(compareImages(rgb(file), pixels(w().controls().imVentos), mode), "");
     }
     // A PDF goes through the wind rose's print command.
     const QString pdf = out.filePath("rosa.pdf");
@@ -118,6 +120,32 @@ TEST_F(CommandLine, TheWindExportIsTheWindowsRoseInTheChosenModeSpeedsByDefault)
     QFile written(pdf);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.read(5) == "%PDF-");
+}
+
+// The exports draw from the request and the scene alone: no window is built,
+// neither while the page is printed nor left behind.
+TEST(HeadlessChart, BuildsNoWidget) {
+    class WidgetCountingPrinter : public RecordingPrinter {
+    public:
+        output::PrintOutcome print(const output::PrintPage& page) override {
+            widgetsWhilePrinting.push_back(QApplication::allWidgets().size());
+            return RecordingPrinter::print(page);
+        }
+        std::vector<qsizetype> widgetsWhilePrinting;
+    } printer;
+    ASSERT_TRUE(QApplication::allWidgets().isEmpty());
+    Services bundled;
+    bundled.baseDirectory = QStringLiteral(ZENITA_SOURCE_DATA_DIR);
+    ChartSettings chart;
+    chart.city = QStringLiteral("Changi_Intl_AP");
+    chart.overlayQuantity = 1;
+    chart.orientation = QStringLiteral("30");
+    printChartHeadless(bundled, chart, QStringLiteral("6"), printer);
+    printWindRoseHeadless(bundled, {QStringLiteral("Changi_Intl_AP"), 1}, printer);
+    EXPECT_EQ(printer.widgetsWhilePrinting, (std::vector<qsizetype>{0, 0}));
+    EXPECT_FALSE(drawChartHeadless(bundled, chart).isNull());
+    EXPECT_FALSE(drawWindRoseHeadless(bundled, {QStringLiteral("Changi_Intl_AP"), 0}).isNull());
+    EXPECT_TRUE(QApplication::allWidgets().isEmpty());
 }
 
 class RefusedArguments : public CommandLine, public ::testing::WithParamInterface<const char*> {};

@@ -10,36 +10,37 @@ using chart::kMaskGray;
 
 class FreehandDrawing : public ZenitaFixture {
 protected:
-    const QImage& mask() { return pixels(w().imagem3); }
+    const QImage& mask() { return pixels(w().controls().imagem3); }
     void click(QPoint p, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(w().imagem3, button, Qt::NoModifier, p);
+        QTest::mouseClick(w().controls().imagem3, button, Qt::NoModifier, p);
     }
     void dragTo(QPoint p) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(p), w().imagem3->mapToGlobal(QPointF(p)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w().imagem3, &move);
+        QMouseEvent move(QEvent::MouseMove, QPointF(p),
+                         w().controls().imagem3->mapToGlobal(QPointF(p)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w().controls().imagem3, &move);
     }
     // Chart drawn, then "Desenhar reta" checked (its reference lines drawn).
     void startDrawing(const char* orientation = "0") {
-        w().editLatitude->setText("-27.6");
-        w().TransferidorCheck->setChecked(false);
-        w().editOrient->setText(orientation);
+        w().controls().editLatitude->setText("-27.6");
+        w().controls().TransferidorCheck->setChecked(false);
+        w().controls().editOrient->setText(orientation);
         w().plotarClick();
-        w().desMascCheck->setChecked(true);
+        w().controls().desMascCheck->setChecked(true);
     }
 };
 
 TEST_F(FreehandDrawing, ReferenceLinesFollowTheOrientation) {
     startDrawing("0");
-    EXPECT_TRUE(w().drawMaskMode);
-    EXPECT_TRUE(w().preMascCheck->isEnabled());
+    EXPECT_TRUE(w().drawMaskMode());
+    EXPECT_TRUE(w().controls().preMascCheck->isEnabled());
     EXPECT_TRUE(isColour(mask(), 100, 230, kMaskGray));  // façade east-west
     EXPECT_TRUE(isColour(mask(), 230, 100, kMaskGray));  // normal up
     EXPECT_TRUE(isColour(mask(), 230, 350, Qt::white));
 
-    w().desMascCheck->setChecked(false);
-    w().editOrient->setText("90");
-    w().desMascCheck->setChecked(true);
+    w().controls().desMascCheck->setChecked(false);
+    w().controls().editOrient->setText("90");
+    w().controls().desMascCheck->setChecked(true);
     EXPECT_TRUE(isColour(mask(), 230, 100, kMaskGray));  // façade north-south
     EXPECT_TRUE(isColour(mask(), 350, 230, kMaskGray));  // normal to the right
     EXPECT_TRUE(isColour(mask(), 100, 230, Qt::white));
@@ -55,10 +56,10 @@ TEST_F(FreehandDrawing, TwoLeftClicksDrawOneSegmentAndAThirdOnlyStarts) {
     const int segment = countPixels(mask(), kMaskGray);
     click({150, 380});
     EXPECT_EQ(countPixels(mask(), kMaskGray), segment);
-    EXPECT_FALSE(w().segmentStart);
+    EXPECT_FALSE(w().segmentStart());
     click({150, 380}, Qt::RightButton);  // a right click draws nothing
     EXPECT_EQ(countPixels(mask(), kMaskGray), segment);
-    EXPECT_FALSE(w().segmentStart);
+    EXPECT_FALSE(w().segmentStart());
 }
 
 TEST_F(FreehandDrawing, DraggingWithTheLeftButtonLeavesDots) {
@@ -66,7 +67,8 @@ TEST_F(FreehandDrawing, DraggingWithTheLeftButtonLeavesDots) {
     const int before = countPixels(mask(), kMaskGray);
     dragTo({300, 350});
     EXPECT_GT(countPixels(mask(), kMaskGray), before);
-    w().desMascCheck->setChecked(false);  // idle: the chart is redrawn, nothing more drawn
+    w().controls().desMascCheck->setChecked(
+        false);  // idle: the chart is redrawn, nothing more drawn
     const int idle = countPixels(mask(), kMaskGray);
     dragTo({320, 350});
     EXPECT_EQ(countPixels(mask(), kMaskGray), idle);
@@ -80,16 +82,16 @@ TEST_F(FreehandDrawing, AYellowFillStaysInsideTheGrayAndRedReplacesIt) {
         click(corners[i]);
         click(corners[i + 1]);
     }
-    w().radioPreParcial->setChecked(true);
-    w().preMascCheck->setChecked(true);
-    EXPECT_TRUE(w().fillMaskMode);
-    EXPECT_FALSE(w().drawMaskMode);
+    w().controls().radioPreParcial->setChecked(true);
+    w().controls().preMascCheck->setChecked(true);
+    EXPECT_TRUE(w().fillMaskMode());
+    EXPECT_FALSE(w().drawMaskMode());
     click({225, 290}, Qt::RightButton);  // any button fills
     const int yellow = countPixels(mask(), chart::kPartialShadingYellow);
     EXPECT_GT(yellow, 3000);
     EXPECT_EQ(countPixels(mask(), chart::kPartialShadingYellow, QRect(0, 0, 460, 258)), 0);
     EXPECT_EQ(countPixels(mask(), chart::kPartialShadingYellow, QRect(0, 363, 460, 97)), 0);
-    w().radioPreTotal->setChecked(true);
+    w().controls().radioPreTotal->setChecked(true);
     click({225, 290});
     EXPECT_EQ(countPixels(mask(), chart::kPartialShadingYellow), 0);
     EXPECT_EQ(countPixels(mask(), chart::kTotalShadingRed), yellow);
@@ -100,27 +102,27 @@ TEST_F(FreehandDrawing, LimparErasesWithALatitudeAndNotWithout) {
     click({100, 300});
     click({200, 300});
     const QImage drawn = mask();
-    w().editLatitude->clear();
-    w().btnLimparDesenho->click();
+    w().controls().editLatitude->clear();
+    w().controls().btnLimparDesenho->click();
     EXPECT_EQ(compareImages(mask(), drawn, "limpar-without-latitude"), "");
-    w().editLatitude->setText("-27.6");
-    w().btnLimparDesenho->click();
+    w().controls().editLatitude->setText("-27.6");
+    w().controls().btnLimparDesenho->click();
     EXPECT_EQ(countPainted(mask()), 0);
-    EXPECT_FALSE(w().desMascCheck->isChecked());
-    EXPECT_FALSE(w().drawMaskMode);
+    EXPECT_FALSE(w().controls().desMascCheck->isChecked());
+    EXPECT_FALSE(w().drawMaskMode());
 }
 
 // Unchecking "Desenhar reta" while filling, with no latitude, must not leave
 // drawing on: with both boxes unchecked a click draws nothing.
 TEST_F(FreehandDrawing, UncheckingWhileFillingWithoutALatitudeEndsBothModes) {
     startDrawing();
-    w().preMascCheck->setChecked(true);
-    w().editLatitude->clear();
-    w().desMascCheck->setChecked(false);
-    EXPECT_FALSE(w().drawMaskMode);
-    EXPECT_FALSE(w().fillMaskMode);
-    EXPECT_FALSE(w().preMascCheck->isChecked());
-    EXPECT_FALSE(w().preMascCheck->isEnabled());
+    w().controls().preMascCheck->setChecked(true);
+    w().controls().editLatitude->clear();
+    w().controls().desMascCheck->setChecked(false);
+    EXPECT_FALSE(w().drawMaskMode());
+    EXPECT_FALSE(w().fillMaskMode());
+    EXPECT_FALSE(w().controls().preMascCheck->isChecked());
+    EXPECT_FALSE(w().controls().preMascCheck->isEnabled());
     const QImage before = mask();
     click({100, 300});
     click({200, 300});
@@ -133,17 +135,18 @@ TEST_F(FreehandDrawing, UncheckingWhileFillingWithoutALatitudeEndsBothModes) {
 TEST_F(FreehandDrawing, TheChartCommandEndsTheDrawingAndTerminates) {
     startDrawing();
     click({100, 300});
-    w().preMascCheck->setChecked(true);
-    w().novo->setEnabled(false);
+    w().controls().preMascCheck->setChecked(true);
+    w().controls().novo->setEnabled(false);
     w().plotarClick();
-    EXPECT_FALSE(w().desMascCheck->isChecked());
-    EXPECT_FALSE(w().preMascCheck->isChecked());
-    EXPECT_FALSE(w().preMascCheck->isEnabled());
-    EXPECT_FALSE(w().drawMaskMode);
-    EXPECT_FALSE(w().fillMaskMode);
-    EXPECT_TRUE(w().segmentStart);
+    EXPECT_FALSE(w().controls().desMascCheck->isChecked());
+    EXPECT_FALSE(w().controls().preMascCheck->isChecked());
+    EXPECT_FALSE(w().controls().preMascCheck->isEnabled());
+    EXPECT_FALSE(w().drawMaskMode());
+    EXPECT_FALSE(w().fillMaskMode());
+    EXPECT_TRUE(w().segmentStart());
     EXPECT_EQ(countPainted(mask()), 0);
-    EXPECT_EQ(QList<bool>({w().chartDrawn, w().plotar->isEnabled(), w().novo->isEnabled(),
-                           w().Imprimir1->isEnabled(), w().Copiar1->isEnabled()}),
+    EXPECT_EQ(QList<bool>({w().chartDrawn(), w().controls().plotar->isEnabled(),
+                           w().controls().novo->isEnabled(), w().controls().Imprimir1->isEnabled(),
+                           w().controls().Copiar1->isEnabled()}),
               QList<bool>(5, true));
 }

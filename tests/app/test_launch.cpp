@@ -178,7 +178,7 @@ TEST_F(WindowStart, AClimateFileOpensTheImportWindowOnIt) {
     queueWindowStart(w(), {}, path);
     QTimer::singleShot(0, form.get(), [&] {
         shown = f().isVisible();
-        EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Aracaju"}));
+        EXPECT_EQ(itemsOf(w().controls().cmbCidades), QStringList({"Nenhum", "Aracaju"}));
         EXPECT_EQ(f().edArquivo->text(), path);
         EXPECT_EQ(f().edCidade->text(), "Porto_Alegre");
         EXPECT_TRUE(f().btIncluir->isEnabled());
@@ -188,7 +188,7 @@ TEST_F(WindowStart, AClimateFileOpensTheImportWindowOnIt) {
     QApplication::processEvents();
     EXPECT_TRUE(shown);
     EXPECT_TRUE(chooser.requests.empty());
-    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Aracaju", "Porto_Alegre"}));
+    EXPECT_EQ(itemsOf(w().controls().cmbCidades), QStringList({"Nenhum", "Aracaju", "Porto_Alegre"}));
 }
 
 TEST_F(WindowStart, AFileThatFailsBuscarsChecksIsRefusedAsBuscarRefusesIt) {

@@ -40,13 +40,13 @@ class Output : public ZenitaFixture {
 protected:
     void SetUp() override {
         ZenitaFixture::SetUp();
-        Canvas& chart = w().imagem->canvas();
+        w().controls().editLatitude->setText("-27.6");
+        plot();
+        Canvas& chart = w().controls().imagem->canvas();
         chart.setBrushStyle(BrushStyle::Clear);
         chart.ellipse(38, 38, 422, 422);
-        square(w().imagem3->canvas(), kRed, 200, 260);
-        square(w().imVentos->canvas(), kBlue, 100, 140);
-        w().chartDrawn = true;
-        w().windRoseDrawn = true;
+        square(w().controls().imagem3->canvas(), kRed, 200, 260);
+        square(w().controls().imVentos->canvas(), kBlue, 100, 140);
     }
     static void square(Canvas& c, const QColor& colour, int from, int to) {
         c.setBrushColor(colour);
@@ -57,7 +57,7 @@ protected:
 };
 
 TEST_F(Output, PrintingTheChartAsksTheRadiusAndCarriesTheChosenPictograms) {
-    w().rgAngulos->setCurrentIndex(1);  // Externa
+    w().controls().rgAngulos->setCurrentIndex(1);  // Externa
     dlgRaioCarta.editRaio->setText("3");
     DialogCloser closer(dlgRaioCarta);
     w().Imprimir1Click();
@@ -67,14 +67,15 @@ TEST_F(Output, PrintingTheChartAsksTheRadiusAndCarriesTheChosenPictograms) {
     ASSERT_EQ(page.size(), 4u);
     EXPECT_EQ(page[0].rect, (output::DotRect{10, 10, 1735, 1735}));
     EXPECT_TRUE(isColour(page[0].image, 230, 230, kRed));  // the mask layer is on it
-    EXPECT_EQ(compareImages(page[1].image, pictogram(w().IAlfaExterno), "alfa-ext"), "");
-    EXPECT_EQ(compareImages(page[3].image, pictogram(w().IGamaExterno), "gama-ext"), "");
+    EXPECT_EQ(compareImages(page[1].image, pictogram(w().controls().IAlfaExterno), "alfa-ext"), "");
+    EXPECT_EQ(compareImages(page[3].image, pictogram(w().controls().IGamaExterno), "gama-ext"), "");
 
-    w().rgAngulos->setCurrentIndex(0);
+    w().controls().rgAngulos->setCurrentIndex(0);
     DialogCloser again(dlgRaioCarta);
     w().Imprimir1Click();
     ASSERT_EQ(printer.pages.size(), 2u);
-    EXPECT_EQ(compareImages(printer.pages[1][2].image, pictogram(w().IBetaInterno), "beta-int"),
+    EXPECT_EQ(compareImages(printer.pages[1][2].image, pictogram(w().controls().IBetaInterno),
+                            "beta-int"),
               "");
 }
 
@@ -98,7 +99,7 @@ TEST_F(Output, APrintThatCannotBeDoneIsReported) {
     EXPECT_EQ(closer.closed, 0);
     EXPECT_TRUE(printer.pages.empty());
     expectOnlyMessage(MessageKind::Warning, "Nenhuma impressora instalada.");
-    EXPECT_TRUE(w().chartDrawn);
+    EXPECT_TRUE(w().chartDrawn());
 
     printer.installed = RecordingPrinter().installed;
     w().RosadosVentos1Click();
@@ -125,13 +126,14 @@ TEST_F(Output, CopyComposesTheChartWithItsPictograms) {
     EXPECT_EQ(copy.size(), QSize(460, 460));
     EXPECT_TRUE(isColour(copy, 230, 230, kRed));
     EXPECT_TRUE(isColour(copy, 38, 230, Qt::black));
-    EXPECT_EQ(compareImages(copy.copy(380, 0, 80, 75), pictogram(w().IAlfaInterno), "copy-alfa"),
+    EXPECT_EQ(compareImages(copy.copy(380, 0, 80, 75), pictogram(w().controls().IAlfaInterno),
+                            "copy-alfa"),
               "");
 
     w().RosadosVentos1Click();
     w().Copiar1Click();
     ASSERT_EQ(clipboard.images.size(), 2u);
-    EXPECT_EQ(compareImages(clipboard.images[1], pixels(w().imVentos), "copy-rose"), "");
+    EXPECT_EQ(compareImages(clipboard.images[1], pixels(w().controls().imVentos), "copy-rose"), "");
 }
 
 TEST_F(Output, CompareShowsBothPicturesAndCopiesTheChartFromEitherView) {

@@ -27,13 +27,13 @@ protected:
     // The chart command with the overlay of a quantity and half-year; the
     // path marks and labels only when asked for.
     void drawOverlay(int quantity, int period, bool paths = false) {
-        w().ckTrajetoria->setChecked(paths);
-        w().ckPontos->setChecked(true);
-        w().cmbTipoDados->setCurrentIndex(quantity);
-        w().rgPeriodo->setCurrentIndex(period);
+        w().controls().ckTrajetoria->setChecked(paths);
+        w().controls().ckPontos->setChecked(true);
+        w().controls().cmbTipoDados->setCurrentIndex(quantity);
+        w().controls().rgPeriodo->setCurrentIndex(period);
         plot();
     }
-    const QImage& overlayLayer() { return pixels(w().imagem4); }
+    const QImage& overlayLayer() { return pixels(w().controls().imagem4); }
 };
 
 // The three fields fall into different classes of every quantity, so a
@@ -48,7 +48,7 @@ TEST_F(OverlayWindow, EachQuantityReadsItsOwnFieldAndColoursEveryDiscByItsClass)
         EXPECT_EQ(countPixels(overlayLayer(), colours[quantity]), painted) << quantity;
     }
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(w().chartDrawn);
+    EXPECT_TRUE(w().chartDrawn());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -65,7 +65,7 @@ TEST_F(OverlayWindow, EachHalfYearIsThePictureOfTheWholeFile) {
         drawOverlay(0, period);
         ASSERT_TRUE(dialogs.messages.empty());
         Canvas expected(460, 460);
-        overlay::DrawHourlyPoints(expected, w().chartGeometry,
+        overlay::drawHourlyPoints(expected, w().chartGeometry(),
                                   climate::hourlyColumnFromLines(lines, climate::kTemperatureField),
                                   {-27.6, 48.5, period, overlay::Quantity::Temperature, 45.0});
         EXPECT_EQ(compareImages(overlayLayer(), expected.image(), "whole-file"), "") << period;
@@ -82,13 +82,13 @@ TEST_F(OverlayWindow, WithoutAFileNothingIsDrawnAndNothingSaid) {
     for (const auto& [indexLine, item] : cases) {
         SCOPED_TRACE(indexLine);
         loadCities({indexLine});
-        w().editLatitude->setText("-27.6");
+        w().controls().editLatitude->setText("-27.6");
         choose(item);
         drawOverlay(0, 1, true);
-        EXPECT_TRUE(w().chartDrawn);
+        EXPECT_TRUE(w().chartDrawn());
         // The path labels alone: no overlay colour, no path-mark disc.
         EXPECT_EQ(countPixels(overlayLayer(), QColor(207, 0, 0)), 0);
-        w().ckTrajetoria->setChecked(false);
+        w().controls().ckTrajetoria->setChecked(false);
         plot();
         EXPECT_EQ(countPainted(overlayLayer()), 0);
         EXPECT_TRUE(dialogs.messages.empty());
@@ -104,6 +104,9 @@ struct FailureCase {
     bool indexFault;    // the fault lies in the index, not in the hourly file
     const char* named;  // in the warning's details
 };
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class OverlayFailure : public OverlayWindow, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -129,7 +132,7 @@ TEST_P(OverlayFailure, KeepsThePointsDrawnSoFarAndWarnsOnceNamingFileAndLine) {
         EXPECT_GT(countPixels(overlayLayer(), QColor(0, 192, 255)), 100);
     }
     // The chart goes on: its labels and final state.
-    EXPECT_TRUE(w().chartDrawn);
+    EXPECT_TRUE(w().chartDrawn());
     EXPECT_GT(countPixels(overlayLayer(), QColor(0, 0, 255)), 0);  // blue hours of 21 January
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -164,11 +167,11 @@ TEST_F(OverlayWindow, PathMarksAndLabelsFollowTrajetoriaAtTheNextRedraw) {
     EXPECT_GT(countPixels(overlayLayer(), QColor(0, 0, 255)), 20);  // hours of 21 January
     const QImage withPaths = overlayLayer();
 
-    w().ckTrajetoria->setChecked(false);  // nothing changes until the redraw
+    w().controls().ckTrajetoria->setChecked(false);  // nothing changes until the redraw
     EXPECT_EQ(compareImages(overlayLayer(), withPaths, "trajetoria-toggled"), "");
-    w().ckPontos->setChecked(false);
+    w().controls().ckPontos->setChecked(false);
     EXPECT_EQ(compareImages(overlayLayer(), withPaths, "pontos-toggled"), "");
-    w().ckPontos->setChecked(true);
+    w().controls().ckPontos->setChecked(true);
     plot();
     EXPECT_EQ(countPixels(overlayLayer(), Qt::black), 0);
     EXPECT_EQ(countPixels(overlayLayer(), QColor(0, 0, 255)), 0);
@@ -178,17 +181,17 @@ TEST_F(OverlayWindow, PathMarksAndLabelsFollowTrajetoriaAtTheNextRedraw) {
 // While shown the legend is refilled for each quantity; only its own buttons
 // show or hide it.
 TEST_F(OverlayWindow, TheLegendFollowsTheQuantityAndOnlyItsButtonsShowOrHideIt) {
-    w().editLatitude->setText("-27.6");
+    w().controls().editLatitude->setText("-27.6");
     const auto chooseQuantity = [this](int item) {
-        w().cmbTipoDados->setCurrentIndex(item);
+        w().controls().cmbTipoDados->setCurrentIndex(item);
         w().handle([this] { w().cmbTipoDadosChange(); });
     };
     chooseQuantity(2);  // filled while hidden
-    EXPECT_EQ(w().lbRange[1]->text(), "250 < Ib <= 500 W/m²");
-    EXPECT_TRUE(w().pnlLegenda->isHidden());
+    EXPECT_EQ(w().controls().lbRange[1]->text(), "250 < Ib <= 500 W/m²");
+    EXPECT_TRUE(w().controls().pnlLegenda->isHidden());
     w().handle([this] { w().btnLegendaClick(); });
     w().handle([this] { w().btnLegendaClick(); });  // again: still shown
-    EXPECT_FALSE(w().pnlLegenda->isHidden());
+    EXPECT_FALSE(w().controls().pnlLegenda->isHidden());
 
     const struct {
         const char* first;
@@ -199,26 +202,26 @@ TEST_F(OverlayWindow, TheLegendFollowsTheQuantityAndOnlyItsButtonsShowOrHideIt) 
                    {"I <= 250 W/m²", QColor(255, 255, 150), "1000 < I <= 1300 W/m²", Qt::red},
                    {"Ib <= 250 W/m²", QColor(255, 255, 150), "1000 < Ib <= 1300 W/m²", Qt::red}};
     for (int quantity = 0; quantity < 3; ++quantity) {
-        w().chartDrawn = false;
+        w().novoClick();
         chooseQuantity(quantity);
         const auto& l = legends[quantity];
-        EXPECT_FALSE(w().pnlLegenda->isHidden());
-        EXPECT_TRUE(w().chartDrawn);  // and the chart is redrawn
-        EXPECT_EQ(w().lbRange[0]->text(), QString::fromUtf8(l.first));
-        EXPECT_EQ(w().lbRange[4]->text(), QString::fromUtf8(l.last));
-        EXPECT_EQ(w().cx[0]->palette().color(QPalette::Window), l.firstColour);
-        EXPECT_EQ(w().cx[4]->palette().color(QPalette::Window), l.lastColour);
+        EXPECT_FALSE(w().controls().pnlLegenda->isHidden());
+        EXPECT_TRUE(w().chartDrawn());  // and the chart is redrawn
+        EXPECT_EQ(w().controls().lbRange[0]->text(), QString::fromUtf8(l.first));
+        EXPECT_EQ(w().controls().lbRange[4]->text(), QString::fromUtf8(l.last));
+        EXPECT_EQ(w().controls().cx[0]->palette().color(QPalette::Window), l.firstColour);
+        EXPECT_EQ(w().controls().cx[4]->palette().color(QPalette::Window), l.lastColour);
     }
 
-    w().rgPeriodo->setCurrentIndex(1);
+    w().controls().rgPeriodo->setCurrentIndex(1);
     w().handle([this] { w().rgPeriodoClick(); });
-    EXPECT_EQ(w().lbRange[1]->text(), "250 < Ib <= 500 W/m²");
+    EXPECT_EQ(w().controls().lbRange[1]->text(), "250 < Ib <= 500 W/m²");
 
     w().LoadCityList();  // back to "Temperaturas", and the legend with it
-    EXPECT_EQ(w().lbRange[1]->text(), "10°C < TBS <= 14°C");
-    EXPECT_EQ(w().cx[1]->palette().color(QPalette::Window), QColor(0, 0, 255));
-    EXPECT_FALSE(w().pnlLegenda->isHidden());
+    EXPECT_EQ(w().controls().lbRange[1]->text(), "10°C < TBS <= 14°C");
+    EXPECT_EQ(w().controls().cx[1]->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_FALSE(w().controls().pnlLegenda->isHidden());
 
     w().handle([this] { w().btnFechaLegendaClick(); });
-    EXPECT_TRUE(w().pnlLegenda->isHidden());
+    EXPECT_TRUE(w().controls().pnlLegenda->isHidden());
 }

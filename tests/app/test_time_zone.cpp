@@ -40,10 +40,10 @@ protected:
     }
     double noonColumn(int city) {
         choose(city);
-        w().ckPontos->setChecked(true);
+        w().controls().ckPontos->setChecked(true);
         plot();
         EXPECT_TRUE(dialogs.messages.empty());
-        return meanColumn(pixels(w().imagem4), kHottest);
+        return meanColumn(pixels(w().controls().imagem4), kHottest);
     }
 };
 

@@ -31,12 +31,12 @@ protected:
         w().handle([this] { w().btnPlotarVentosClick(); });
     }
     void chooseMode(int item) {
-        w().rgVentos->setCurrentIndex(item);
+        w().controls().rgVentos->setCurrentIndex(item);
         w().handle([this] { w().rgVentosChange(); });
     }
-    QString cell(int column, int row) { return w().gridVentos->cell(column, row); }
-    QString calm(int column, int row) { return w().gridVentos2->cell(column, row); }
-    const QImage& rose() { return pixels(w().imVentos); }
+    QString cell(int column, int row) { return w().controls().gridVentos->cell(column, row); }
+    QString calm(int column, int row) { return w().controls().gridVentos2->cell(column, row); }
+    const QImage& rose() { return pixels(w().controls().imVentos); }
 };
 
 TEST_F(WindWindow, TheTablesShowTheFileTextsAsWritten) {
@@ -59,13 +59,13 @@ TEST_F(WindWindow, TheTablesShowTheFileTextsAsWritten) {
     EXPECT_GT(countPixels(rose(), kYellow, kNorthP), 100);
     EXPECT_EQ(countPixels(rose(), kYellow, kNorthP), countPixels(rose(), kRed, kNorthV));
 
-    EXPECT_EQ(w().tituloVentos->text(), "Velocidades predominantes :");
-    EXPECT_TRUE(w().windRoseDrawn);
-    EXPECT_TRUE(w().Imprimir1->isEnabled());
-    EXPECT_TRUE(w().Copiar1->isEnabled());
-    EXPECT_TRUE(w().RosadosVentos1->isChecked());
-    EXPECT_FALSE(w().pnlVentos->isHidden());
-    EXPECT_TRUE(w().ckTrajetoria->isHidden());
+    EXPECT_EQ(w().controls().tituloVentos->text(), "Velocidades predominantes :");
+    EXPECT_TRUE(w().windRoseDrawn());
+    EXPECT_TRUE(w().controls().Imprimir1->isEnabled());
+    EXPECT_TRUE(w().controls().Copiar1->isEnabled());
+    EXPECT_TRUE(w().controls().RosadosVentos1->isChecked());
+    EXPECT_FALSE(w().controls().pnlVentos->isHidden());
+    EXPECT_TRUE(w().controls().ckTrajetoria->isHidden());
 }
 
 // Speeds 4 m/s (2 units, 48 px) and frequencies 10 % (1 unit, 24 px); the
@@ -73,13 +73,13 @@ TEST_F(WindWindow, TheTablesShowTheFileTextsAsWritten) {
 TEST_F(WindWindow, TheModeChangesTitleScalesBarsAndTableNotTheRest) {
     chooseCityWith(windLines("10,10,10,10", "4,4,4,4", "0,0,0,0"));
     drawRose();
-    EXPECT_EQ(w().tituloVentos->text(), "Velocidades predominantes :");
+    EXPECT_EQ(w().controls().tituloVentos->text(), "Velocidades predominantes :");
     EXPECT_EQ(cell(1, 1), "4");
     EXPECT_TRUE(isColour(rose(), 212, 143, kYellow));
     const QImage speeds = rose();
 
     chooseMode(1);
-    EXPECT_EQ(w().tituloVentos->text(), "Frequência de ocorrência :");
+    EXPECT_EQ(w().controls().tituloVentos->text(), "Frequência de ocorrência :");
     EXPECT_EQ(cell(1, 1), "10");
     EXPECT_TRUE(isColour(rose(), 212, 165, kYellow));
     EXPECT_TRUE(isColour(rose(), 212, 143, Qt::white));
@@ -100,10 +100,10 @@ TEST_F(WindWindow, AMissingFileNamesItsFullPathAndBlanksTheRose) {
     EXPECT_EQ(countPainted(rose()), 0);
     EXPECT_EQ(cell(1, 1), "");
     EXPECT_EQ(calm(1, 1), "");
-    EXPECT_EQ(w().tituloVentos->text(), " ");
-    EXPECT_FALSE(w().windRoseDrawn);
-    EXPECT_FALSE(w().Imprimir1->isEnabled());
-    EXPECT_FALSE(w().Copiar1->isEnabled());
+    EXPECT_EQ(w().controls().tituloVentos->text(), " ");
+    EXPECT_FALSE(w().windRoseDrawn());
+    EXPECT_FALSE(w().controls().Imprimir1->isEnabled());
+    EXPECT_FALSE(w().controls().Copiar1->isEnabled());
 }
 
 // In the wind view a city choice runs the command, also for a city without a
@@ -117,15 +117,15 @@ TEST_F(WindWindow, ACityChoiceInTheWindViewRunsTheCommand) {
     w().handle([this] { w().RosadosVentos1Click(); });
 
     choose(1);
-    EXPECT_TRUE(w().windRoseDrawn);
-    EXPECT_FALSE(w().chartDrawn);
-    EXPECT_EQ(w().editLatitude->text(), "-27.6");
+    EXPECT_TRUE(w().windRoseDrawn());
+    EXPECT_FALSE(w().chartDrawn());
+    EXPECT_EQ(w().controls().editLatitude->text(), "-27.6");
     EXPECT_EQ(cell(1, 1), "3");
 
     choose(2);
     expectOnlyMessage(MessageKind::Warning, "A cidade Cidade_S não tem arquivo de ventos.");
-    EXPECT_FALSE(w().btnPlotarVentos->isEnabled());
-    EXPECT_FALSE(w().windRoseDrawn);
+    EXPECT_FALSE(w().controls().btnPlotarVentos->isEnabled());
+    EXPECT_FALSE(w().windRoseDrawn());
     EXPECT_EQ(countPainted(rose()), 0);
 
     choose(0);  // "Nenhum" runs nothing; the button then names the marker alone
@@ -142,6 +142,9 @@ struct BadLineCase {
     int rowsFilled;      // rows of gridVentos written before the stop
     int calmRowsFilled;  // rows of gridVentos2
 };
+void PrintTo(const BadLineCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class WindLineFault : public WindWindow, public ::testing::WithParamInterface<BadLineCase> {};
 
@@ -167,10 +170,10 @@ TEST_P(WindLineFault, StopsWithTheErrorNamingTheLineAndKeepsWhatWasDone) {
         EXPECT_EQ(calm(1, row).isEmpty(), row > c.calmRowsFilled) << row;
     }
     EXPECT_GT(countPixels(rose(), kYellow, kNorthP), 100);  // the north bars stay
-    EXPECT_EQ(w().tituloVentos->text(), "Velocidades predominantes :");
-    EXPECT_FALSE(w().windRoseDrawn);
-    EXPECT_FALSE(w().Imprimir1->isEnabled());
-    EXPECT_FALSE(w().Copiar1->isEnabled());
+    EXPECT_EQ(w().controls().tituloVentos->text(), "Velocidades predominantes :");
+    EXPECT_FALSE(w().windRoseDrawn());
+    EXPECT_FALSE(w().controls().Imprimir1->isEnabled());
+    EXPECT_FALSE(w().controls().Copiar1->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, WindLineFault,

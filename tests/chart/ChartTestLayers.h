@@ -15,13 +15,13 @@
 #include <numbers>
 
 struct ChartTestLayers {
-    Canvas imagem{460, 460};
-    Canvas imagem4{460, 460};
-    Canvas imagem2{460, 460};
-    Canvas imagem3{460, 460};
+    Canvas base{460, 460};
+    Canvas overlay{460, 460};
+    Canvas protractor{460, 460};
+    Canvas masks{460, 460};
     chart::ChartGeometry g = chart::ChartGeometry::forImage(460, 460);
 
-    chart::ChartCanvases canvases() { return {imagem, imagem4, imagem2, imagem3}; }
+    chart::ChartCanvases canvases() { return {base, overlay, protractor, masks}; }
     void draw(const chart::ChartInputs& inputs) { chart::drawChart(canvases(), g, inputs); }
 };
 
@@ -33,11 +33,14 @@ inline chart::ChartInputs chartAt(double latitudeDeg) {
     return inputs;
 }
 
+inline chart::TypedNumber typed(const char* text) {
+    return chart::TypedNumber::parse(QString::fromUtf8(text));
+}
 inline chart::AnglePair onePair(const char* first) {
-    return {{true, QString::fromUtf8(first)}, {}};
+    return {{true, typed(first)}, {}};
 }
 inline chart::AnglePair twoPair(const char* first, const char* second) {
-    return {{true, QString::fromUtf8(first)}, {true, QString::fromUtf8(second)}};
+    return {{true, typed(first)}, {true, typed(second)}};
 }
 
 // The point of the chart at an azimuth (clockwise from north) and a distance

@@ -21,14 +21,15 @@ TEST(AnnotationBlock, EntriesFollowTheirCheckBoxesWithTheTextsAsTyped) {
     chart::ChartInputs inputs = chartAt(-27.5);
     inputs.latitudeText = QStringLiteral("-27.50");
     inputs.protractor = false;
-    inputs.orientationText = QStringLiteral("30");
+    inputs.orientation = typed("30");
     EXPECT_EQ(texts(chart::annotationEntries(inputs)), QStringList({"2,2 Latitude : -27.50"}));
 
     inputs.cityName = QStringLiteral("Florianópolis");
     inputs.protractor = true;
-    inputs.alfa = onePair("30");
+    inputs.alpha = onePair("30");
     inputs.betaRight = twoPair("20", "");
-    inputs.betaLeft = {{false, "15"}, {true, "40"}};  // a second box alone does not count
+    inputs.betaLeft = {{false, typed("15")},
+                       {true, typed("40")}};  // a second box alone does not count
     inputs.gammaRight = onePair("");
     inputs.gammaLeft = twoPair("5", "80.5");
     EXPECT_EQ(texts(chart::annotationEntries(inputs)),
@@ -36,7 +37,7 @@ TEST(AnnotationBlock, EntriesFollowTheirCheckBoxesWithTheTextsAsTyped) {
                            "310,2 Alfa : 30", "305,408 Beta d1 : 20", "305,420 Beta d2 : ",
                            "85,408 Gama d : ", "85,432 Gama e1 : 5", "85,444 Gama e2 : 80.5"}));
 
-    inputs.alfa = twoPair("20", "50");
+    inputs.alpha = twoPair("20", "50");
     inputs.betaLeft = onePair("15");
     const QStringList withPairs = texts(chart::annotationEntries(inputs));
     EXPECT_TRUE(withPairs.contains("310,2 Alfa 1 : 20"));

@@ -24,6 +24,29 @@ double deg(double rad) {
 
 }  // namespace
 
+// North up, east right; the inverse gives back every direction on and above
+// the horizon, and a pixel beyond the horizon circle lies below it.
+TEST(Projection, RoundTripsTheSkyAndKeepsTheCompass) {
+    const chart::Projection p = kG.projection();
+    EXPECT_NEAR(p.toPixel({0, 0}).y(), 230 - 192, 1e-9);
+    EXPECT_NEAR(p.toPixel({0, 90}).x(), 230 + 192, 1e-9);
+    EXPECT_NEAR(p.toPixel({30, 180}).y(), 230 + 192 * std::tan(rad(30)), 1e-9);
+    for (double alt : {0.0, 0.5, 12.0, 45.0, 71.3, 89.9}) {
+        for (double az : {0.0, 1.0, 89.0, 135.5, 180.0, 269.0, 359.5}) {
+            SCOPED_TRACE(testing::Message() << alt << " at " << az);
+            const chart::SkyDirection back = p.toSky(p.toPixel({alt, az}));
+            EXPECT_NEAR(back.altitudeDeg, alt, 1e-9);
+            EXPECT_NEAR(back.azimuthDeg, az, 1e-7);
+            const QPointF pixel(100 + alt, 300 - az / 2);
+            const QPointF again = p.toPixel(p.toSky(pixel));
+            EXPECT_NEAR(again.x(), pixel.x(), 1e-9);
+            EXPECT_NEAR(again.y(), pixel.y(), 1e-9);
+        }
+    }
+    EXPECT_EQ(p.toSky({230, 230}).altitudeDeg, 90.0);
+    EXPECT_LT(p.toSky({230, 10}).altitudeDeg, 0.0);
+}
+
 // Through both horizon points at w +- 90, crossing the w radius at R tan((90 - a) / 2).
 TEST(FamilyCircle, PassesThroughTheFacadeEndsAndItsAltitude) {
     const std::pair<double, double> cases[] = {{5, 0},    {30, 30},  {60, 135},
@@ -33,7 +56,7 @@ TEST(FamilyCircle, PassesThroughTheFacadeEndsAndItsAltitude) {
         const chart::Circle c = kG.familyCircle(a, w);
         EXPECT_NEAR(distanceTo(c, kG.horizonPoint(w + 90)), c.radius, 1e-6);
         EXPECT_NEAR(distanceTo(c, kG.horizonPoint(w - 90)), c.radius, 1e-6);
-        EXPECT_NEAR(distanceTo(c, kG.toPixel(w, a)), c.radius, 1e-6);
+        EXPECT_NEAR(distanceTo(c, kG.projection().toPixel({a, w})), c.radius, 1e-6);
     }
 }
 
@@ -50,7 +73,8 @@ TEST(HourCircle, PassesThroughThePolesAndTheEquinoxSun) {
         const double alt = std::asin(std::cos(phi) * std::cos(h));
         const double az = std::atan2(-std::sin(h), -std::sin(phi) * std::cos(h));
         for (const QPointF p :
-             {kG.toPixel(0, lat), kG.toPixel(180, -lat), kG.toPixel(deg(az), deg(alt))}) {
+             {kG.projection().toPixel({lat, 0}), kG.projection().toPixel({-lat, 180}),
+              kG.projection().toPixel({deg(alt), deg(az)})}) {
             EXPECT_NEAR(distanceTo(c, p), c.radius, 1e-6 * c.radius);
         }
     }

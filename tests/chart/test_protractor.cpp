@@ -1,4 +1,4 @@
-// The protractor on `imagem2` and its labels.
+// The protractor on the protractor layer and its labels.
 #include "ChartTestLayers.h"
 #include "chart/ChartColours.h"
 #include "chart/Protractor.h"
@@ -15,11 +15,11 @@ QImage protractorLayer(const char* orientation, bool overlayShown,
     ChartTestLayers layers;
     chart::ChartInputs inputs = chartAt(-27.6);
     inputs.protractor = true;
-    inputs.orientationText = QString::fromLatin1(orientation);
+    inputs.orientation = typed(orientation);
     inputs.overlayShown = overlayShown;
     inputs.reference = reference;
     layers.draw(inputs);
-    return layers.imagem2.image();
+    return layers.protractor.image();
 }
 
 }  // namespace
@@ -29,13 +29,13 @@ QImage protractorLayer(const char* orientation, bool overlayShown,
 TEST(Protractor, LabelsStandOnTheNormalShiftedUpAndLeft) {
     const struct {
         double orientation;
-        int alfa;
+        int alpha;
         QPoint at;
     } cases[] = {{0, 0, {230, 33}},     {0, 40, {230, 135}}, {180, 0, {215, 417}},
                  {180, 40, {215, 314}}, {90, 0, {417, 230}}, {270, 40, {135, 230}}};
     for (const auto& c : cases) {
-        EXPECT_EQ(chart::protractorLabelPosition(kG, c.orientation, c.alfa), c.at)
-            << c.orientation << " " << c.alfa;
+        EXPECT_EQ(chart::protractorLabelPosition(kG, c.orientation, c.alpha), c.at)
+            << c.orientation << " " << c.alpha;
     }
 }
 

@@ -1,4 +1,4 @@
-// The shading masks on `imagem3`, drawn by the chart from its inputs.
+// The shading masks on the mask layer, drawn by the chart from its inputs.
 #include "ChartTestLayers.h"
 #include "chart/ChartColours.h"
 #include "chart/ShadingMasks.h"
@@ -14,7 +14,7 @@ const QColor kGray = chart::kMaskGray;
 chart::ChartInputs withProtractor(const char* orientation, chart::AngleReference reference) {
     chart::ChartInputs inputs = chartAt(-27.6);
     inputs.protractor = true;
-    inputs.orientationText = QString::fromLatin1(orientation);
+    inputs.orientation = typed(orientation);
     inputs.reference = reference;
     return inputs;
 }
@@ -22,7 +22,7 @@ chart::ChartInputs withProtractor(const char* orientation, chart::AngleReference
 QImage maskLayer(const chart::ChartInputs& inputs) {
     ChartTestLayers layers;
     layers.draw(inputs);
-    return layers.imagem3.image();
+    return layers.masks.image();
 }
 
 // Gray within the chart disc, away from the horizon and the façade line.
@@ -51,15 +51,15 @@ constexpr auto kExterna = chart::AngleReference::Externa;
 TEST(ShadingMasks, WithoutTheProtractorNoMaskWhateverTheBoxes) {
     chart::ChartInputs inputs = withProtractor("30", kExterna);
     inputs.protractor = false;
-    inputs.alfa = twoPair("20", "50");
+    inputs.alpha = twoPair("20", "50");
     inputs.betaRight = onePair("30");
     inputs.betaLeft = onePair("abc");  // never read
     inputs.gammaRight = onePair("40");
     inputs.gammaLeft = onePair("");
     ChartTestLayers layers;
     layers.draw(inputs);
-    EXPECT_EQ(countPainted(layers.imagem3.image()), 0);
-    EXPECT_EQ(countPainted(layers.imagem2.image()), 0);
+    EXPECT_EQ(countPainted(layers.masks.image()), 0);
+    EXPECT_EQ(countPainted(layers.protractor.image()), 0);
 }
 
 // Alfa 30 Externa is alfa 60 Interna; a pair in either order is the same
@@ -72,9 +72,9 @@ TEST(ShadingMasks, EqualAnglesGiveTheSameLayer) {
         chart::AnglePair a;
         chart::AngleReference referenceB;
         chart::AnglePair b;
-    } cases[] = {{"alfa-30-externa-60-interna", &chart::ChartInputs::alfa, kExterna, onePair("30"),
+    } cases[] = {{"alfa-30-externa-60-interna", &chart::ChartInputs::alpha, kExterna, onePair("30"),
                   kInterna, onePair("60")},
-                 {"alfa-pair-order", &chart::ChartInputs::alfa, kExterna, twoPair("20", "50"),
+                 {"alfa-pair-order", &chart::ChartInputs::alpha, kExterna, twoPair("20", "50"),
                   kExterna, twoPair("50", "20")},
                  {"gamma-pair-order", &chart::ChartInputs::gammaLeft, kInterna, twoPair("20", "50"),
                   kInterna, twoPair("50", "20")},
@@ -95,7 +95,7 @@ TEST(ShadingMasks, EqualAnglesGiveTheSameLayer) {
 TEST(ShadingMasks, AlfaNinetyExternaDrawsTheFacadeLineOnly) {
     for (const auto& [reference, text] : {std::pair{kExterna, "90"}, std::pair{kInterna, "0"}}) {
         chart::ChartInputs inputs = withProtractor("0", reference);
-        inputs.alfa = onePair(text);
+        inputs.alpha = onePair(text);
         const QImage mask = maskLayer(inputs);
         EXPECT_EQ(grayAwayFromFacade(mask, chart::ChartGeometry::forImage(460, 460), 0), 0);
         // The black façade line runs east-west across the chart.

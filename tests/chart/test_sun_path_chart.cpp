@@ -1,4 +1,4 @@
-// The sun-path chart on `imagem`: what must hold of its pixels.
+// The sun-path chart on the base layer: what must hold of its pixels.
 #include "ChartTestLayers.h"
 #include "chart/AnnotationBlock.h"
 #include "chart/ChartColours.h"
@@ -49,7 +49,7 @@ class OutsideTheHorizon : public ::testing::TestWithParam<double> {};
 TEST_P(OutsideTheHorizon, EveryPixelIsWhiteButTheLabelsAndTheBlock) {
     ChartTestLayers layers;
     chart::ChartInputs inputs = chartAt(GetParam());
-    inputs.alfa = twoPair("20", "50");
+    inputs.alpha = twoPair("20", "50");
     inputs.gammaLeft = onePair("30");
     layers.draw(inputs);
     std::vector<QRect> boxes = labelBoxes(inputs);
@@ -62,7 +62,7 @@ TEST_P(OutsideTheHorizon, EveryPixelIsWhiteButTheLabelsAndTheBlock) {
     for (int y = 0; y < 460; ++y) {
         for (int x = 0; x < 460; ++x) {
             if (pixelDistance(layers.g, x, y) <= 192.5 ||
-                rgbAt(layers.imagem.image(), x, y) == 0xFFFFFFu) {
+                rgbAt(layers.base.image(), x, y) == 0xFFFFFFu) {
                 continue;
             }
             const bool inLabel = std::any_of(boxes.begin(), boxes.end(),
@@ -72,13 +72,11 @@ TEST_P(OutsideTheHorizon, EveryPixelIsWhiteButTheLabelsAndTheBlock) {
             }
         }
     }
-    EXPECT_EQ(stray, 0)
-        << "first at " << first.x() << ", " << first.y() << " saved "
-        << saveForInspection(layers.imagem.image(), "outside-horizon").toStdString();
+    EXPECT_EQ(stray, 0) << "first at " << first.x() << ", " << first.y() << " saved "
+                        << saveForInspection(layers.base.image(), "outside-horizon").toStdString();
     // The horizon itself is drawn, solid.
     for (const double az : {0.0, 45.0, 90.0, 200.0, 300.0}) {
-        EXPECT_TRUE(
-            colourNear(layers.imagem.image(), chartPoint(layers.g, az, 191.5), Qt::black, 1))
+        EXPECT_TRUE(colourNear(layers.base.image(), chartPoint(layers.g, az, 191.5), Qt::black, 1))
             << az;
     }
 }
@@ -91,22 +89,22 @@ TEST(SunPathChart, SouthernPathsBulgeNorthAndNorthernOnesSouth) {
     south.draw(chartAt(-27.6));
     ChartTestLayers north;
     north.draw(chartAt(27.6));
-    const auto [southUp, southDown] = northSouthCount(south.imagem.image(), kBlue);
-    const auto [northUp, northDown] = northSouthCount(north.imagem.image(), kBlue);
+    const auto [southUp, southDown] = northSouthCount(south.base.image(), kBlue);
+    const auto [northUp, northDown] = northSouthCount(north.base.image(), kBlue);
     EXPECT_GT(southUp, 2 * southDown);
     EXPECT_GT(northDown, 2 * northUp);
     // Mirror images of each other, but for rasterisation.
     EXPECT_NEAR(southUp, northDown, southUp / 20);
     // The equinox path's noon point: R tan(phi / 2) north of the zenith.
     const QPoint noon(233, 230 - 47);
-    EXPECT_TRUE(colourNear(south.imagem.image(), noon, Qt::black, 1));
-    EXPECT_TRUE(colourNear(north.imagem.image(), QPoint(233, 230 + 47), Qt::black, 1));
+    EXPECT_TRUE(colourNear(south.base.image(), noon, Qt::black, 1));
+    EXPECT_TRUE(colourNear(north.base.image(), QPoint(233, 230 + 47), Qt::black, 1));
 }
 
 TEST(SunPathChart, AtTheEquatorTheEquinoxPathIsTheEastWestAxis) {
     ChartTestLayers layers;
     layers.draw(chartAt(0));
-    const QImage& image = layers.imagem.image();
+    const QImage& image = layers.base.image();
     // The hour circles are centred on the east-west axis: as much blue above
     // it as below, but for rasterisation.
     const auto [up, down] = northSouthCount(image, kBlue);
@@ -125,8 +123,8 @@ TEST(SunPathChart, WithoutSunPathsNothingIsBlue) {
     chart::ChartInputs inputs = chartAt(-27.6);
     inputs.sunPaths = false;
     without.draw(inputs);
-    EXPECT_GT(countPixels(with.imagem.image(), kBlue), 500);
-    EXPECT_EQ(countPixels(without.imagem.image(), kBlue), 0);
+    EXPECT_GT(countPixels(with.base.image(), kBlue), 500);
+    EXPECT_EQ(countPixels(without.base.image(), kBlue), 0);
 }
 
 // A path a hair away from the singular latitude is the straight line through
@@ -139,7 +137,7 @@ TEST(SunPathChart, NearStraightPathIsDrawnAsALine) {
     const int y = static_cast<int>(path.lineY);
     int black = 0;
     for (int x = 60; x < 400; ++x) {
-        black += colourNear(layers.imagem.image(), QPoint(x, y), Qt::black, 1) ? 1 : 0;
+        black += colourNear(layers.base.image(), QPoint(x, y), Qt::black, 1) ? 1 : 0;
     }
     EXPECT_EQ(black, 340);
 }

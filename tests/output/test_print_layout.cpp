@@ -1,6 +1,5 @@
 #include "output/PrintLayout.h"
 #include "output/Printer.h"
-#include "output/URaioCarta.h"
 #include "support/ImageAsserts.h"
 
 #include <gtest/gtest.h>
@@ -46,9 +45,9 @@ TEST(PrintLayout, PictogramsGoIntoTheCornersScaledByTheInternalSizes) {
     const output::PrintPage page = output::chartPage(horizonPicture(), set, 7.5);
     ASSERT_EQ(page.size(), 4u);
     EXPECT_EQ(page[0].rect, (DotRect{10, 10, 3460, 3460}));
-    EXPECT_EQ(page[1].rect, (DotRect{3460 - 600, 10, 3460, 10 + 562}));   // 80 x 75
+    EXPECT_EQ(page[1].rect, (DotRect{3460 - 600, 10, 3460, 10 + 562}));      // 80 x 75
     EXPECT_EQ(page[2].rect, (DotRect{3460 - 600, 3460 - 375, 3460, 3460}));  // 80 x 50
-    EXPECT_EQ(page[3].rect, (DotRect{10, 3460 - 435, 10 + 607, 3460}));   // 81 x 58
+    EXPECT_EQ(page[3].rect, (DotRect{10, 3460 - 435, 10 + 607, 3460}));      // 81 x 58
     EXPECT_EQ(output::chartPage(horizonPicture(), std::nullopt, 7.5).size(), 1u);
 }
 
@@ -59,8 +58,8 @@ TEST_P(PrintedRadius, IsTrueOnAnyPrinter) {
     const double dotsPerInch = GetParam();
     const double dotsPerCm = dotsPerInch / 2.54;
     for (double radiusCm : {3.0, 6.0}) {
-        const output::PrintPage page = output::chartPage(
-            horizonPicture(), std::nullopt, output::printScale(radiusCm, dotsPerCm));
+        const output::PrintPage page = output::chartPage(horizonPicture(), std::nullopt,
+                                                         output::printScale(radiusCm, dotsPerCm));
         const DotRect r = page[0].rect;
         QImage paper(r.right + 20, r.bottom + 20, QImage::Format_RGB32);
         paper.fill(Qt::white);
@@ -82,18 +81,4 @@ TEST(PrintLayout, LargestRadiusFitsThePrintableArea) {
     EXPECT_LE(fitting.right, 4800);
     EXPECT_GT(fitting.right, 4790);
     EXPECT_EQ(output::largestRadiusCm({5, 5}, kDotsPerCmAt240), 0.0);
-}
-
-TEST(RadiusDialog, AcceptsOnlyAPositiveRadiusThatFitsThePage) {
-    TdlgRaioCarta dialog;
-    EXPECT_EQ(dialog.windowTitle(), "ZENITA 6.1.2");
-    EXPECT_EQ(dialog.size(), QSize(232, 82));
-    EXPECT_EQ(dialog.editRaio->text(), "6");
-    dialog.setLargestRadiusCm(8.5);
-    for (const char* refused : {"", "0", "0.0", "-3", "1e9", "abc", "9"}) {
-        EXPECT_FALSE(dialog.radiusAccepted(QString::fromUtf8(refused))) << refused;
-    }
-    for (const char* accepted : {"6", "2.5", "8.5", "0.1"}) {
-        EXPECT_TRUE(dialog.radiusAccepted(QString::fromUtf8(accepted))) << accepted;
-    }
 }

@@ -74,7 +74,7 @@ TEST(HourlyOverlay, PaintsThePixelsOfTheStepByStepReading) {
         SCOPED_TRACE(c.name);
         const HourlyColumn column = yearColumn(c.inputs.quantity, c.lineCount);
         Canvas canvas;
-        EXPECT_GT(DrawHourlyPoints(canvas, kChart, column, c.inputs).discsDrawn, 1000);
+        EXPECT_GT(drawHourlyPoints(canvas, kChart, column, c.inputs).discsDrawn, 1000);
         EXPECT_EQ(compareImages(canvas.image(), stepByStepOverlay(column, c.inputs),
                                 QStringLiteral("overlay_%1").arg(QString::fromUtf8(c.name))),
                   "");
@@ -99,7 +99,7 @@ TEST(HourlyOverlay, EveryDiscHasTheColourOfItsClass) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
         Canvas canvas;
-        DrawHourlyPoints(canvas, kChart, HourlyColumn(8760, {Kind::Number, c.value}),
+        drawHourlyPoints(canvas, kChart, HourlyColumn(8760, {Kind::Number, c.value}),
                          {-27.6, 48.5, 1, c.quantity, 45.0});
         const int painted = countPainted(canvas.image());
         EXPECT_GT(painted, 20000);
@@ -110,7 +110,7 @@ TEST(HourlyOverlay, EveryDiscHasTheColourOfItsClass) {
 TEST(HourlyOverlay, AShortColumnStopsWithTheLineNamedAndKeepsThePointsDrawn) {
     Canvas canvas;
     const OverlayResult result =
-        DrawHourlyPoints(canvas, kChart, HourlyColumn(24 * 100, {Kind::Number, 30.0}),
+        drawHourlyPoints(canvas, kChart, HourlyColumn(24 * 100, {Kind::Number, 30.0}),
                          {-27.6, 48.5, 0, Quantity::Temperature, 45.0});
     ASSERT_FALSE(result.complete());
     EXPECT_EQ(result.failure->reason, OverlayFailure::Reason::MissingLine);
@@ -139,7 +139,7 @@ TEST(HourlyOverlay, EachHalfYearReadsOnlyItsDays) {
         HourlyColumn column(8760, {Kind::Number, 15.0});
         column[c.badLine] = {Kind::Invalid, 0.0};
         Canvas canvas;
-        const OverlayResult result = DrawHourlyPoints(
+        const OverlayResult result = drawHourlyPoints(
             canvas, kChart, column, {-27.6, 48.5, c.periodItem, Quantity::Temperature, 45.0});
         ASSERT_EQ(result.complete(), c.failingDay == 0);
         if (!result.complete()) {

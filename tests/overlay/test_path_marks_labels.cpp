@@ -71,21 +71,21 @@ TEST(PathLabels, DateLabelsNameTheHalfYearShownAtBothEnds) {
         EXPECT_EQ(labels[11], QStringLiteral("22 Dez"));
 
         Canvas canvas;
-        DrawPathLabels(canvas, kChart, {kLatitude, c.ckPontos, true, c.periodItem});
+        drawPathLabels(canvas, kChart, {kLatitude, c.ckPontos, true, c.periodItem});
         const QImage& im = canvas.image();
         const SunPosition first = sunrise(21);
-        const double x = first.offsetX;
-        const double y = first.offsetY;
-        EXPECT_EQ(textMatches(im, 230 - x + 7, 230 - y - 7, labels[0]), "");
-        EXPECT_EQ(textMatches(im, 230 + x - 40, 230 - y - 7, labels[10]), "");
-        EXPECT_EQ(textMatches(im, 230 - x + 5, 230 - y + 7, labels[11]), "");
-        EXPECT_EQ(textMatches(im, 230 + x - 37, 230 - y + 7, labels[11]), "");
+        // The west end mirrors the sunrise across the north-south line.
+        const double x = first.x;
+        const double y = first.y;
+        const double west = 460 - x;
+        EXPECT_EQ(textMatches(im, x + 7, y - 7, labels[0]), "");
+        EXPECT_EQ(textMatches(im, west - 40, y - 7, labels[10]), "");
+        EXPECT_EQ(textMatches(im, x + 5, y + 7, labels[11]), "");
+        EXPECT_EQ(textMatches(im, west - 37, y + 7, labels[11]), "");
         // The equinox labels stand 20 pixels up.
         const SunPosition equinox = sunrise(81);
-        EXPECT_EQ(textMatches(im, 230 - equinox.offsetX + 5, 230 - equinox.offsetY - 20, labels[2]),
-                  "");
-        EXPECT_EQ(
-            textMatches(im, 230 + equinox.offsetX - 37, 230 - equinox.offsetY - 20, labels[8]), "");
+        EXPECT_EQ(textMatches(im, equinox.x + 5, equinox.y - 20, labels[2]), "");
+        EXPECT_EQ(textMatches(im, 460 - equinox.x - 37, equinox.y - 20, labels[8]), "");
     }
 }
 
@@ -93,17 +93,16 @@ TEST(PathLabels, DateLabelsNameTheHalfYearShownAtBothEnds) {
 // hour-label date on the path marks, shifted left by their width.
 TEST(PathLabels, HourNumbersStandUnderTheSunAtTheirOffsets) {
     Canvas labels;
-    DrawPathLabels(labels, kChart, {kLatitude, false, true, 0});
+    drawPathLabels(labels, kChart, {kLatitude, false, true, 0});
     Canvas marks;
-    DrawPathMarks(marks, kChart, {kLatitude, 0, true});
+    drawPathMarks(marks, kChart, {kLatitude, 0, true});
     for (const auto& [step, shift] :
          {std::pair{90, 10.0}, std::pair{120, 5.0}, std::pair{150, 0.0}}) {
         SCOPED_TRACE(step);
         const QString hour = QString::number(step / 10);
         const SunPosition p = at(21, step);
         ASSERT_TRUE(p.aboveHorizon);
-        EXPECT_EQ(textMatches(labels.image(), 230 - p.offsetX - shift, 230 - p.offsetY + 10, hour,
-                              true, QColor(0, 0, 255)),
+        EXPECT_EQ(textMatches(labels.image(), p.x - shift, p.y + 10, hour, true, QColor(0, 0, 255)),
                   "");
         const SunPosition q = at(hourLabelDate(0), step);
         EXPECT_EQ(textMatches(marks.image(), q.x - shift, q.y + 10, hour, true), "");
@@ -112,7 +111,7 @@ TEST(PathLabels, HourNumbersStandUnderTheSunAtTheirOffsets) {
 
 TEST(PathMarks, TrailsOnThePathDatesAndDiscsAtWholeHours) {
     Canvas canvas;
-    DrawPathMarks(canvas, kChart, {kLatitude, 0, true});
+    drawPathMarks(canvas, kChart, {kLatitude, 0, true});
     auto pixelAt = [&](int day, int step) {
         const SunPosition p = at(day, step);
         return rgbAt(canvas.image(), truncPx(p.x), truncPx(p.y));
@@ -128,9 +127,9 @@ TEST(PathMarks, TrailsOnThePathDatesAndDiscsAtWholeHours) {
 TEST(PathMarks, WithoutTheTrajectoryNothingIsDrawnInEitherHalf) {
     for (int periodItem : {0, 1}) {
         Canvas canvas;
-        DrawPathMarks(canvas, kChart, {kLatitude, periodItem, false});
-        DrawPathLabels(canvas, kChart, {kLatitude, true, false, periodItem});
-        DrawPathLabels(canvas, kChart, {kLatitude, false, false, periodItem});
+        drawPathMarks(canvas, kChart, {kLatitude, periodItem, false});
+        drawPathLabels(canvas, kChart, {kLatitude, true, false, periodItem});
+        drawPathLabels(canvas, kChart, {kLatitude, false, false, periodItem});
         EXPECT_EQ(countPainted(canvas.image()), 0) << periodItem;
         EXPECT_EQ(canvas.brushColor(), QColor(Qt::white));
     }

@@ -23,39 +23,6 @@ bool isAt(const QImage& image, const QPoint& p, const QColor& colour) {
     return isColour(image, p.x(), p.y(), colour);
 }
 
-TEST(WindGeometry, UnitCentreAndOctagon) {
-    EXPECT_EQ(kCentre.windCentreX, 230.0);
-    EXPECT_EQ(kCentre.windCentreY, 230.0);
-    EXPECT_EQ(WindUnit(2.5), 60.0);
-    Canvas canvas;
-    DrawWindOctagon(canvas, kCentre);
-    for (const QPoint& v :
-         {QPoint(254, 172), QPoint(287, 206), QPoint(287, 254), QPoint(254, 287), QPoint(206, 287),
-          QPoint(172, 254), QPoint(172, 206), QPoint(206, 172)}) {
-        EXPECT_TRUE(isAt(canvas.image(), v, Qt::black)) << v.x() << "," << v.y();
-    }
-    EXPECT_EQ(paintedBoundingBox(canvas.image()), QRect(QPoint(172, 172), QPoint(287, 287)));
-}
-
-TEST(WindFrames, RunFrom57To177PixelsAlongEachAxis) {
-    Canvas canvas;
-    DrawRotatedFrames(canvas, kCentre, DrawNorthFrame(canvas, kCentre));
-    // The frame's first pixel on the axis, its last, and one beyond each end.
-    const std::array<QPoint, 4> axes[] = {
-        {QPoint(230, 173), QPoint(230, 53), QPoint(230, 174), QPoint(230, 52)},
-        {QPoint(287, 230), QPoint(407, 230), QPoint(286, 230), QPoint(408, 230)},
-        {QPoint(230, 287), QPoint(230, 407), QPoint(230, 286), QPoint(230, 408)},
-        {QPoint(173, 230), QPoint(53, 230), QPoint(174, 230), QPoint(52, 230)},
-    };
-    for (const auto& [first, last, before, after] : axes) {
-        SCOPED_TRACE(testing::Message() << first.x() << "," << first.y());
-        EXPECT_TRUE(isAt(canvas.image(), first, Qt::black));
-        EXPECT_TRUE(isAt(canvas.image(), last, Qt::black));
-        EXPECT_TRUE(isAt(canvas.image(), before, Qt::white));
-        EXPECT_TRUE(isAt(canvas.image(), after, Qt::white));
-    }
-}
-
 TEST(SeasonBars, TheirLengthFollowsTheScaleOfTheMode) {
     const struct {
         const char* name;
@@ -73,7 +40,7 @@ TEST(SeasonBars, TheirLengthFollowsTheScaleOfTheMode) {
         SCOPED_TRACE(c.name);
         const double value = c.fileValue * windModeTexts(c.mode).factor;
         Canvas canvas;
-        DrawSeasonBars(canvas, kCentre, 0.0, value, value, value, value);
+        drawSeasonBars(canvas, kCentre, 0.0, value, value, value, value);
         const int top = 230 - c.topPx;
         EXPECT_TRUE(isColour(canvas.image(), 212, top, Qt::black));
         EXPECT_TRUE(isColour(canvas.image(), 212, top + 1, kYellow));
@@ -93,7 +60,7 @@ TEST(SeasonBars, RunFromTheCounterClockwiseSide) {
     };
     for (const auto& [bearing, columns] : cases) {
         Canvas canvas;
-        DrawSeasonBars(canvas, kCentre, bearing, 30.0, 30.0, 30.0, 30.0);
+        drawSeasonBars(canvas, kCentre, bearing, 30.0, 30.0, 30.0, 30.0);
         for (std::size_t s = 0; s < 4; ++s) {
             EXPECT_TRUE(isAt(canvas.image(), columns[s], kSeasonColours[s]))
                 << "bearing " << bearing << " season " << s;
@@ -115,7 +82,7 @@ TEST(SeasonBars, AShortBarNeverFillsBeyondItsOutline) {
                 }
             }
             Canvas canvas;
-            DrawSeasonBars(canvas, kCentre, bearing, value, value, value, value);
+            drawSeasonBars(canvas, kCentre, bearing, value, value, value, value);
             const QImage& im = canvas.image();
             EXPECT_EQ(countPainted(im), countPainted(im, outlines));
             const int filled = countPainted(im) - countPixels(im, Qt::black);
@@ -139,7 +106,7 @@ TEST(WindRose, SilverGridLinesCrossTheBars) {
         direction = {50.0, 50.0, 50.0, 50.0};
     }
     Canvas canvas;
-    DrawWindRose(canvas, kCentre, values, 0);
+    drawWindRose(canvas, kCentre, values, 0);
     const QImage& im = canvas.image();
     const QColor silver(192, 192, 192);
     EXPECT_TRUE(isColour(im, 212, 230 - 69, silver));  // half a unit along north
@@ -149,25 +116,9 @@ TEST(WindRose, SilverGridLinesCrossTheBars) {
     EXPECT_TRUE(isColour(im, 212, 230 - 177, Qt::black));  // the outline over the bar's end
 }
 
-TEST(WindLabels, AnchorsOfLettersAndScales) {
-    const std::array<QPoint, 8> letters{QPoint(223, 16),  QPoint(364, 74),  QPoint(431, 218),
-                                        QPoint(364, 362), QPoint(223, 419), QPoint(66, 362),
-                                        QPoint(13, 218),  QPoint(66, 74)};
-    const auto drawn = directionLetters(kCentre);
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        EXPECT_EQ(drawn[i].anchor, letters[i]) << drawn[i].text;
-    }
-    EXPECT_EQ(scaleLabelAnchors(kCentre, 0),
-              (std::array<QPoint, 6>{QPoint(166, 105), QPoint(191, 141), QPoint(191, 117),
-                                     QPoint(191, 93), QPoint(191, 69), QPoint(191, 45)}));
-    EXPECT_EQ(scaleLabelAnchors(kCentre, 2),
-              (std::array<QPoint, 6>{QPoint(341, 166), QPoint(305, 191), QPoint(329, 191),
-                                     QPoint(353, 191), QPoint(377, 191), QPoint(401, 191)}));
-}
-
 TEST(WindLabels, SeasonLegendBoxes) {
     Canvas canvas;
-    DrawWindLabels(canvas, kCentre, 0);
+    drawWindLabels(canvas, kCentre, 0);
     const QImage& im = canvas.image();
     for (std::size_t s = 0; s < 4; ++s) {
         const int top = 388 + 18 * static_cast<int>(s);
@@ -183,8 +134,8 @@ TEST(WindLabels, SeasonLegendBoxes) {
 TEST(WindLabels, ModeChangesTitleAndScalesOnly) {
     Canvas speeds;
     Canvas frequencies;
-    DrawWindLabels(speeds, kCentre, 0);
-    DrawWindLabels(frequencies, kCentre, 1);
+    drawWindLabels(speeds, kCentre, 0);
+    drawWindLabels(frequencies, kCentre, 1);
     const auto same = [&](const QRect& r) {
         return speeds.image().copy(r) == frequencies.image().copy(r);
     };

@@ -1,4 +1,4 @@
-#include "output/URaioCarta.h"
+#include "widgets/URaioCarta.h"
 
 #include "math/numbers.h"
 
@@ -44,7 +44,9 @@ void TdlgRaioCarta::showEvent(QShowEvent* event) {
     FormShow();
 }
 
-void TdlgRaioCarta::FormShow() { editRaio->setFocus(); }
+void TdlgRaioCarta::FormShow() {
+    editRaio->setFocus();
+}
 
 bool TdlgRaioCarta::eventFilter(QObject* watched, QEvent* event) {
     if (watched == editRaio && event->type() == QEvent::FocusOut) {
@@ -60,4 +62,6 @@ void TdlgRaioCarta::editRaioExit() {
     }
 }
 
-void TdlgRaioCarta::OKBtnClick() { accept(); }
+void TdlgRaioCarta::OKBtnClick() {
+    accept();
+}
