@@ -25,7 +25,7 @@ protected:
 TEST_F(DatabaseRecovery, TheWindowsFirstCityListComesAfterTheRecovery) {
     leaveCutShortCommit(kJournal);
     showWindow();
-    EXPECT_EQ(itemsOf(w().cmbCidades), QStringList({"Nenhum", "Antiga"}));
+    EXPECT_EQ(itemsOf(w().controls().cmbCidades), QStringList({"Nenhum", "Antiga"}));
     EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(' ').toStdString();
     EXPECT_TRUE(dialogs.messages.empty());
 }
