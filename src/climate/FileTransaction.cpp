@@ -57,8 +57,9 @@ void syncFolders(const std::set<QString>& folders, const StepHook& step) {
 FileTransaction::FileTransaction(QString databaseFolder)
     : databaseFolder_(std::move(databaseFolder)) {}
 
-void FileTransaction::add(const QString& path, std::string bytes) {
-    targets_.push_back({path, std::move(bytes)});
+void FileTransaction::add(const QString& path, std::string bytes,
+                          std::optional<std::optional<std::string>> basedOn) {
+    targets_.push_back({path, std::move(bytes), std::move(basedOn)});
 }
 
 void FileTransaction::step() const {
@@ -85,6 +86,17 @@ Journal FileTransaction::plan() {
         }
         if (status.exists && !status.isRegular) {
             throw FileWriteError("não é um arquivo comum.", target.path);
+        }
+        if (target.basedOn) {
+            // Under the folder's lock: no other commit can change it from here on.
+            const std::optional<std::string> now =
+                status.exists ? std::optional(readFileBytes(entry.target)) : std::nullopt;
+            if (now != *target.basedOn) {
+                throw FileWriteError(
+                    "o arquivo foi alterado por outro programa durante a gravação; nada foi "
+                    "alterado. Tente de novo.",
+                    target.path);
+            }
         }
         if (status.exists && isReadOnly(entry.target, status.mode)) {
             throw FileWriteError(

@@ -20,6 +20,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,13 @@ public:
     // The journal goes into databaseFolder, where the recovery looks for it.
     explicit FileTransaction(QString databaseFolder);
 
-    // Adds a target and its new content; nothing on disk changes yet.
-    void add(const QString& path, std::string bytes);
+    // Adds a target and its new content; nothing on disk changes yet. With
+    // `basedOn`, the content was computed from the target as it held those
+    // bytes (nothing for a missing file): if another process has changed it
+    // since, the commit refuses before writing anything, rather than undo
+    // that process's work.
+    void add(const QString& path, std::string bytes,
+             std::optional<std::optional<std::string>> basedOn = std::nullopt);
     // See StepHook. An exception thrown from it fails the commit at that step.
     void setAfterStep(StepHook hook) { afterStep_ = std::move(hook); }
     // Writes and replaces every target, or none: throws FileWriteError (naming
@@ -42,6 +48,7 @@ private:
     struct Target {
         QString path;  // as given, for messages
         std::string bytes;
+        std::optional<std::optional<std::string>> basedOn;
         unsigned mode = 0644;
     };
 

@@ -205,6 +205,7 @@ std::optional<int> ImportSession::includeChecked(const SeasonStartTexts& seasonS
 
     const QString index = indexPath(baseDirectory_);
     std::vector<std::string> indexLines;
+    std::string indexBefore;
     try {
         std::vector<std::string> fields{name_, latitude_, hourlyFileName(chosenKey_),
                                         windFileName(chosenKey_), longitude_};
@@ -212,7 +213,8 @@ std::optional<int> ImportSession::includeChecked(const SeasonStartTexts& seasonS
             fields.push_back(math::formatGeneral(*timeZoneHours_));
         }
         const std::string cityLine = JoinCommaText(fields);
-        indexLines = indexWithCityLine(readIndexLines(index), name_, cityLine);
+        indexBefore = readFileBytes(index);
+        indexLines = indexWithCityLine(splitWholeLines(indexBefore, index), name_, cityLine);
     } catch (const FormatError& error) {
         throw error.file().isEmpty() ? error.relocated(index, 0) : error;
     }
@@ -222,7 +224,9 @@ std::optional<int> ImportSession::includeChecked(const SeasonStartTexts& seasonS
     transaction.add(cityFilePath(baseDirectory_, hourlyFileName(chosenKey_)),
                     joinLines(hourly.lines));
     transaction.add(cityFilePath(baseDirectory_, windFileName(chosenKey_)), joinLines(wind));
-    transaction.add(index, joinLines(indexLines));
+    // Another import may commit between this reading and the commit's lock.
+    transaction.add(index, joinLines(indexLines),
+                    std::make_optional(std::make_optional(std::move(indexBefore))));
     transaction.setAfterStep(afterStep_);
     try {
         transaction.commit();

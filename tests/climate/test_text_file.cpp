@@ -126,4 +126,31 @@ TEST_F(TextFileTest, AFailureAtAnyStepOfACommitLeavesEveryFileAsBeforeOrAllAsAft
     EXPECT_EQ(names(), (QStringList{"a", "b", "c"}));
 }
 
+// Two imports at once: the later commit was computed from the index before
+// the earlier one landed, and must not put that index back.
+TEST_F(TextFileTest, ACommitBasedOnContentThatChangedMeanwhileWritesNothing) {
+    writeAll(path("index"), "one\r\n");
+    const auto commitBasedOn = [&](std::optional<std::string> basedOn) {
+        climate::FileTransaction transaction(dir.path());
+        transaction.add(path("wind"), "new wind");
+        transaction.add(path("index"), "one\r\ntwo\r\n", std::make_optional(std::move(basedOn)));
+        transaction.commit();
+    };
+    writeAll(path("index"), "one\r\nthree\r\n");  // the other import's line
+    const auto meanwhile = snapshot(dir.path());
+    for (const std::optional<std::string>& basedOn :
+         {std::optional<std::string>("one\r\n"), std::optional<std::string>()}) {
+        try {
+            commitBasedOn(basedOn);
+            ADD_FAILURE() << "committed over a changed index";
+        } catch (const climate::FileWriteError& error) {
+            EXPECT_EQ(error.file(), path("index"));
+            EXPECT_NE(std::string(error.what()).find("outro programa"), std::string::npos);
+        }
+        EXPECT_EQ(snapshot(dir.path()), meanwhile);
+    }
+    commitBasedOn("one\r\nthree\r\n");
+    EXPECT_EQ(readAll(path("index")), "one\r\ntwo\r\n");
+}
+
 }  // namespace
