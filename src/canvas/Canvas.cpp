@@ -8,6 +8,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -90,32 +91,54 @@ QFont makeFont(int points, bool bold) {
 
 }  // namespace
 
-void Canvas::lineTo(int x, int y) {
-    Painter p(*this);
-    p.usePen(*this);
-    p->drawLine(penPosition_, QPoint(x, y));
-    penPosition_ = QPoint(x, y);
-}
-
 namespace {
 
-// A cached ellipse or text is captured on a scratch image of the canvas's
+// Ellipses, texts and lines are captured on a scratch canvas of the canvas's
 // size: not worth it for a canvas larger than a chart many times over.
 constexpr long long kLargestCachedImagePixels = 1024 * 1024;
-// Colours told apart when an ellipse is captured.
+// Colours told apart when a drawing is captured.
 constexpr QRgb kCaptureBackground = 0xFF000000;
 constexpr QRgb kCapturePen = 0xFFFF0000;
 constexpr QRgb kCaptureBrush = 0xFF00FF00;
 
-// The pen's and the brush's pixels within a box, as runs; nothing when a
-// pixel there has neither colour nor the background's, which a painter that
-// blends would leave.
-std::optional<canvas_internal::PixelRuns> pixelRuns(const QImage& image, const QRect& box) {
+// While a drawing is captured, the scratch canvas paints directly.
+thread_local bool tCapturing = false;
+
+bool cacheable(const Canvas& canvas, const QColor& pen, bool brush) {
+    return !tCapturing && pen.alpha() == 255 &&
+           (!brush || canvas.brushColor().alpha() == 255) &&
+           static_cast<long long>(canvas.width()) * canvas.height() <= kLargestCachedImagePixels;
+}
+
+// The thread's scratch canvas of a size, all of the capture's background,
+// with the pen and the brush in the capture's colours (the brush's style as
+// given).
+Canvas& captureCanvas(int width, int height, BrushStyle brush) {
+    thread_local std::unique_ptr<Canvas> scratch;
+    if (!scratch || scratch->width() != width || scratch->height() != height) {
+        scratch = std::make_unique<Canvas>(width, height);
+        std::fill_n(scratch->pixelsForWriting(), scratch->stride() * height, kCaptureBackground);
+    }
+    scratch->setPenColor(QColor::fromRgb(kCapturePen));
+    scratch->setFontColor(QColor::fromRgb(kCapturePen));
+    scratch->setBrushColor(QColor::fromRgb(kCaptureBrush));
+    scratch->setBrushStyle(brush);
+    return *scratch;
+}
+
+// The pen's and the brush's pixels of the scratch canvas within a region, as
+// runs; the region is made the background again. Nothing when a pixel there
+// has neither colour (a painter that blends) or the drawing reached the
+// region's edge (it might go on beyond): the whole canvas is then cleared.
+std::optional<canvas_internal::PixelRuns> takeRuns(Canvas& scratch, const QRect& region) {
     canvas_internal::PixelRuns runs;
-    const QRect area = box & image.rect();
-    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    const QRect area = region & scratch.image().rect();
+    const qsizetype stride = scratch.stride();
+    QRgb* bits = scratch.pixelsForWriting();
+    bool clean = true;
+    for (int y = area.top(); y <= area.bottom() && clean; ++y) {
+        QRgb* row = bits + y * stride;
+        const bool edgeRow = y == region.top() || y == region.bottom();
         int x = area.left();
         while (x <= area.right()) {
             const QRgb colour = row[x];
@@ -124,16 +147,31 @@ std::optional<canvas_internal::PixelRuns> pixelRuns(const QImage& image, const Q
                 ++end;
             }
             if (colour != kCaptureBackground) {
-                if (colour != kCapturePen && colour != kCaptureBrush) {
-                    return std::nullopt;
+                const bool onEdge = edgeRow || x == region.left() || end - 1 == region.right();
+                if (onEdge || (colour != kCapturePen && colour != kCaptureBrush)) {
+                    clean = false;
+                    break;
                 }
                 runs.push_back({static_cast<long long>(y) * stride + x, end - x,
                                 colour == kCapturePen});
             }
             x = end;
         }
+        std::fill(row + area.left(), row + area.right() + 1, kCaptureBackground);
+    }
+    if (!clean) {
+        std::fill_n(bits, stride * scratch.height(), kCaptureBackground);
+        return std::nullopt;
     }
     return runs;
+}
+
+// Draws on the scratch canvas with the cache out of the way.
+template <typename Draw>
+void drawDirectly(Draw&& draw) {
+    tCapturing = true;
+    draw();
+    tCapturing = false;
 }
 
 // Writes captured runs in the pen's (or text's) and the brush's colours.
@@ -146,51 +184,77 @@ void replay(Canvas& canvas, const canvas_internal::PixelRuns& runs, const QColor
     }
 }
 
+canvas_internal::RasterKey keyOf(canvas_internal::RasterKey::Kind kind, const Canvas& canvas) {
+    canvas_internal::RasterKey key;
+    key.kind = kind;
+    key.imageWidth = canvas.width();
+    key.imageHeight = canvas.height();
+    key.penWidth = std::max(canvas.penWidth(), 1);
+    key.penStyle = static_cast<int>(canvas.penStyle());
+    key.brush = canvas.brushStyle() == BrushStyle::Solid;
+    return key;
+}
+
 }  // namespace
+
+void Canvas::lineTo(int x, int y) {
+    const QPoint from = penPosition_;
+    penPosition_ = QPoint(x, y);
+    canvas_internal::RasterKey key = keyOf(canvas_internal::RasterKey::Kind::Line, *this);
+    key.brush = false;
+    key.left = from.x();
+    key.top = from.y();
+    key.right = x;
+    key.bottom = y;
+    const canvas_internal::PixelRuns* runs =
+        !cacheable(*this, penColor_, false) ? nullptr : canvas_internal::cachedRaster(key, [&] {
+            Canvas& scratch = captureCanvas(width(), height(), BrushStyle::Clear);
+            scratch.setPenWidth(penWidth_);
+            scratch.setPenStyle(penStyle_);
+            scratch.moveTo(from.x(), from.y());
+            drawDirectly([&] { scratch.lineTo(x, y); });
+            const int margin = std::max(penWidth_, 1) + 2;
+            return takeRuns(scratch, QRect(from, QPoint(x, y))
+                                         .normalized()
+                                         .adjusted(-margin, -margin, margin, margin));
+        });
+    if (runs) {
+        replay(*this, *runs, penColor_);
+        return;
+    }
+    Painter p(*this);
+    p.usePen(*this);
+    p->drawLine(from, QPoint(x, y));
+}
 
 void Canvas::ellipse(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) {
         return;
     }
     const QRect box(left, top, right - left - 1, bottom - top - 1);
-    const auto paint = [&box](Canvas& canvas) {
-        Painter p(canvas);
-        p.usePen(canvas);
-        p.useBrush(canvas);
-        p->drawEllipse(box);
-    };
-    const bool brush = brushStyle_ == BrushStyle::Solid;
-    const bool cacheable = penColor_.alpha() == 255 && (!brush || brushColor_.alpha() == 255) &&
-                           static_cast<long long>(width()) * height() <= kLargestCachedImagePixels;
-    canvas_internal::RasterKey key;
-    key.imageWidth = width();
-    key.imageHeight = height();
+    canvas_internal::RasterKey key = keyOf(canvas_internal::RasterKey::Kind::Ellipse, *this);
     key.left = left;
     key.top = top;
     key.right = right;
     key.bottom = bottom;
-    key.penWidth = std::max(penWidth_, 1);
-    key.penStyle = static_cast<int>(penStyle_);
-    key.brush = brush;
     const canvas_internal::PixelRuns* runs =
-        !cacheable ? nullptr : canvas_internal::cachedRaster(key, [&] {
-            Canvas scratch(width(), height());
-            scratch.image_.fill(kCaptureBackground);
-            scratch.penColor_ = QColor::fromRgb(kCapturePen);
-            scratch.penWidth_ = penWidth_;
-            scratch.penStyle_ = penStyle_;
-            scratch.brushColor_ = QColor::fromRgb(kCaptureBrush);
-            scratch.brushStyle_ = brushStyle_;
-            paint(scratch);
+        !cacheable(*this, penColor_, key.brush) ? nullptr : canvas_internal::cachedRaster(key, [&] {
+            Canvas& scratch = captureCanvas(width(), height(), brushStyle_);
+            scratch.setPenWidth(penWidth_);
+            scratch.setPenStyle(penStyle_);
+            drawDirectly([&] { scratch.ellipse(left, top, right, bottom); });
             // Wide enough for any pen overhang.
             const int margin = std::max(penWidth_, 1) + 2;
-            return pixelRuns(scratch.image_, box.adjusted(-margin, -margin, margin, margin));
+            return takeRuns(scratch, box.adjusted(-margin, -margin, margin, margin));
         });
-    if (!runs) {
-        paint(*this);
+    if (runs) {
+        replay(*this, *runs, penColor_);
         return;
     }
-    replay(*this, *runs, penColor_);
+    Painter p(*this);
+    p.usePen(*this);
+    p.useBrush(*this);
+    p->drawEllipse(box);
 }
 
 void Canvas::rectangle(int left, int top, int right, int bottom) {
@@ -341,51 +405,39 @@ QSize Canvas::textExtent(const QString& text) const {
 }
 
 void Canvas::textOut(int x, int y, const QString& text) {
-    const auto paint = [x, y, &text](Canvas& canvas) {
-        const QFont font = makeFont(canvas.fontSize_, canvas.fontBold_);
-        const QFontMetrics metrics(font, &canvas.image_);
-        const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
-        Painter p(canvas);
-        if (canvas.brushStyle_ == BrushStyle::Solid) {
-            p->fillRect(box, canvas.brushColor_);
-        }
-        p->setFont(font);
-        p->setPen(canvas.fontColor_);
-        p->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-        return box;
-    };
-    const bool brush = brushStyle_ == BrushStyle::Solid;
-    const bool cacheable = fontColor_.alpha() == 255 && (!brush || brushColor_.alpha() == 255) &&
-                           static_cast<long long>(width()) * height() <= kLargestCachedImagePixels;
-    canvas_internal::RasterKey key;
-    key.kind = canvas_internal::RasterKey::Kind::Text;
-    key.imageWidth = width();
-    key.imageHeight = height();
+    canvas_internal::RasterKey key = keyOf(canvas_internal::RasterKey::Kind::Text, *this);
+    key.penWidth = 0;
+    key.penStyle = 0;
     key.left = x;
     key.top = y;
-    key.brush = brush;
     key.fontPoints = std::max(fontSize_, kSmallestFontPoints);
     key.bold = fontBold_;
     key.text = text;
     const canvas_internal::PixelRuns* runs =
-        !cacheable ? nullptr : canvas_internal::cachedRaster(key, [&] {
-            Canvas scratch(width(), height());
-            scratch.image_.fill(kCaptureBackground);
-            scratch.fontColor_ = QColor::fromRgb(kCapturePen);
-            scratch.fontSize_ = fontSize_;
-            scratch.fontBold_ = fontBold_;
-            scratch.brushColor_ = QColor::fromRgb(kCaptureBrush);
-            scratch.brushStyle_ = brushStyle_;
-            const QRect box = paint(scratch);
+        !cacheable(*this, fontColor_, key.brush) ? nullptr : canvas_internal::cachedRaster(key, [&] {
+            Canvas& scratch = captureCanvas(width(), height(), brushStyle_);
+            scratch.setFontSize(fontSize_);
+            scratch.setFontBold(fontBold_);
+            drawDirectly([&] { scratch.textOut(x, y, text); });
             // Glyphs may reach past their box by far less than its height.
-            const int margin = box.height() + 2;
-            return pixelRuns(scratch.image_, box.adjusted(-margin, -margin, margin, margin));
+            const QSize size = textExtent(text);
+            const int margin = size.height() + 2;
+            return takeRuns(scratch, QRect(QPoint(x, y), size).adjusted(-margin, -margin, margin, margin));
         });
-    if (!runs) {
-        paint(*this);
+    if (runs) {
+        replay(*this, *runs, fontColor_);
         return;
     }
-    replay(*this, *runs, fontColor_);
+    const QFont font = makeFont(fontSize_, fontBold_);
+    const QFontMetrics metrics(font, &image_);
+    const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
+    Painter p(*this);
+    if (brushStyle_ == BrushStyle::Solid) {
+        p->fillRect(box, brushColor_);
+    }
+    p->setFont(font);
+    p->setPen(fontColor_);
+    p->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
 }
 
 void Canvas::copyRect(int left, int top, int right, int bottom, const QImage& source,

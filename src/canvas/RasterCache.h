@@ -1,12 +1,12 @@
-// Ellipses and texts as a painter has drawn them before, kept as runs of
-// pixels.
+// Ellipses, texts and lines as a painter has drawn them before, kept as runs
+// of pixels.
 //
-// The charts draw the same altitude circles, horizon, paths, protractor
-// curves and labels at every command: writing the pixels a painter produced
+// The charts and the wind rose draw the same circles, paths, curves, rays,
+// frames and labels at every command: writing the pixels a painter produced
 // for the same operation costs a fraction of stroking a curve or shaping a
 // text again. What a painter draws with antialiasing off and opaque colours
-// depends only on the image's size and the operation (box or place, pen
-// width and style, whether the brush is solid, text and font), not on the
+// depends only on the image's size and the operation (box, place or ends,
+// pen width and style, whether the brush is solid, text and font), not on the
 // colours nor on what the image holds: that is the key.
 //
 // Runs are offsets into the image's pixels (y * pixels per row + x), each
@@ -23,11 +23,12 @@
 namespace canvas_internal {
 
 struct RasterKey {
-    enum class Kind { Ellipse, Text };
+    enum class Kind { Ellipse, Text, Line };
     Kind kind = Kind::Ellipse;
     int imageWidth = 0;
     int imageHeight = 0;
-    // The ellipse's box; the text's top-left corner in left and top.
+    // The ellipse's box; the text's top-left corner in left and top; the
+    // line's ends (left, top) and (right, bottom).
     int left = 0;
     int top = 0;
     int right = 0;

@@ -329,10 +329,10 @@ std::vector<QImage> drawnThreeTimes(const std::function<void(Canvas&)>& draw) {
 
 }  // namespace
 
-// The canvas keeps the pixels of ellipses and texts it drew before and
-// writes them again: the second and third drawings must paint what the first
-// one, the painter's, painted, cut by the image's edges or not.
-TEST(CanvasBoxes, EllipsesAndTextsDrawnAgainPaintWhatThePainterPainted) {
+// The canvas keeps the pixels of ellipses, texts and lines it drew before
+// and writes them again: the second and third drawings must paint what the
+// first one, the painter's, painted, cut by the image's edges or not.
+TEST(CanvasBoxes, DrawingsDrawnAgainPaintWhatThePainterPainted) {
     struct Ellipse {
         int left, top, right, bottom, penWidth;
         PenStyle style;
@@ -374,6 +374,25 @@ TEST(CanvasBoxes, EllipsesAndTextsDrawnAgainPaintWhatThePainterPainted) {
             canvas.textOut(t.x, t.y, QString::fromUtf8(t.text));
         });
         const QString name = QStringLiteral("text_%1").arg(t.x);
+        EXPECT_EQ(compareImages(drawn[1], drawn[0], name + "_second"), "");
+        EXPECT_EQ(compareImages(drawn[2], drawn[0], name + "_third"), "");
+    }
+    struct Line {
+        int x0, y0, x1, y1, penWidth;
+        PenStyle style;
+    };
+    const Line lines[] = {{3, 4, 117, 80, 1, PenStyle::Solid}, {60, 90, 60, 2, 2, PenStyle::Solid},
+                          {10, 50, 110, 51, 0, PenStyle::Dot}, {-30, 20, 200, 70, 1, PenStyle::Dot},
+                          {40, 40, 40, 40, 2, PenStyle::Solid}};
+    for (const Line& l : lines) {
+        const auto drawn = drawnThreeTimes([&l](Canvas& canvas) {
+            canvas.setPenWidth(l.penWidth);
+            canvas.setPenStyle(l.style);
+            canvas.moveTo(l.x0, l.y0);
+            canvas.lineTo(l.x1, l.y1);
+            EXPECT_EQ(canvas.penPosition(), QPoint(l.x1, l.y1));
+        });
+        const QString name = QStringLiteral("line_%1_%2").arg(l.x0).arg(l.y0);
         EXPECT_EQ(compareImages(drawn[1], drawn[0], name + "_second"), "");
         EXPECT_EQ(compareImages(drawn[2], drawn[0], name + "_third"), "");
     }
