@@ -11,7 +11,53 @@ namespace climate {
 
 namespace {
 
+// The field of a line by its commas alone, which the comma-text rules give
+// for a line without quotes and blanks (and without a NUL, which ends the
+// text before lines are split): nothing when a quote or a blank comes before
+// the field's end, where the rules must read it.
+struct PlainField {
+    bool plain = false;
+    bool present = false;
+    std::string_view text;
+};
+
+PlainField plainField(std::string_view line, int field) {
+    std::size_t start = 0;
+    int index = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"' || static_cast<unsigned char>(c) <= 32) {
+            return {};
+        }
+        if (c == ',') {
+            if (index == field) {
+                return {true, true, line.substr(start, i - start)};
+            }
+            ++index;
+            start = i + 1;
+        }
+    }
+    // The last field; a comma at the end of the line adds none.
+    if (index == field && start < line.size()) {
+        return {true, true, line.substr(start)};
+    }
+    return {true, false, {}};
+}
+
+HourlyValue valueOfText(std::string_view text) {
+    if (text.empty()) {
+        return {HourlyValue::Kind::Empty, 0.0};
+    }
+    if (const auto number = math::parseNumber(text)) {
+        return {HourlyValue::Kind::Number, *number};
+    }
+    return {HourlyValue::Kind::Invalid, 0.0};
+}
+
 HourlyValue valueOf(std::string_view line, int field, std::string& scratch) {
+    if (const PlainField plain = plainField(line, field); plain.plain) {
+        return plain.present ? valueOfText(plain.text) : HourlyValue{HourlyValue::Kind::Missing, 0.0};
+    }
     CommaTextReader reader(line);
     for (int i = 0; i < field; ++i) {
         if (!reader.skip()) {
@@ -21,13 +67,7 @@ HourlyValue valueOf(std::string_view line, int field, std::string& scratch) {
     if (!reader.next(scratch)) {
         return {HourlyValue::Kind::Missing, 0.0};
     }
-    if (scratch.empty()) {
-        return {HourlyValue::Kind::Empty, 0.0};
-    }
-    if (const auto number = math::parseNumber(scratch)) {
-        return {HourlyValue::Kind::Number, *number};
-    }
-    return {HourlyValue::Kind::Invalid, 0.0};
+    return valueOfText(scratch);
 }
 
 }  // namespace

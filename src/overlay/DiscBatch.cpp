@@ -10,21 +10,23 @@ constexpr QRgb kWhite = 0xFFFFFF;
 constexpr QRgb kRgbMask = 0x00FFFFFF;
 }  // namespace
 
-DiscBatch::DiscBatch(Canvas& canvas) : canvas_(canvas) {}
+DiscBatch::DiscBatch(Canvas& canvas)
+    : canvas_(canvas), width_(canvas.width()), height_(canvas.height()) {}
 
-const DiscBatch::Stamp& DiscBatch::stampFor(int width, int height, int penWidth, QRgb colour) {
+std::size_t DiscBatch::kindOf(int width, int height, int penWidth, QRgb colour) {
+    colour &= kRgbMask;
     const auto matches = [&](const Stamp& s) {
         return s.width == width && s.height == height && s.penWidth == penWidth &&
                s.colour == colour;
     };
     // Consecutive discs are mostly of one kind.
     if (lastStamp_ < stamps_.size() && matches(stamps_[lastStamp_])) {
-        return stamps_[lastStamp_];
+        return lastStamp_;
     }
     for (std::size_t i = 0; i < stamps_.size(); ++i) {
         if (matches(stamps_[i])) {
             lastStamp_ = i;
-            return stamps_[i];
+            return i;
         }
     }
     // A margin wide enough for any pen overhang around the box.
@@ -51,7 +53,7 @@ const DiscBatch::Stamp& DiscBatch::stampFor(int width, int height, int penWidth,
     }
     stamps_.push_back(std::move(stamp));
     lastStamp_ = stamps_.size() - 1;
-    return stamps_.back();
+    return lastStamp_;
 }
 
 // A white stamp could not be told from the sample's background: such a disc
@@ -86,12 +88,16 @@ void DiscBatch::add(const DiscBox& box, QRgb colour, int penWidth) {
     if (width <= 0 || height <= 0) {
         return;  // Canvas::ellipse draws nothing for an empty box
     }
-    const Stamp& s = stampFor(width, height, penWidth, colour);
+    add(box, kindOf(width, height, penWidth, colour));
+}
+
+void DiscBatch::add(const DiscBox& box, std::size_t kind) {
+    const Stamp& s = stamps_[kind];
     if (s.pixels.empty()) {
         return;
     }
-    const int w = canvas_.width();
-    const int h = canvas_.height();
+    const int w = width_;
+    const int h = height_;
     // Boxes are truncated doubles: far outside, the sums below could overflow.
     if (box.left + static_cast<long long>(s.right) < 0 ||
         box.top + static_cast<long long>(s.bottom) < 0 ||
@@ -103,7 +109,7 @@ void DiscBatch::add(const DiscBox& box, QRgb colour, int penWidth) {
         pixels_ = canvas_.pixelsForWriting();
         stride_ = canvas_.stride();
     }
-    const QRgb fill = 0xFF000000 | colour;
+    const QRgb fill = 0xFF000000 | s.colour;
     const bool inside = box.left + s.left >= 0 && box.top + s.top >= 0 &&
                         box.left + s.right < w && box.top + s.bottom < h;
     if (inside) {

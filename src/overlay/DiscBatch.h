@@ -29,6 +29,10 @@ public:
 
     // A disc in box with pen and brush of colour and the given pen width.
     void add(const DiscBox& box, QRgb colour, int penWidth);
+    // The same in two steps, for a drawing of many discs of a few kinds: the
+    // kind of disc once (any colour but white), then a box of its size.
+    std::size_t kindOf(int width, int height, int penWidth, QRgb colour);
+    void add(const DiscBox& box, std::size_t kind);
     // Lets the canvas be drawn on by other means until the next add.
     void flush() { pixels_ = nullptr; }
 
@@ -50,10 +54,11 @@ private:
         int bottom;
     };
 
-    const Stamp& stampFor(int width, int height, int penWidth, QRgb colour);
     void drawWhite(const DiscBox& box, int penWidth);
 
     Canvas& canvas_;
+    int width_;
+    int height_;
     std::vector<Stamp> stamps_;
     std::size_t lastStamp_ = 0;
     QRgb* pixels_ = nullptr;

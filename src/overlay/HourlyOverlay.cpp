@@ -127,13 +127,28 @@ OverlayResult drawHourlyPoints(Canvas& canvas, const chart::ChartGeometry& geome
     }
 
     DiscBatch discs(canvas);
+    // A disc on the chart is three pixels square: its kind in each class's
+    // colour, found once.
+    constexpr int kDiscSide = 3;
+    std::array<std::optional<std::size_t>, kClassCount> discKinds{};
+    for (std::size_t c = 0; c < discKinds.size(); ++c) {
+        if ((colours[c] & 0xFFFFFF) != 0xFFFFFF) {
+            discKinds[c] = discs.kindOf(kDiscSide, kDiscSide, 1, colours[c]);
+        }
+    }
     SunSteps sun(inputs.latitudeDeg, geometry);
     // About half of all steps have the sun up.
     const auto steps = static_cast<std::size_t>(days.last - days.first + 1) * kStepsPerDay;
     result.samples.reserve(steps / 2 + kStepsPerDay);
     const auto draw = [&](const SunPosition& position, int day, double t, double value) {
         const int cls = valueClass(q, value);
-        discs.add(position.disc(), colours[static_cast<std::size_t>(cls - 1)], 1);
+        const auto c = static_cast<std::size_t>(cls - 1);
+        const DiscBox box = position.disc();
+        if (discKinds[c] && box.right - box.left == kDiscSide && box.bottom - box.top == kDiscSide) {
+            discs.add(box, *discKinds[c]);
+        } else {
+            discs.add(box, colours[c], 1);
+        }
         ++result.discsDrawn;
         result.samples.push_back({day,
                                   t,

@@ -13,13 +13,6 @@ using math::radToDeg;
 
 namespace {
 
-// Where SunSteps hands a step to SunDay. Its own results lie within some 1e-12
-// of SunDay's (sine of the altitude) and 1e-9 px (pixels): the margins leave
-// a thousandfold room.
-constexpr double kHorizonSineMargin = 1e-10;
-constexpr double kZenithSineMargin = 1e-9;
-constexpr double kHalfPixelMargin = 1e-6;
-
 struct StepAngles {
     std::array<double, kStepsPerDay> sine{};
     std::array<double, kStepsPerDay> cosine{};
@@ -38,11 +31,6 @@ const StepAngles& stepAngles() {
         return a;
     }();
     return angles;
-}
-
-// A disc's box moves by one pixel where its centre crosses a half pixel.
-bool nearHalfPixel(double v) {
-    return std::abs(v - std::floor(v) - 0.5) < kHalfPixelMargin;
 }
 
 // (-1)^n / (2n + 1), n = 0..12: the series of atan to the u^25 term.
@@ -94,7 +82,9 @@ SunSteps::SunSteps(double latitudeDeg, const chart::ChartGeometry& geometry)
       geometry_(geometry),
       sinLatitude_(std::sin(degToRad(latitudeDeg))),
       cosLatitude_(std::cos(degToRad(latitudeDeg))),
-      day_(latitudeDeg, 1) {
+      day_(latitudeDeg, 1),
+      stepSine_(stepAngles().sine.data()),
+      stepCosine_(stepAngles().cosine.data()) {
     setDay(1, 0.0);
 }
 
@@ -113,40 +103,17 @@ std::optional<SunPosition> SunSteps::exactly(int step) const {
                                geometry_);
 }
 
-std::optional<SunPosition> SunSteps::ifAboveHorizon(int step) const {
-    const auto k = static_cast<std::size_t>(step);
-    const StepAngles& angles = stepAngles();
-    const double sinOmega = angles.sine[k] * cosCorrection_ + angles.cosine[k] * sinCorrection_;
-    const double cosOmega = angles.cosine[k] * cosCorrection_ - angles.sine[k] * sinCorrection_;
-    const double sine = constantSine_ + hourSine_ * cosOmega;
-    if (sine <= -kHorizonSineMargin) {
-        return std::nullopt;
-    }
-    if (sine < kHorizonSineMargin || sine > 1.0 - kZenithSineMargin) {
-        return exactly(step);
-    }
-    // The horizontal part of the sun's direction: cos h times the
-    // azimuth's (sin, cos), west and north positive.
-    const double west = day_.cosDeclination() * sinOmega;
-    const double north = day_.sinDeclination() * cosLatitude_ -
-                         day_.cosDeclination() * sinLatitude_ * cosOmega;
-    const double scale = geometry_.chartRadius / (1.0 + sine);
-    SunPosition p;
-    p.x = geometry_.chartCentreX - scale * west;
-    p.y = geometry_.chartCentreY - scale * north;
-    if (nearHalfPixel(p.x) || nearHalfPixel(p.y)) {
-        return exactly(step);
-    }
+void SunSteps::complete(int step, double sine, double west, double north,
+                        SunPosition& p) const {
     const double cosAltitude = std::sqrt(west * west + north * north);
     p.declinationDeg = day_.declinationDeg();
     p.hourAngleDeg =
-        15.0 * (stepClockTimes()[k] + correctionHours_ - 12.0);
+        15.0 * (stepClockTimes()[static_cast<std::size_t>(step)] + correctionHours_ - 12.0);
     p.altitudeDeg = radToDeg(seriesAtan2(sine, cosAltitude));
     p.azimuthDeg = -radToDeg(seriesAtan2(west, north));
     p.rhoUnits = kHorizonUnits * cosAltitude / (1.0 + sine);
     p.radiusPx = geometry_.chartRadius / kHorizonUnits * p.rhoUnits;
     p.aboveHorizon = true;
-    return p;
 }
 
 }  // namespace overlay

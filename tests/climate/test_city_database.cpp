@@ -1,9 +1,11 @@
 #include "climate/CityDatabase.h"
+#include "climate/CommaText.h"
 #include "climate/ClimateErrors.h"
 #include "climate/HourlyFile.h"
 #include "climate/ImportSteps.h"
 #include "climate/TextFile.h"
 #include "climate/Windows1252.h"
+#include "math/numbers.h"
 
 #include "ClimateTestSupport.h"
 
@@ -163,6 +165,32 @@ TEST(HourlyColumn, TellsNumbersFromEmptyMissingAndInvalidFieldsWhateverTheLineBr
     }
     EXPECT_THROW(climate::readHourlyColumn(dir.path() + "/none.csv", 3),
                  climate::FileNotFoundError);
+}
+
+// Plain lines are read by their commas alone: the value must be the one the
+// comma-text rules give, quotes, blanks and trailing commas or not.
+TEST(HourlyColumn, ReadsEachFieldAsTheCommaTextRulesSplitIt) {
+    const std::vector<std::string> lines{
+        "1,1,1,24.5", "1,1,1,24.5,", "1,1,1,", "1,1,1", ",,,", ",,,,", "1,1,,7", "", ",",
+        "1,1,1,x", "1, 1,1,2", "1,1,1, 3", "1,1,\"1\",4", "1,1,1,\"5", "1,1,1,6,\"",
+        "1,1,1,7 8", "a,b,c,d,e,f", "1,1,1,-0.5e1,,", "\t1,1,1,9"};
+    for (int field : {0, 3, 4}) {
+        const auto column = climate::hourlyColumnFromLines(lines, field);
+        ASSERT_EQ(column.size(), lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::vector<std::string> fields = climate::SplitCommaText(lines[i]);
+            using Kind = climate::HourlyValue::Kind;
+            const auto f = static_cast<std::size_t>(field);
+            const Kind expected = fields.size() <= f             ? Kind::Missing
+                                  : fields[f].empty()             ? Kind::Empty
+                                  : math::parseNumber(fields[f])  ? Kind::Number
+                                                                  : Kind::Invalid;
+            EXPECT_EQ(column[i].kind, expected) << lines[i] << " field " << field;
+            if (expected == Kind::Number) {
+                EXPECT_EQ(column[i].value, *math::parseNumber(fields[f])) << lines[i];
+            }
+        }
+    }
 }
 
 TEST(Encodings, EveryWindows1252ByteSurvivesAndUtf8IsToldApart) {
