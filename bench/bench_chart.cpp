@@ -1,6 +1,6 @@
 // The chart command's drawing: the four layers cleared as the reset leaves
-// them, then the chart from its inputs. Goals on this machine, Release:
-// 3 ms with the sun paths, 4 ms with the protractor and the three masks.
+// them, then the chart from its inputs. Goal on this machine, Release:
+// <= 2 ms with the protractor and the three masks.
 #include "canvas/Canvas.h"
 #include "chart/ChartDrawing.h"
 #include "scene/ChartScene.h"

@@ -1,6 +1,6 @@
 // Speed of the EPW import on a real file (Los Angeles, 8760 records of 35
 // fields, 1.6 MB): reading and shifting alone, and "Buscar" plus "Incluir
-// Cidade" with the statistics and the three writes (goal: 60 ms).
+// Cidade" with the statistics and the writes (goal: 20 ms).
 #include "climate/CityDatabase.h"
 #include "climate/EpwSource.h"
 #include "climate/ImportSession.h"

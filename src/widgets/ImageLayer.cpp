@@ -34,6 +34,12 @@ void ImageLayer::refresh() {
 }
 
 void ImageLayer::paintEvent(QPaintEvent*) {
+    if (transparent_ && canvas_.blank()) {
+        // All white, all keyed out: nothing to show, nothing to key.
+        shownGeneration_ = canvas_.generation();
+        keyed_ = QImage();
+        return;
+    }
     QPainter painter(this);
     if (transparent_) {
         if (canvas_.generation() != shownGeneration_ || keyed_.isNull()) {
