@@ -12,6 +12,8 @@ QString usageText() {
             [--database DIR]
      zenita --import FILE [--replace] [--spring D/M/H] [--summer D/M/H]
             [--autumn D/M/H] [--winter D/M/H] [--database DIR]
+     zenita --sun-position --latitude DEG --date D/M --hour H
+            [--orientation DEG] [--reference interna|externa]
      zenita --help | --version
 
 Sem comando, abre a janela. Com um arquivo .epw ou .csv, abre também a janela
@@ -28,6 +30,10 @@ Comandos:
   --export-wind FILE   grava a rosa dos ventos da cidade (imagem ou .pdf)
   --import FILE        inclui uma cidade na base a partir de um arquivo horário
                        (formato regional com "Localização" ou EnergyPlus .epw)
+  --sun-position       escreve a posição do sol (altitude: e azimute:, graus a
+                       partir do norte no sentido horário) e, com
+                       --orientation, os ângulos alfa:, beta: e gama: que
+                       fariam a borda de uma máscara passar por ela
 
 Opções da carta:
   --latitude DEG       latitude de -65 a 65 (vírgula decimal aceita)
@@ -44,6 +50,10 @@ Opções da carta:
   --overlay Q          dados horários da cidade sobre as trajetórias:
                        temperaturas, global ou direta
   --period 1|2         1: até 21 de Junho (padrão); 2: após 21 de Junho
+
+Opções da posição do sol (também --latitude, --orientation e --reference):
+  --date D/M           dia e mês, num ano de 365 dias
+  --hour H             hora solar de 0 a 24, em horas decimais (10.5 é 10:30)
 
 Opções da rosa dos ventos:
   --mode M             velocidades predominantes (padrão) ou frequencia
