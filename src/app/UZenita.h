@@ -46,6 +46,7 @@
 #include <string>
 #include <vector>
 
+class ChartReadoutBar;
 class TFormNovaCidade;
 
 class TFormZenita : public QMainWindow, private ZenitaControls {
@@ -72,6 +73,9 @@ public:
     const scene::ChartScene& chartScene() const { return chartScene_; }
 
     const Services& services() const { return services_; }
+
+    // The readout below the chart of what lies under the pointer.
+    ChartReadoutBar& readoutBar() const { return *readoutBar_; }
 
     // True while the chart view is shown (CartaZenita1 checked).
     bool chartViewShown() const { return CartaZenita1->isChecked(); }
@@ -264,6 +268,7 @@ private:
     Services services_;
     int handlerDepth_ = 0;
     bool activated_ = false;
+    ChartReadoutBar* readoutBar_ = nullptr;
 };
 
 template <class Handler>

@@ -53,7 +53,8 @@ std::array<int, 2> daysOfDeclination(double declinationDeg) {
                                   std::numeric_limits<double>::infinity()};
     for (int n = 1; n <= kDaysInYear; ++n) {
         const double here = declinations[static_cast<std::size_t>(n - 1)];
-        const double before = declinations[static_cast<std::size_t>(n == 1 ? kDaysInYear - 1 : n - 2)];
+        const double before =
+            declinations[static_cast<std::size_t>(n == 1 ? kDaysInYear - 1 : n - 2)];
         const std::size_t half = here >= before ? 0 : 1;
         const double gap = std::abs(here - declinationDeg);
         if (gap < bestGap[half]) {

@@ -211,8 +211,8 @@ QString ChartReadout::discLine(QPointF point) const {
         return {};
     }
     const overlay::Quantity quantity = scene_->overlay->quantity;
-    const char* caption = overlay::quantityClasses(quantity)
-                              .captions[static_cast<std::size_t>(disc->valueClass - 1)];
+    const char* caption =
+        overlay::quantityClasses(quantity).captions[static_cast<std::size_t>(disc->valueClass - 1)];
     return QStringLiteral("Ponto de %1, %2: %3 %4, classe %5 (%6)")
         .arg(overlay::dateLabel(disc->day), clockText(disc->clockTimeHours),
              oneDecimal(disc->value), unitOf(quantity), QString::number(disc->valueClass),
@@ -235,9 +235,9 @@ QString ChartReadout::facadeLine(const chart::SkyDirection& sky, QPoint pixel) c
     if (!fill.isEmpty()) {
         covering << fill;
     }
-    const QString masks = covering.isEmpty()
-                              ? QStringLiteral("não cobre")
-                              : QStringLiteral("cobre (%1)").arg(covering.join(QStringLiteral(", ")));
+    const QString masks =
+        covering.isEmpty() ? QStringLiteral("não cobre")
+                           : QStringLiteral("cobre (%1)").arg(covering.join(QStringLiteral(", ")));
     const QString side = sideName(angles.side);
     return QStringLiteral("Transferidor (%1): alfa %2, beta %3 %4, gama %5 %6; máscara: %7")
         .arg(referenceName(in.reference), degrees(typed.alphaDeg), degrees(typed.betaDeg), side,

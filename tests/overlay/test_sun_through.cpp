@@ -36,15 +36,16 @@ TEST_P(SunThroughDrawnSun, GivesBackTheDeclinationTimeAndDay) {
         << dateLabel(days[0]).toStdString() << " / " << dateLabel(days[1]).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Suns, SunThroughDrawnSun,
-    ::testing::Values(SunCase{"FlorianopolisJanuaryMorning", -27.6, 21, 9.5},
-                      SunCase{"NorthernSolsticeAfternoon", 40.0, 172, 15.25},
-                      SunCase{"EquatorEarlyMorning", 0.0, 81, 7.0},
-                      SunCase{"FarNorthDecemberNoon", 65.0, 355, 12.0},
-                      SunCase{"FarSouthJulyAfternoon", -65.0, 200, 13.3},
-                      SunCase{"SpringFallingHalf", -10.0, 300, 16.9}),
-    [](const ::testing::TestParamInfo<SunCase>& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Suns, SunThroughDrawnSun,
+                         ::testing::Values(SunCase{"FlorianopolisJanuaryMorning", -27.6, 21, 9.5},
+                                           SunCase{"NorthernSolsticeAfternoon", 40.0, 172, 15.25},
+                                           SunCase{"EquatorEarlyMorning", 0.0, 81, 7.0},
+                                           SunCase{"FarNorthDecemberNoon", 65.0, 355, 12.0},
+                                           SunCase{"FarSouthJulyAfternoon", -65.0, 200, 13.3},
+                                           SunCase{"SpringFallingHalf", -10.0, 300, 16.9}),
+                         [](const ::testing::TestParamInfo<SunCase>& p) {
+                             return std::string(p.param.name);
+                         });
 
 // By the overlay's declination, whose discs the readout names: 21 Jan shares
 // its path with 20 Nov and 21 Mai with 23 Jul (the chart's labels, for paths

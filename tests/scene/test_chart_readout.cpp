@@ -79,8 +79,9 @@ TEST_F(ChartReadoutOfAKnownChart, NamesTheFreehandFillUnderThePointer) {
     layers.masks.setPenColor(chart::kPartialShadingYellow);
     layers.masks.setBrushColor(chart::kPartialShadingYellow);
     layers.masks.rectangle(300, 100, 310, 110);
-    EXPECT_TRUE(readout().at({305, 105}).facade.endsWith(
-        QStringLiteral("máscara: cobre (preenchimento parcial)")))
+    EXPECT_TRUE(readout()
+                    .at({305, 105})
+                    .facade.endsWith(QStringLiteral("máscara: cobre (preenchimento parcial)")))
         << readout().at({305, 105}).facade.toStdString();
 }
 
@@ -178,12 +179,12 @@ TEST_P(ReadoutOnADrawnMask, ReadsBackTheTypedAngleOnItsEdge) {
         const QImage& masks = layers.masks.image();
         if (c.family == Family::Alpha) {
             const double az = kOrientation + offset;
-            edge = firstGrayStretch(masks, [&](double t) { return centre + along(az) * (10 + t); },
-                                    175);
+            edge = firstGrayStretch(
+                masks, [&](double t) { return centre + along(az) * (10 + t); }, 175);
         } else if (c.family == Family::GammaLeft) {
             const double az = kOrientation - 75 + offset;
-            edge = firstGrayStretch(masks, [&](double t) { return centre + along(az) * (20 + t); },
-                                    165);
+            edge = firstGrayStretch(
+                masks, [&](double t) { return centre + along(az) * (20 + t); }, 165);
         } else {
             // Round the circle of radius 150 +- 20 from the normal toward the right end.
             const double r = 150.0 + offset * 5;
