@@ -85,22 +85,23 @@ QStringList typedMasksCovering(const chart::ChartInputs& in, double orientationD
     return covering;
 }
 
-// What the mask layer holds at the pixel: a freehand fill or a mask's line.
-QString maskPixel(const Canvas* masks, QPoint pixel) {
+// What the mask layer holds at the pixel: a freehand fill, a mask's line
+// (typed or drawn by hand), or nothing.
+enum class MaskPixel { None, TotalFill, PartialFill, Line };
+
+MaskPixel maskPixel(const Canvas* masks, QPoint pixel) {
     if (!masks || !masks->image().valid(pixel)) {
-        return {};
+        return MaskPixel::None;
     }
     const QRgb colour = masks->image().pixel(pixel) & 0x00FFFFFF;
-    if (colour == (chart::kTotalShadingRed.rgb() & 0x00FFFFFF)) {
-        return QStringLiteral("preenchimento total");
+    const auto is = [colour](const QColor& c) { return colour == (c.rgb() & 0x00FFFFFF); };
+    if (is(chart::kTotalShadingRed)) {
+        return MaskPixel::TotalFill;
     }
-    if (colour == (chart::kPartialShadingYellow.rgb() & 0x00FFFFFF)) {
-        return QStringLiteral("preenchimento parcial");
+    if (is(chart::kPartialShadingYellow)) {
+        return MaskPixel::PartialFill;
     }
-    if (colour == (chart::kMaskGray.rgb() & 0x00FFFFFF)) {
-        return QStringLiteral("linha da máscara");
-    }
-    return {};
+    return is(chart::kMaskGray) ? MaskPixel::Line : MaskPixel::None;
 }
 
 QString unitOf(overlay::Quantity quantity) {
@@ -236,13 +237,18 @@ QString ChartReadout::facadeLine(const chart::SkyDirection& sky, QPoint pixel) c
     }
     const TypedFacadeAngles typed = typedFacadeAngles(angles, in.reference);
     QStringList covering = typedMasksCovering(in, orientation, angles);
-    const QString fill = maskPixel(masks_, pixel);
-    if (!fill.isEmpty()) {
-        covering << fill;
+    const MaskPixel under = maskPixel(masks_, pixel);
+    if (under == MaskPixel::TotalFill) {
+        covering << QStringLiteral("preenchimento total");
+    } else if (under == MaskPixel::PartialFill) {
+        covering << QStringLiteral("preenchimento parcial");
     }
-    const QString masks =
-        covering.isEmpty() ? QStringLiteral("não cobre")
-                           : QStringLiteral("cobre (%1)").arg(covering.join(QStringLiteral(", ")));
+    QString masks = covering.isEmpty()
+                        ? QStringLiteral("não cobre")
+                        : QStringLiteral("cobre (%1)").arg(covering.join(QStringLiteral(", ")));
+    if (under == MaskPixel::Line) {
+        masks += QStringLiteral("; sobre uma linha da máscara");
+    }
     const QString side = sideName(angles.side);
     return QStringLiteral("Transferidor (%1): alfa %2, beta %3 %4, gama %5 %6; máscara: %7")
         .arg(referenceName(in.reference), degrees(typed.alphaDeg), degrees(typed.betaDeg), side,
