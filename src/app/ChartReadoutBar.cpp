@@ -37,7 +37,8 @@ ChartReadoutBar::ChartReadoutBar(TFormZenita& window) : QObject(&window), window
     window.setStatusBar(bar_);
 
     const ZenitaControls& c = window.controls();
-    c.imagem3->installEventFilter(this);
+    layer_ = c.imagem3;
+    layer_->installEventFilter(this);
     // The chart view's menu item is checked exactly while the chart shows.
     connect(c.CartaZenita1, &QAction::toggled, this, [this](bool chartView) {
         if (!chartView) {
@@ -47,7 +48,9 @@ ChartReadoutBar::ChartReadoutBar(TFormZenita& window) : QObject(&window), window
 }
 
 bool ChartReadoutBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_.controls().imagem3) {
+    // The layer alone is asked: while the window is destroyed its layers
+    // still send events, and the window's own part is gone.
+    if (watched == layer_) {
         if (event->type() == QEvent::MouseMove) {
             const QPointF p = static_cast<QMouseEvent*>(event)->position();
             pointerAt({truncPx(p.x()), truncPx(p.y())});

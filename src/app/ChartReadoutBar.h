@@ -35,6 +35,7 @@ protected:
 
 private:
     TFormZenita& window_;
+    QObject* layer_ = nullptr;  // imagem3
     QStatusBar* bar_ = nullptr;
     QLabel* label_ = nullptr;
     // The readout of the chart drawn when the base layer had this generation;

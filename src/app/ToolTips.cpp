@@ -152,6 +152,7 @@ public:
 
     void watch(QObject* control, const Tip& tip) {
         tips_.insert(control, &tip);
+        connect(control, &QObject::destroyed, this, [this, control] { tips_.remove(control); });
         refresh(control);
         if (auto* action = qobject_cast<QAction*>(control)) {
             connect(action, &QAction::enabledChanged, this, [this, action] { refresh(action); });
