@@ -53,7 +53,7 @@ public:
 };
 
 // The commands; exactly one per run.
-enum class Command { ExportChart, ExportWind, Import };
+enum class Command { ExportChart, ExportWind, ExportSheet, Import };
 
 // A command that has printed its own messages and failed.
 class CommandFailed : public std::exception {};
@@ -65,6 +65,7 @@ struct Request {
     bool latitudeGiven = false;
     ChartSettings chart;
     WindSettings wind;
+    std::optional<int> sheetWindMode;  // --mode, for the sheet
     std::optional<QString> radius;  // --radius, for a PDF
     ImportRequest import;
     std::set<QString> given;  // the options named, each once
@@ -244,6 +245,15 @@ const Option kOptions[] = {
     {"--mode", "velocidades|frequencia",
      [](Request& r, const QString& o, const QString& v) {
          r.wind.mode = itemOf(o, v, {"velocidades", "frequencia"});
+         r.sheetWindMode = r.wind.mode;
+     }},
+    {"--export-sheet", "FILE",
+     [](Request& r, const QString& o, const QString& v) {
+         const QString suffix = QFileInfo(v).suffix().toLower();
+         if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("png")) {
+             throw BadArguments(o + QStringLiteral(": use um arquivo .pdf ou .png: ") + v);
+         }
+         setCommand(r, Command::ExportSheet, o, v);
      }},
     {"--no-paths", nullptr,
      [](Request& r, const QString&, const QString&) { r.chart.sunPaths = false; }},
@@ -355,6 +365,33 @@ void runExportChart(const Request& request, const Services& services) {
     }
 }
 
+// The sheet takes the chart's options, a PDF or a PNG alike, and a radius
+// that leaves the legend its column.
+void validateExportSheet(const Request& request) {
+    Request chart = request;
+    chart.radius.reset();
+    validateExportChart(chart);
+    if (request.radius && *math::parseNumber(request.radius->toStdString()) >
+                              output::kSheetLargestRadiusCm) {
+        throw BadArguments(QStringLiteral("--radius: a folha comporta no máximo 6 cm: ") +
+                           *request.radius);
+    }
+    if (request.sheetWindMode && !request.chart.city) {
+        throw BadArguments(QStringLiteral("--mode precisa de --city NAME com arquivo de ventos"));
+    }
+}
+
+void runExportSheet(const Request& request, const Services& services) {
+    SheetSettings settings{request.chart, request.sheetWindMode, 6.0};
+    if (request.radius) {
+        settings.radiusCm = *math::parseNumber(request.radius->toStdString());
+    }
+    if (const auto failure = output::saveDesignSheet(designSheetHeadless(services, settings),
+                                                     request.file)) {
+        throw BadArguments(*failure);
+    }
+}
+
 void validateImport(const Request& /*request*/) {}
 
 void runImport(const Request& request, const Services& services) {
@@ -382,6 +419,11 @@ const CommandRow& rowOf(Command command) {
          validateExportChart, runExportChart},
         {Command::ExportWind, "--export-wind", {"--city", "--mode"}, validateExportWind,
          runExportWind},
+        {Command::ExportSheet, "--export-sheet",
+         {"--latitude", "--city", "--orientation", "--reference", "--alfa", "--beta-right",
+          "--beta-left", "--gamma-right", "--gamma-left", "--no-paths", "--radius", "--overlay",
+          "--period", "--mode"},
+         validateExportSheet, runExportSheet},
         {Command::Import, "--import", {"--replace", "--spring", "--summer", "--autumn", "--winter"},
          validateImport, runImport},
     };

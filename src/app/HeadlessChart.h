@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/Services.h"
+#include "output/DesignSheet.h"
 #include "output/Printer.h"
 
 #include <QImage>
@@ -61,3 +62,13 @@ void printWindRoseHeadless(const Services& services, const WindSettings& setting
 // radius typed as in the print dialog.
 void printChartHeadless(const Services& services, const ChartSettings& settings,
                         const QString& radiusText, output::Printer& printer);
+
+// The design sheet of the chart settings; with a city that has a wind file,
+// its rose of the mode (0 without one). A mode for a city without a wind file,
+// or any message of the window, is a HeadlessChartError.
+struct SheetSettings {
+    ChartSettings chart;
+    std::optional<int> windMode;
+    double radiusCm = 6.0;
+};
+output::DesignSheet designSheetHeadless(const Services& services, const SheetSettings& settings);
