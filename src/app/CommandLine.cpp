@@ -2,16 +2,15 @@
 
 #include "app/HeadlessChart.h"
 #include "app/ImportCommand.h"
+#include "app/SaveFiles.h"
 #include "chart/ChartInputs.h"
 #include "math/numbers.h"
-#include "printer/QtPrinters.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
@@ -284,35 +283,26 @@ const Option* findOption(const QString& name) {
     return nullptr;
 }
 
-// Written through a temporary file renamed at the end, so a failed write
-// leaves nothing behind.
-void writeImage(const QImage& picture, const QString& option, const QString& file) {
-    const QByteArray format = imageFormatOf(option, file);
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, format.constData()) ||
-        !out.commit()) {
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + file +
-                           QStringLiteral(": ") + out.errorString());
+// A save's failure as the command's line on stderr, which starts in lower case.
+void failIf(const std::optional<QString>& failure) {
+    if (failure) {
+        QString line = *failure;
+        line[0] = line[0].toLower();
+        throw BadArguments(line);
     }
 }
 
-// A PDF is printed beside its final name and renamed once complete, so a
-// failure leaves nothing behind.
+void writeImage(const QImage& picture, const QString& option, const QString& file) {
+    imageFormatOf(option, file);
+    failIf(savePicture(picture, file));
+}
+
 template <class Print>
 void writePdf(const QString& file, Print&& print) {
-    const QString partial = file + QStringLiteral(".parcial");
-    try {
-        const std::unique_ptr<output::Printer> pdf = output::makePdfPrinter(partial);
-        print(*pdf);
-    } catch (...) {
-        QFile::remove(partial);
-        throw;
-    }
-    QFile::remove(file);
-    if (!QFile::rename(partial, file)) {
-        QFile::remove(partial);
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + file);
-    }
+    failIf(savePrintedPdf(file, [&](output::Printer& pdf) -> std::optional<QString> {
+        print(pdf);
+        return std::nullopt;
+    }));
 }
 
 // ---- The commands ----
@@ -386,10 +376,7 @@ void runExportSheet(const Request& request, const Services& services) {
     if (request.radius) {
         settings.radiusCm = *math::parseNumber(request.radius->toStdString());
     }
-    if (const auto failure = output::saveDesignSheet(designSheetHeadless(services, settings),
-                                                     request.file)) {
-        throw BadArguments(*failure);
-    }
+    failIf(saveSheet(designSheetHeadless(services, settings), request.file));
 }
 
 void validateImport(const Request& /*request*/) {}

@@ -189,11 +189,6 @@ void printChartHeadless(const Services& services, const ChartSettings& settings,
 
 namespace {
 
-struct DrawnRose {
-    Canvas rose{460, 460};
-    scene::WindScene scene;
-};
-
 // The city's rose drawn from its wind file; any message fails.
 DrawnRose windRose(const Services& services, const WindSettings& settings) {
     Messages messages;
@@ -202,7 +197,17 @@ DrawnRose windRose(const Services& services, const WindSettings& settings) {
         throw HeadlessChartError("a cidade " + settings.city.toStdString() +
                                  " não tem arquivo de ventos");
     }
-    const QString file = climate::cityFilePath(services.baseDirectory, city.entry.windFile);
+    DrawnRose drawn = drawCityWindRose(services, city.entry, settings.mode);
+    messages.throwIfAny();
+    return drawn;
+}
+
+}  // namespace
+
+DrawnRose drawCityWindRose(const Services& services, const climate::CityIndexEntry& city,
+                           int modeItem) {
+    Messages messages;
+    const QString file = climate::cityFilePath(services.baseDirectory, city.windFile);
     if (!QFileInfo::exists(file)) {
         messages.add(QStringLiteral("Arquivo ") + file + QStringLiteral(" não encontrado!"));
         messages.throwIfAny();
@@ -210,8 +215,7 @@ DrawnRose windRose(const Services& services, const WindSettings& settings) {
     DrawnRose drawn;
     Canvas& rose = drawn.rose;
     try {
-        const wind::WindTable table =
-            wind::parseWindTable(climate::readLines(file), settings.mode, file);
+        const wind::WindTable table = wind::parseWindTable(climate::readLines(file), modeItem, file);
         drawn.scene = scene::renderWind(table, rose,
                                         wind::WindGeometry::forImage(rose.width(), rose.height()));
         if (drawn.scene.failure) {
@@ -223,8 +227,6 @@ DrawnRose windRose(const Services& services, const WindSettings& settings) {
     messages.throwIfAny();
     return drawn;
 }
-
-}  // namespace
 
 QImage drawWindRoseHeadless(const Services& services, const WindSettings& settings) {
     return windRose(services, settings).rose.image().copy();
@@ -250,7 +252,7 @@ output::DesignSheet designSheetHeadless(const Services& services, const SheetSet
     }
     std::optional<DrawnRose> rose;
     if (windFile) {
-        rose = windRose(services, {*settings.chart.city, settings.windMode.value_or(0)});
+        rose = drawCityWindRose(services, *request.city, settings.windMode.value_or(0));
     }
     SheetSources sources{request, imagesOf(layers), settings.chart.reference, settings.radiusCm,
                          std::nullopt, std::nullopt};

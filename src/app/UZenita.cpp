@@ -373,6 +373,7 @@ void TFormZenita::buildMenu() {
     Copiar1 = Editar1->addAction(QStringLiteral("&Copiar"));
     Ajuda1 = bar->addMenu(QStringLiteral("A&juda"));
     Sobre1 = Ajuda1->addAction(QStringLiteral("&Sobre"));
+    buildSheetMenu();
     Imprimir1->setEnabled(false);
     Copiar1->setEnabled(false);
 }
@@ -391,6 +392,7 @@ void TFormZenita::connectHandlers() {
     bind(fechar, &QAction::triggered, &TFormZenita::fecharClick);
     bind(novo, &QPushButton::clicked, &TFormZenita::novoClick);
     connectOutputHandlers();
+    connectSheetHandlers();
     connectCityHandlers();
     connectOverlayHandlers();
     connectWindHandlers();

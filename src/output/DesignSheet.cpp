@@ -3,13 +3,11 @@
 #include "output/PrintLayout.h"
 #include "output/Printer.h"
 
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -349,9 +347,7 @@ QImage sheetPicture(const DesignSheet& sheet) {
     return picture;
 }
 
-namespace {
-
-bool writePdf(const DesignSheet& sheet, QIODevice& out) {
+bool writeSheetPdf(const DesignSheet& sheet, QIODevice& out) {
     QPdfWriter pdf(&out);
     pdf.setResolution(kPdfDotsPerInch);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
@@ -363,27 +359,6 @@ bool writePdf(const DesignSheet& sheet, QIODevice& out) {
     }
     paintDesignSheet(painter, sheet);
     return painter.end();
-}
-
-}  // namespace
-
-std::optional<QString> saveDesignSheet(const DesignSheet& sheet, const QString& file) {
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("png")) {
-        return QStringLiteral("A folha é gravada em PDF ou PNG (.pdf ou .png): ") + file;
-    }
-    QSaveFile out(file);
-    bool written = out.open(QIODevice::WriteOnly);
-    if (written) {
-        written = suffix == QStringLiteral("pdf") ? writePdf(sheet, out)
-                                                  : sheetPicture(sheet).save(&out, "PNG");
-    }
-    if (!written || !out.commit()) {
-        out.cancelWriting();
-        return QStringLiteral("Não foi possível gravar ") + file + QStringLiteral(": ") +
-               out.errorString();
-    }
-    return std::nullopt;
 }
 
 namespace {

@@ -21,6 +21,7 @@
 #include <optional>
 #include <vector>
 
+class QIODevice;
 class QPainter;
 
 namespace output {
@@ -85,10 +86,8 @@ SheetLayout paintDesignSheet(QPainter& painter, const DesignSheet& sheet);
 inline constexpr int kSheetPictureDpi = 300;
 QImage sheetPicture(const DesignSheet& sheet);
 
-// Writes the sheet as a PDF ("*.pdf") or a PNG at 300 dpi ("*.png"), by the
-// file's extension, through a temporary file renamed once complete: a failure
-// leaves nothing behind. Returns the message to show on failure.
-std::optional<QString> saveDesignSheet(const DesignSheet& sheet, const QString& file);
+// Writes the sheet as a one-page PDF with its text as text.
+bool writeSheetPdf(const DesignSheet& sheet, QIODevice& out);
 
 // The tables as text: each table's title and column headers, then its rows,
 // fields separated by `separator`; tables apart by an empty line. With a comma
