@@ -31,7 +31,12 @@ output::TextTable shadingTable() {
     output::TextTable table;
     table.title = QStringLiteral("Sombreamento");
     table.columnHeaders = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("ano")};
-    table.rowHeaders = {"sol", "classe 1", "classe 2", "classe 3", "classe 4", "classe 5",
+    table.rowHeaders = {"sol",
+                        "classe 1",
+                        "classe 2",
+                        "classe 3",
+                        "classe 4",
+                        "classe 5",
                         QStringLiteral("radiação")};
     for (int r = 0; r < table.rowHeaders.size(); ++r) {
         table.cells.push_back({"1234 h 56.7 %", "1234 h 56.7 %", "2468 h 56.7 %"});

@@ -215,7 +215,8 @@ DrawnRose drawCityWindRose(const Services& services, const climate::CityIndexEnt
     DrawnRose drawn;
     Canvas& rose = drawn.rose;
     try {
-        const wind::WindTable table = wind::parseWindTable(climate::readLines(file), modeItem, file);
+        const wind::WindTable table =
+            wind::parseWindTable(climate::readLines(file), modeItem, file);
         drawn.scene = scene::renderWind(table, rose,
                                         wind::WindGeometry::forImage(rose.width(), rose.height()));
         if (drawn.scene.failure) {
@@ -245,20 +246,20 @@ output::DesignSheet designSheetHeadless(const Services& services, const SheetSet
     const scene::ChartRequest request = renderChartLayers(services, settings.chart, layers);
     const bool windFile = request.city && request.city->hasWindFile();
     if (settings.windMode && !windFile) {
-        throw HeadlessChartError(request.city
-                                     ? "a cidade " + settings.chart.city->toStdString() +
-                                           " não tem arquivo de ventos"
-                                     : std::string("--mode precisa de --city NAME com arquivo de ventos"));
+        throw HeadlessChartError(
+            request.city
+                ? "a cidade " + settings.chart.city->toStdString() + " não tem arquivo de ventos"
+                : std::string("--mode precisa de --city NAME com arquivo de ventos"));
     }
     std::optional<DrawnRose> rose;
     if (windFile) {
         rose = drawCityWindRose(services, *request.city, settings.windMode.value_or(0));
     }
-    SheetSources sources{request, imagesOf(layers), settings.chart.reference, settings.radiusCm,
-                         std::nullopt, std::nullopt};
+    SheetSources sources{request,           imagesOf(layers), settings.chart.reference,
+                         settings.radiusCm, std::nullopt,     std::nullopt};
     if (rose) {
-        sources.wind.emplace(SheetWindSource{rose->scene, rose->rose.image(),
-                                             settings.windMode.value_or(0)});
+        sources.wind.emplace(
+            SheetWindSource{rose->scene, rose->rose.image(), settings.windMode.value_or(0)});
     }
     return designSheet(sources);
 }

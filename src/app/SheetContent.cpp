@@ -23,7 +23,8 @@ QString latitudeText(double degrees) {
     if (degrees == 0.0) {
         return QStringLiteral("0°");
     }
-    return number(std::fabs(degrees)) + (degrees < 0 ? QStringLiteral("° S") : QStringLiteral("° N"));
+    return number(std::fabs(degrees)) +
+           (degrees < 0 ? QStringLiteral("° S") : QStringLiteral("° N"));
 }
 
 // The index holds longitudes in degrees west: 118.4° O, 11.2969° L.
@@ -103,8 +104,9 @@ QStringList captionLines(const scene::ChartRequest& request) {
                 angles << *text;
             }
         }
-        lines << (angles.isEmpty() ? QStringLiteral("Nenhum ângulo de máscara")
-                                   : QStringLiteral("Ângulos de máscara: ") + angles.join(kSeparator));
+        lines << (angles.isEmpty()
+                      ? QStringLiteral("Nenhum ângulo de máscara")
+                      : QStringLiteral("Ângulos de máscara: ") + angles.join(kSeparator));
     }
     if (request.overlay) {
         lines << QStringLiteral("Dados horários: ") +
@@ -174,7 +176,8 @@ output::DesignSheet designSheet(const SheetSources& sources) {
     if (sources.wind) {
         const bool speeds =
             wind::windModeFromItem(sources.wind->modeItem) == wind::WindMode::PredominantSpeeds;
-        std::vector<output::TextTable> tables = windTables(sources.wind->scene, sources.wind->modeItem);
+        std::vector<output::TextTable> tables =
+            windTables(sources.wind->scene, sources.wind->modeItem);
         sheet.wind = output::SheetWind{
             QStringLiteral("Rosa dos Ventos: ") + utf8(wind::kModeNames[speeds ? 0 : 1]),
             sources.wind->rose, std::move(tables[0]), std::move(tables[1])};

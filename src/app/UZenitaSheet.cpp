@@ -118,7 +118,8 @@ void TFormZenita::SalvarImagem1Click() {
                     QStringLiteral(". Use .png, .jpg, .bmp ou .pdf."));
         return;
     }
-    showFailure(savePicture(chart ? composeChartPicture(*this) : imVentos->canvas().image(), *file));
+    showFailure(
+        savePicture(chart ? composeChartPicture(*this) : imVentos->canvas().image(), *file));
 }
 
 void TFormZenita::ExportarFolha1Click() {
@@ -142,8 +143,9 @@ void TFormZenita::ExportarFolha1Click() {
             return;
         }
     }
-    SheetSources sources{chartRequest_, chartLayers(), rgAngulos->currentIndex(),
-                         output::kSheetLargestRadiusCm, std::nullopt, std::nullopt};
+    SheetSources sources{
+        chartRequest_, chartLayers(), rgAngulos->currentIndex(), output::kSheetLargestRadiusCm,
+        std::nullopt,  std::nullopt};
     if (rose) {
         sources.wind.emplace(SheetWindSource{rose->scene, rose->rose.image(), mode});
     }

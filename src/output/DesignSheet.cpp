@@ -58,9 +58,9 @@ public:
     }
     // The height of the text wrapped into the width.
     double wrappedHeight(const QFont& font, const QString& text, double widthCm) const {
-        const QRectF box = QFontMetricsF(font, painter_.device())
-                               .boundingRect(QRectF(0, 0, widthCm * dotsPerCm_, 1e9),
-                                             Qt::TextWordWrap, text);
+        const QRectF box =
+            QFontMetricsF(font, painter_.device())
+                .boundingRect(QRectF(0, 0, widthCm * dotsPerCm_, 1e9), Qt::TextWordWrap, text);
         return box.height() / dotsPerCm_;
     }
     // Writes the text into the box; returns the height it took.
@@ -264,9 +264,9 @@ void paintWind(Page& page, const SheetWind& wind, double shadingWidth, Flow& flo
                                    kSmallestRoseCm, kLargestRoseCm);
     const QPointF at = flow.place({side, titleHeight + side});
     // A title wider than a small rose runs over the gap towards the tables.
-    page.text(QRectF(at.x(), at.y(), std::max(side, page.textWidth(title, wind.title)), titleHeight),
-              title, wind.title,
-              Qt::AlignLeft | Qt::AlignTop);
+    page.text(
+        QRectF(at.x(), at.y(), std::max(side, page.textWidth(title, wind.title)), titleHeight),
+        title, wind.title, Qt::AlignLeft | Qt::AlignTop);
     layout.rose = QRectF(at.x(), at.y() + titleHeight, side, side);
     QPainter& painter = page.painter();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -286,8 +286,7 @@ SheetLayout paintDesignSheet(QPainter& painter, const DesignSheet& sheet) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     double y = kMarginYCm;
 
-    y += page.text(QRectF(kMarginXCm, y, kContentWidthCm, 2.0), sheetFont(16.0, true),
-                   sheet.title);
+    y += page.text(QRectF(kMarginXCm, y, kContentWidthCm, 2.0), sheetFont(16.0, true), sheet.title);
     if (!sheet.place.isEmpty()) {
         y += page.text(QRectF(kMarginXCm, y, kContentWidthCm, 2.0), sheetFont(9.5), sheet.place);
     }
@@ -327,8 +326,8 @@ SheetLayout paintDesignSheet(QPainter& painter, const DesignSheet& sheet) {
     if (!sheet.footer.isEmpty()) {
         const QFont footer = sheetFont(7.0);
         const double h = page.lineHeight(footer);
-        page.text(QRectF(kMarginXCm, kSheetHeightCm - kMarginYCm + 0.2, kContentWidthCm, h),
-                  footer, sheet.footer, Qt::AlignLeft | Qt::AlignTop, kRuleColour);
+        page.text(QRectF(kMarginXCm, kSheetHeightCm - kMarginYCm + 0.2, kContentWidthCm, h), footer,
+                  sheet.footer, Qt::AlignLeft | Qt::AlignTop, kRuleColour);
     }
     return layout;
 }
@@ -336,8 +335,7 @@ SheetLayout paintDesignSheet(QPainter& painter, const DesignSheet& sheet) {
 QImage sheetPicture(const DesignSheet& sheet) {
     const double dotsPerCm = kSheetPictureDpi / kCmPerInch;
     QImage picture(static_cast<int>(std::lround(kSheetWidthCm * dotsPerCm)),
-                   static_cast<int>(std::lround(kSheetHeightCm * dotsPerCm)),
-                   QImage::Format_RGB32);
+                   static_cast<int>(std::lround(kSheetHeightCm * dotsPerCm)), QImage::Format_RGB32);
     const int dotsPerMetre = static_cast<int>(std::lround(dotsPerCm * 100.0));
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);

@@ -15,13 +15,20 @@ std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget* parent, const OpenFileR
     return dialog;
 }
 
-std::optional<QString> DialogFileChooser::chooseFileToOpen(QWidget* parent,
-                                                           const OpenFileRequest& request) {
-    const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(parent, request);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+namespace {
+
+std::optional<QString> chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog->selectedFiles().constFirst();
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+std::optional<QString> DialogFileChooser::chooseFileToOpen(QWidget* parent,
+                                                           const OpenFileRequest& request) {
+    return chosenFile(*makeOpenFileDialog(parent, request));
 }
 
 std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const OpenFileRequest& request) {
@@ -33,7 +40,8 @@ std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const OpenFileR
                      [d = dialog.get()](const QString& filter) {
                          const qsizetype star = filter.indexOf(QStringLiteral("*."));
                          if (star >= 0) {
-                             const qsizetype end = filter.indexOf(QRegularExpression(QStringLiteral("[ )]")), star);
+                             const qsizetype end =
+                                 filter.indexOf(QRegularExpression(QStringLiteral("[ )]")), star);
                              d->setDefaultSuffix(filter.mid(star + 2, end - star - 2));
                          }
                      });
@@ -42,9 +50,5 @@ std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const OpenFileR
 
 std::optional<QString> DialogFileChooser::chooseFileToSave(QWidget* parent,
                                                            const OpenFileRequest& request) {
-    const std::unique_ptr<QFileDialog> dialog = makeSaveFileDialog(parent, request);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog->selectedFiles().constFirst();
+    return chosenFile(*makeSaveFileDialog(parent, request));
 }

@@ -29,8 +29,8 @@ inline constexpr int kDayPeriodCount = 4;
 // day periods in file order, and the calm table's caption.
 inline constexpr std::array<const char*, 2> kModeNames{"Velocidades predominantes",
                                                        "Frequência de ocorrência"};
-inline constexpr std::array<const char*, kDirectionCount> kDirectionNames{
-    "N", "NE", "L", "SE", "S", "SO", "O", "NO"};
+inline constexpr std::array<const char*, kDirectionCount> kDirectionNames{"N", "NE", "L", "SE",
+                                                                          "S", "SO", "O", "NO"};
 inline constexpr std::array<const char*, kDayPeriodCount> kDayPeriodNames{"Madrugada", "Manhã",
                                                                           "Tarde", "Noite"};
 inline constexpr const char* kCalmCaption = "Ventos Ausentes (%):";

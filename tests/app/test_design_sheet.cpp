@@ -49,10 +49,9 @@ protected:
 
 TEST_F(SheetCommand, BundledCitySheetNamesEverythingItShows) {
     const QString pdf = out.filePath("folha.pdf");
-    const CommandRun result =
-        run({"--export-sheet", pdf, "--city", "Los_Angeles_Intl_Arpt", "--orientation", "180",
-             "--alfa", "30", "--beta-right", "20,50", "--gamma-left", "40.5", "--overlay", "direta",
-             "--period", "2"});
+    const CommandRun result = run({"--export-sheet", pdf, "--city", "Los_Angeles_Intl_Arpt",
+                                   "--orientation", "180", "--alfa", "30", "--beta-right", "20,50",
+                                   "--gamma-left", "40.5", "--overlay", "direta", "--period", "2"});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(result.err, "");
     const QString text = sheetText(pdf);
@@ -65,8 +64,8 @@ TEST_F(SheetCommand, BundledCitySheetNamesEverythingItShows) {
                          "Alfa: 30° · Beta à direita: 20°, 50° · Gama à esquerda: 40.5°",
                          "Velocidades predominantes (m/s)",
                          "Ventos Ausentes (%)"};
-    for (const char* caption : overlay::quantityClasses(overlay::Quantity::DirectNormalRadiation)
-                                   .captions) {
+    for (const char* caption :
+         overlay::quantityClasses(overlay::Quantity::DirectNormalRadiation).captions) {
         expected << QString::fromUtf8(caption);
     }
     // The speeds (lines 9 to 16 of the wind file) and the calms (17 to 20) as written.
@@ -81,7 +80,8 @@ TEST_F(SheetCommand, BundledCitySheetNamesEverythingItShows) {
         expected << row(periods[c], wind[16 + static_cast<std::size_t>(c)]);
     }
     for (const QString& part : expected) {
-        EXPECT_TRUE(text.contains(part)) << part.toStdString() << "\nnot in:\n" << text.toStdString();
+        EXPECT_TRUE(text.contains(part)) << part.toStdString() << "\nnot in:\n"
+                                         << text.toStdString();
     }
 }
 
@@ -125,11 +125,11 @@ TEST_P(SheetScaleTest, HorizonMeasuresTheRadiusAsked) {
     EXPECT_NEAR(longestVerticalDarkRun(page) * 2.54 / dotsPerInch, expected, expected * 0.01);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sheet, SheetScaleTest,
-    ::testing::Values(SheetScale{"PdfDefaultSixCm", "pdf", ""}, SheetScale{"PdfThreeAndAHalf", "pdf", "3.5"},
-                      SheetScale{"PngDefaultSixCm", "png", ""}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sheet, SheetScaleTest,
+                         ::testing::Values(SheetScale{"PdfDefaultSixCm", "pdf", ""},
+                                           SheetScale{"PdfThreeAndAHalf", "pdf", "3.5"},
+                                           SheetScale{"PngDefaultSixCm", "png", ""}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 // Each refusal is one line on stderr, status 2, and nothing written.
 struct SheetRefusal {
@@ -156,21 +156,24 @@ TEST_P(SheetRefusalTest, SaysWhyAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sheet, SheetRefusalTest,
-    ::testing::Values(
-        SheetRefusal{"NotPdfOrPng", {"folha.jpg", "--latitude", "10"}, "use um arquivo .pdf ou .png"},
-        SheetRefusal{"RadiusBeyondTheSheet",
-                     {"folha.pdf", "--latitude", "10", "--radius", "6.5"},
-                     "a folha comporta no máximo 6 cm"},
-        SheetRefusal{"ModeWithoutCity",
-                     {"folha.pdf", "--latitude", "10", "--mode", "frequencia"},
-                     "--mode precisa de --city"},
-        SheetRefusal{"ModeForCityWithoutWindFile",
-                     {"folha.pdf", "--city", "Aracaju", "--mode", "frequencia"},
-                     "a cidade Aracaju não tem arquivo de ventos"},
-        SheetRefusal{"MissingFolder", {"nao-existe/folha.pdf", "--latitude", "10"},
-                     "não foi possível gravar"},
-        SheetRefusal{"TargetIsAFolder", {"pasta.pdf", "--latitude", "10"},
-                     "não foi possível gravar"}),
+    ::testing::Values(SheetRefusal{"NotPdfOrPng",
+                                   {"folha.jpg", "--latitude", "10"},
+                                   "use um arquivo .pdf ou .png"},
+                      SheetRefusal{"RadiusBeyondTheSheet",
+                                   {"folha.pdf", "--latitude", "10", "--radius", "6.5"},
+                                   "a folha comporta no máximo 6 cm"},
+                      SheetRefusal{"ModeWithoutCity",
+                                   {"folha.pdf", "--latitude", "10", "--mode", "frequencia"},
+                                   "--mode precisa de --city"},
+                      SheetRefusal{"ModeForCityWithoutWindFile",
+                                   {"folha.pdf", "--city", "Aracaju", "--mode", "frequencia"},
+                                   "a cidade Aracaju não tem arquivo de ventos"},
+                      SheetRefusal{"MissingFolder",
+                                   {"nao-existe/folha.pdf", "--latitude", "10"},
+                                   "não foi possível gravar"},
+                      SheetRefusal{"TargetIsAFolder",
+                                   {"pasta.pdf", "--latitude", "10"},
+                                   "não foi possível gravar"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 // ---- From the window ----
@@ -254,7 +257,8 @@ TEST_F(SheetWindow, WindTablesGoOutAsTabSeparatedTextAndCsv) {
     QFile csv(out.filePath("ventos.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(csv.readAll()).split(u'\n');
-    EXPECT_EQ(lines.mid(0, 2), QStringList({"Velocidades predominantes (m/s),P,V,O,I", "N,2.5,4,6,8"}));
+    EXPECT_EQ(lines.mid(0, 2),
+              QStringList({"Velocidades predominantes (m/s),P,V,O,I", "N,2.5,4,6,8"}));
     // A field holding a comma is quoted.
     EXPECT_EQ(lines[11], "Madrugada,1,2,3,\"4,5\"");
 }
