@@ -4,6 +4,7 @@
 #include "app/ImportCommand.h"
 #include "app/SaveFiles.h"
 #include "chart/ChartInputs.h"
+#include "climate/DatabaseRecovery.h"
 #include "math/numbers.h"
 
 #include <QApplication>
@@ -479,6 +480,7 @@ int runCommandLine(const QStringList& arguments, const QString& baseDirectory) {
         const Request request = parseArguments(arguments);
         Services services;
         services.baseDirectory = baseDirectory;
+        climate::recoverDatabase(services.baseDirectory);
         rowOf(*request.command).run(request, services);
         return 0;
     } catch (const CommandFailed&) {
