@@ -2,18 +2,17 @@
 
 #include "app/HeadlessChart.h"
 #include "app/ImportCommand.h"
+#include "app/SaveFiles.h"
 #include "app/SunPositionCommand.h"
 #include "chart/ChartInputs.h"
 #include "climate/DatabaseRecovery.h"
 #include "math/numbers.h"
-#include "printer/QtPrinters.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
@@ -55,7 +54,7 @@ public:
 };
 
 // The commands; exactly one per run.
-enum class Command { ExportChart, ExportWind, Import, SunPosition };
+enum class Command { ExportChart, ExportWind, ExportSheet, Import, SunPosition };
 
 // A command that has printed its own messages and failed.
 class CommandFailed : public std::exception {};
@@ -67,6 +66,7 @@ struct Request {
     bool latitudeGiven = false;
     ChartSettings chart;
     WindSettings wind;
+    std::optional<int> sheetWindMode;  // --mode, for the sheet
     std::optional<QString> radius;  // --radius, for a PDF
     ImportRequest import;
     std::optional<int> day;      // --date, a day of the year
@@ -248,6 +248,15 @@ const Option kOptions[] = {
     {"--mode", "velocidades|frequencia",
      [](Request& r, const QString& o, const QString& v) {
          r.wind.mode = itemOf(o, v, {"velocidades", "frequencia"});
+         r.sheetWindMode = r.wind.mode;
+     }},
+    {"--export-sheet", "FILE",
+     [](Request& r, const QString& o, const QString& v) {
+         const QString suffix = QFileInfo(v).suffix().toLower();
+         if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("png")) {
+             throw BadArguments(o + QStringLiteral(": use um arquivo .pdf ou .png: ") + v);
+         }
+         setCommand(r, Command::ExportSheet, o, v);
      }},
     {"--no-paths", nullptr,
      [](Request& r, const QString&, const QString&) { r.chart.sunPaths = false; }},
@@ -301,35 +310,26 @@ const Option* findOption(const QString& name) {
     return nullptr;
 }
 
-// Written through a temporary file renamed at the end, so a failed write
-// leaves nothing behind.
-void writeImage(const QImage& picture, const QString& option, const QString& file) {
-    const QByteArray format = imageFormatOf(option, file);
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, format.constData()) ||
-        !out.commit()) {
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + file +
-                           QStringLiteral(": ") + out.errorString());
+// A save's failure as the command's line on stderr, which starts in lower case.
+void failIf(const std::optional<QString>& failure) {
+    if (failure) {
+        QString line = *failure;
+        line[0] = line[0].toLower();
+        throw BadArguments(line);
     }
 }
 
-// A PDF is printed beside its final name and renamed once complete, so a
-// failure leaves nothing behind.
+void writeImage(const QImage& picture, const QString& option, const QString& file) {
+    imageFormatOf(option, file);
+    failIf(savePicture(picture, file));
+}
+
 template <class Print>
 void writePdf(const QString& file, Print&& print) {
-    const QString partial = file + QStringLiteral(".parcial");
-    try {
-        const std::unique_ptr<output::Printer> pdf = output::makePdfPrinter(partial);
-        print(*pdf);
-    } catch (...) {
-        QFile::remove(partial);
-        throw;
-    }
-    QFile::remove(file);
-    if (!QFile::rename(partial, file)) {
-        QFile::remove(partial);
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + file);
-    }
+    failIf(savePrintedPdf(file, [&](output::Printer& pdf) -> std::optional<QString> {
+        print(pdf);
+        return std::nullopt;
+    }));
 }
 
 // ---- The commands ----
@@ -380,6 +380,30 @@ void runExportChart(const Request& request, const Services& services) {
         writeImage(drawChartHeadless(services, request.chart), QStringLiteral("--export-chart"),
                    request.file);
     }
+}
+
+// The sheet takes the chart's options, a PDF or a PNG alike, and a radius
+// that leaves the legend its column.
+void validateExportSheet(const Request& request) {
+    Request chart = request;
+    chart.radius.reset();
+    validateExportChart(chart);
+    if (request.radius && *math::parseNumber(request.radius->toStdString()) >
+                              output::kSheetLargestRadiusCm) {
+        throw BadArguments(QStringLiteral("--radius: a folha comporta no máximo 6 cm: ") +
+                           *request.radius);
+    }
+    if (request.sheetWindMode && !request.chart.city) {
+        throw BadArguments(QStringLiteral("--mode precisa de --city NAME com arquivo de ventos"));
+    }
+}
+
+void runExportSheet(const Request& request, const Services& services) {
+    SheetSettings settings{request.chart, request.sheetWindMode, 6.0};
+    if (request.radius) {
+        settings.radiusCm = *math::parseNumber(request.radius->toStdString());
+    }
+    failIf(saveSheet(designSheetHeadless(services, settings), request.file));
 }
 
 void validateImport(const Request& /*request*/) {}
@@ -436,6 +460,11 @@ const CommandRow& rowOf(Command command) {
          validateExportChart, runExportChart},
         {Command::ExportWind, "--export-wind", {"--city", "--mode"}, validateExportWind,
          runExportWind},
+        {Command::ExportSheet, "--export-sheet",
+         {"--latitude", "--city", "--orientation", "--reference", "--alfa", "--beta-right",
+          "--beta-left", "--gamma-right", "--gamma-left", "--no-paths", "--radius", "--overlay",
+          "--period", "--mode"},
+         validateExportSheet, runExportSheet},
         {Command::Import, "--import", {"--replace", "--spring", "--summer", "--autumn", "--winter"},
          validateImport, runImport},
         {Command::SunPosition, "--sun-position",
@@ -474,8 +503,8 @@ Request parseArguments(const QStringList& arguments) {
     }
     if (!request.command) {
         throw BadArguments(QStringLiteral(
-            "falta o comando: --export-chart FILE, --export-wind FILE, --import FILE ou "
-            "--sun-position"));
+            "falta o comando: --export-chart FILE, --export-wind FILE, --export-sheet FILE, "
+            "--import FILE ou --sun-position"));
     }
     const CommandRow& command = rowOf(*request.command);
     for (const QString& name : request.given) {
