@@ -2,17 +2,17 @@
 
 #include "app/HeadlessChart.h"
 #include "app/ImportCommand.h"
+#include "app/SaveFiles.h"
+#include "app/SunPositionCommand.h"
 #include "chart/ChartInputs.h"
 #include "climate/DatabaseRecovery.h"
 #include "math/numbers.h"
-#include "printer/QtPrinters.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
@@ -54,7 +54,7 @@ public:
 };
 
 // The commands; exactly one per run.
-enum class Command { ExportChart, ExportWind, Import };
+enum class Command { ExportChart, ExportWind, ExportSheet, Import, SunPosition };
 
 // A command that has printed its own messages and failed.
 class CommandFailed : public std::exception {};
@@ -66,9 +66,12 @@ struct Request {
     bool latitudeGiven = false;
     ChartSettings chart;
     WindSettings wind;
+    std::optional<int> sheetWindMode;  // --mode, for the sheet
     std::optional<QString> radius;  // --radius, for a PDF
     ImportRequest import;
-    std::set<QString> given;  // the options named, each once
+    std::optional<int> day;      // --date, a day of the year
+    std::optional<double> hour;  // --hour, sun time
+    std::set<QString> given;     // the options named, each once
 };
 
 void setCommand(Request& request, Command command, const QString& option, const QString& file) {
@@ -245,9 +248,41 @@ const Option kOptions[] = {
     {"--mode", "velocidades|frequencia",
      [](Request& r, const QString& o, const QString& v) {
          r.wind.mode = itemOf(o, v, {"velocidades", "frequencia"});
+         r.sheetWindMode = r.wind.mode;
+     }},
+    {"--export-sheet", "FILE",
+     [](Request& r, const QString& o, const QString& v) {
+         const QString suffix = QFileInfo(v).suffix().toLower();
+         if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("png")) {
+             throw BadArguments(o + QStringLiteral(": use um arquivo .pdf ou .png: ") + v);
+         }
+         setCommand(r, Command::ExportSheet, o, v);
      }},
     {"--no-paths", nullptr,
      [](Request& r, const QString&, const QString&) { r.chart.sunPaths = false; }},
+    // ---- --sun-position ----
+    {"--sun-position", nullptr,
+     [](Request& r, const QString& o, const QString&) {
+         setCommand(r, Command::SunPosition, o, QString());
+     }},
+    {"--date", "D/M",
+     [](Request& r, const QString& o, const QString& v) {
+         r.day = parseDayMonth(v);
+         if (!r.day) {
+             throw BadArguments(
+                 o + QStringLiteral(": não é uma data do ano (dia/mês, como 21/6): ") + v);
+         }
+     }},
+    {"--hour", "H",
+     [](Request& r, const QString& o, const QString& v) {
+         r.hour = math::parseNumber(v.toStdString());
+         if (!r.hour) {
+             throw BadArguments(o + QStringLiteral(": não é um número: '") + v + u'\'');
+         }
+         if (*r.hour < 0.0 || *r.hour > 24.0) {
+             throw BadArguments(o + QStringLiteral(": fora de 0 a 24: ") + v);
+         }
+     }},
     // ---- --import ----
     {"--import", "FILE",
      [](Request& r, const QString& o, const QString& v) {
@@ -275,41 +310,26 @@ const Option* findOption(const QString& name) {
     return nullptr;
 }
 
-// Written through a temporary file renamed at the end, so a failed write
-// leaves nothing behind.
-// Qt's quality for a PNG is its compression: 50 writes a chart in a third of
-// the time of the default for some 12% more bytes. The pixels are the same;
-// a lossy format keeps its default quality.
-constexpr int kPngQuality = 50;
-
-void writeImage(const QImage& picture, const QString& option, const QString& file) {
-    const QByteArray format = imageFormatOf(option, file);
-    const int quality = format == "png" ? kPngQuality : -1;
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, format.constData(), quality) ||
-        !out.commit()) {
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + file +
-                           QStringLiteral(": ") + out.errorString());
+// A save's failure as the command's line on stderr, which starts in lower case.
+void failIf(const std::optional<QString>& failure) {
+    if (failure) {
+        QString line = *failure;
+        line[0] = line[0].toLower();
+        throw BadArguments(line);
     }
 }
 
-// A PDF is printed beside its final name and renamed once complete, so a
-// failure leaves nothing behind.
+void writeImage(const QImage& picture, const QString& option, const QString& file) {
+    imageFormatOf(option, file);
+    failIf(savePicture(picture, file));
+}
+
 template <class Print>
 void writePdf(const QString& file, Print&& print) {
-    const QString partial = file + QStringLiteral(".parcial");
-    try {
-        const std::unique_ptr<output::Printer> pdf = output::makePdfPrinter(partial);
-        print(*pdf);
-    } catch (...) {
-        QFile::remove(partial);
-        throw;
-    }
-    QFile::remove(file);
-    if (!QFile::rename(partial, file)) {
-        QFile::remove(partial);
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + file);
-    }
+    failIf(savePrintedPdf(file, [&](output::Printer& pdf) -> std::optional<QString> {
+        print(pdf);
+        return std::nullopt;
+    }));
 }
 
 // ---- The commands ----
@@ -362,7 +382,58 @@ void runExportChart(const Request& request, const Services& services) {
     }
 }
 
+// The sheet takes the chart's options, a PDF or a PNG alike, and a radius
+// that leaves the legend its column.
+void validateExportSheet(const Request& request) {
+    Request chart = request;
+    chart.radius.reset();
+    validateExportChart(chart);
+    if (request.radius && *math::parseNumber(request.radius->toStdString()) >
+                              output::kSheetLargestRadiusCm) {
+        throw BadArguments(QStringLiteral("--radius: a folha comporta no máximo 6 cm: ") +
+                           *request.radius);
+    }
+    if (request.sheetWindMode && !request.chart.city) {
+        throw BadArguments(QStringLiteral("--mode precisa de --city NAME com arquivo de ventos"));
+    }
+}
+
+void runExportSheet(const Request& request, const Services& services) {
+    SheetSettings settings{request.chart, request.sheetWindMode, 6.0};
+    if (request.radius) {
+        settings.radiusCm = *math::parseNumber(request.radius->toStdString());
+    }
+    failIf(saveSheet(designSheetHeadless(services, settings), request.file));
+}
+
 void validateImport(const Request& /*request*/) {}
+
+void validateSunPosition(const Request& request) {
+    if (!request.latitudeGiven) {
+        throw BadArguments(QStringLiteral("falta a latitude: --latitude DEG"));
+    }
+    if (!request.day) {
+        throw BadArguments(QStringLiteral("falta a data: --date D/M"));
+    }
+    if (!request.hour) {
+        throw BadArguments(QStringLiteral("falta a hora solar: --hour H"));
+    }
+}
+
+void runSunPosition(const Request& request, const Services& /*services*/) {
+    SunPositionRequest sun;
+    sun.latitudeDeg = math::toNumber(request.chart.latitude.toStdString());
+    sun.day = *request.day;
+    sun.sunTimeHours = *request.hour;
+    if (request.chart.orientation) {
+        sun.orientationDeg = math::toNumber(request.chart.orientation->toStdString());
+    }
+    sun.reference = chart::referenceFromItem(request.chart.reference);
+    QTextStream out(stdout);
+    for (const QString& line : sunPositionLines(sun)) {
+        out << line << '\n';
+    }
+}
 
 void runImport(const Request& request, const Services& services) {
     QTextStream out(stdout);
@@ -389,8 +460,16 @@ const CommandRow& rowOf(Command command) {
          validateExportChart, runExportChart},
         {Command::ExportWind, "--export-wind", {"--city", "--mode"}, validateExportWind,
          runExportWind},
+        {Command::ExportSheet, "--export-sheet",
+         {"--latitude", "--city", "--orientation", "--reference", "--alfa", "--beta-right",
+          "--beta-left", "--gamma-right", "--gamma-left", "--no-paths", "--radius", "--overlay",
+          "--period", "--mode"},
+         validateExportSheet, runExportSheet},
         {Command::Import, "--import", {"--replace", "--spring", "--summer", "--autumn", "--winter"},
          validateImport, runImport},
+        {Command::SunPosition, "--sun-position",
+         {"--latitude", "--date", "--hour", "--orientation", "--reference"}, validateSunPosition,
+         runSunPosition},
     };
     for (const CommandRow& row : kCommands) {
         if (row.command == command) {
@@ -424,7 +503,8 @@ Request parseArguments(const QStringList& arguments) {
     }
     if (!request.command) {
         throw BadArguments(QStringLiteral(
-            "falta o comando: --export-chart FILE, --export-wind FILE ou --import FILE"));
+            "falta o comando: --export-chart FILE, --export-wind FILE, --export-sheet FILE, "
+            "--import FILE ou --sun-position"));
     }
     const CommandRow& command = rowOf(*request.command);
     for (const QString& name : request.given) {

@@ -32,8 +32,8 @@ void TFormZenita::plotarClick() {
         if (ckPontos->isChecked()) {
             hourglass.emplace();
         }
-        const scene::ChartRequest request = readChartRequest(*latitude);
-        chartScene_ = scene::renderChart(request, chartCanvases());
+        chartRequest_ = readChartRequest(*latitude);
+        chartScene_ = scene::renderChart(chartRequest_, chartCanvases());
         chartGeometry_ = chartScene_.geometry;
         if (!chartScene_.warnings.empty()) {
             warning = chartScene_.warnings.front();

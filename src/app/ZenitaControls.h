@@ -121,6 +121,12 @@ struct ZenitaControls {
     QAction* Copiar1 = nullptr;
     QMenu* Ajuda1 = nullptr;
     QAction* Sobre1 = nullptr;
+    // Files beyond the printer and the clipboard: "Salvar imagem...",
+    // "Exportar folha...", and the wind tables as text.
+    QAction* SalvarImagem1 = nullptr;
+    QAction* ExportarFolha1 = nullptr;
+    QAction* SalvarTabelasVentos1 = nullptr;
+    QAction* CopiarTabelasVentos1 = nullptr;
 
     // The windows created at start-up after this one.
     TdlgRaioCarta* dlgRaioCarta = nullptr;

@@ -53,6 +53,13 @@ TEST(NumberFormatter, TwoDecimalsRoundHalfAwayFromZeroOnTheExactValue) {
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(formatFixed2(value), text) << value;
     }
+    // One decimal, as the readouts write degrees: the ties are the quarters.
+    const std::pair<double, const char*> oneDecimal[] = {
+        {2.25, "2.3"}, {-2.25, "-2.3"}, {0.75, "0.8"}, {2.35, "2.4"},
+        {-0.04, "0.0"}, {359.96, "360.0"}, {7.0, "7.0"}};
+    for (const auto& [value, text] : oneDecimal) {
+        EXPECT_EQ(math::formatFixed(value, 1), text) << value;
+    }
 }
 
 TEST(NumberFormatter, GeneralFormHasNoTrailingZerosAndNeverMinusZero) {
