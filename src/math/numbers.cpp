@@ -130,38 +130,47 @@ int toInteger(std::string_view text) {
     return static_cast<int>(*value);
 }
 
-std::string formatFixed2(double value) {
+std::string formatFixed(double value, int decimals) {
+    decimals = decimals < 0 ? 0 : (decimals > 6 ? 6 : decimals);
     if (!std::isfinite(value)) {
-        return "0.00";
+        value = 0.0;
     }
     char buffer[400];
-    // A tie at the third decimal can only happen when the value is exactly a
-    // three-decimal number ending in 5, which makes it a multiple of 1/8;
+    // A tie one decimal further can only happen when the value is exactly a
+    // number ending in 5 there, which makes it a multiple of 2^-(decimals+1);
     // to_chars would round it to even, so round it away from zero by hand.
-    auto [end3, ec3] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
+    auto [endTie, ecTie] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                         std::chars_format::fixed, decimals + 1);
     std::string text;
-    const double eighths = value * 8.0;  // exact: a power-of-two scaling
-    if (ec3 == std::errc() && end3[-1] == '5' && std::fabs(eighths) < 0x1p52 &&
-        eighths == std::trunc(eighths)) {
-        const double magnitude = std::fabs(value) + 0.005;  // lifts the tie to the next hundredth
+    const double scaled = std::ldexp(value, decimals + 1);  // exact: a power-of-two scaling
+    if (ecTie == std::errc() && endTie[-1] == '5' && std::fabs(scaled) < 0x1p52 &&
+        scaled == std::trunc(scaled)) {
+        // Lifts the tie to the next unit of the last decimal kept.
+        const double magnitude = std::fabs(value) + 0.5 * std::pow(10.0, -decimals);
         auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                       std::chars_format::fixed, 3);
+                                       std::chars_format::fixed, decimals + 1);
         (void)ec;
         if (value < 0) {
             text.push_back('-');
         }
-        text.append(buffer, end - 1);  // drop the third decimal, now a 0
+        text.append(buffer, end - 1);  // drop the extra decimal, now a 0
+        if (text.back() == '.') {
+            text.pop_back();
+        }
     } else {
-        auto [end, ec] =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::fixed, decimals);
         (void)ec;
         text.assign(buffer, end);
     }
-    if (text == "-0.00") {
-        text = "0.00";
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
+        text.erase(0, 1);
     }
     return text;
+}
+
+std::string formatFixed2(double value) {
+    return formatFixed(value, 2);
 }
 
 std::string formatGeneral(double value) {

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 using math::formatFixed2;
@@ -49,6 +50,13 @@ TEST(NumberFormatter, TwoDecimalsRoundHalfAwayFromZeroOnTheExactValue) {
         {-0.001, "0.00"},       {12.5, "12.50"},        {100.0, "100.00"}, {0.005, "0.01"}};
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(formatFixed2(value), text) << value;
+    }
+    // The same rule at one decimal (ties at multiples of 1/4) and at none.
+    const std::tuple<double, int, const char*> others[] = {
+        {12.25, 1, "12.3"}, {12.35, 1, "12.3"}, {-0.25, 1, "-0.3"}, {99.95, 1, "100.0"},
+        {-0.04, 1, "0.0"},  {2.5, 0, "3"},      {-1.5, 0, "-2"},    {0.4, 0, "0"}};
+    for (const auto& [value, decimals, text] : others) {
+        EXPECT_EQ(math::formatFixed(value, decimals), text) << value << " " << decimals;
     }
 }
 
