@@ -11,6 +11,7 @@ public:
     void setImage(const QImage& picture) override {
         QGuiApplication::clipboard()->setImage(picture);
     }
+    void setText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
 };
 }  // namespace
 

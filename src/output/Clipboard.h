@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 #include <memory>
 
@@ -13,6 +14,8 @@ public:
     virtual ~Clipboard() = default;
     // Replaces the clipboard's contents by the picture, as a bitmap.
     virtual void setImage(const QImage& picture) = 0;
+    // Replaces the clipboard's contents by plain text.
+    virtual void setText(const QString& text) = 0;
 };
 
 std::unique_ptr<Clipboard> makeSystemClipboard();

@@ -25,5 +25,7 @@ public:
 class RecordingClipboard : public output::Clipboard {
 public:
     void setImage(const QImage& picture) override { images.push_back(picture.copy()); }
+    void setText(const QString& text) override { texts.push_back(text); }
     std::vector<QImage> images;
+    std::vector<QString> texts;
 };
