@@ -53,7 +53,7 @@ public:
 };
 
 // The commands; exactly one per run.
-enum class Command { ExportChart, ExportWind, Import };
+enum class Command { ExportChart, ExportWind, Import, ShadingReport };
 
 // A command that has printed its own messages and failed.
 class CommandFailed : public std::exception {};
@@ -245,6 +245,10 @@ const Option kOptions[] = {
      [](Request& r, const QString& o, const QString& v) {
          r.wind.mode = itemOf(o, v, {"velocidades", "frequencia"});
      }},
+    {"--shading-report", "FILE.csv",
+     [](Request& r, const QString& o, const QString& v) {
+         setCommand(r, Command::ShadingReport, o, v);
+     }},
     {"--no-paths", nullptr,
      [](Request& r, const QString&, const QString&) { r.chart.sunPaths = false; }},
     // ---- --import ----
@@ -355,6 +359,28 @@ void runExportChart(const Request& request, const Services& services) {
     }
 }
 
+void validateShadingReport(const Request& request) {
+    if (!request.chart.city) {
+        throw BadArguments(QStringLiteral("falta a cidade: --city NAME com arquivo horário"));
+    }
+    if (!request.chart.orientation) {
+        throw BadArguments(QStringLiteral("falta a orientação da fachada: --orientation DEG"));
+    }
+}
+
+// The CSV is written whole or not at all, then shown.
+void runShadingReport(const Request& request, const Services& services) {
+    const QByteArray csv =
+        shading::csvText(shadingReportHeadless(services, request.chart)).toUtf8();
+    QSaveFile out(request.file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit()) {
+        throw BadArguments(QStringLiteral("não foi possível gravar ") + request.file +
+                           QStringLiteral(": ") + out.errorString());
+    }
+    std::fwrite(csv.constData(), 1, static_cast<std::size_t>(csv.size()), stdout);
+    std::fflush(stdout);
+}
+
 void validateImport(const Request& /*request*/) {}
 
 void runImport(const Request& request, const Services& services) {
@@ -384,6 +410,10 @@ const CommandRow& rowOf(Command command) {
          runExportWind},
         {Command::Import, "--import", {"--replace", "--spring", "--summer", "--autumn", "--winter"},
          validateImport, runImport},
+        {Command::ShadingReport, "--shading-report",
+         {"--city", "--orientation", "--reference", "--alfa", "--beta-right", "--beta-left",
+          "--gamma-right", "--gamma-left"},
+         validateShadingReport, runShadingReport},
     };
     for (const CommandRow& row : kCommands) {
         if (row.command == command) {
@@ -417,7 +447,8 @@ Request parseArguments(const QStringList& arguments) {
     }
     if (!request.command) {
         throw BadArguments(QStringLiteral(
-            "falta o comando: --export-chart FILE, --export-wind FILE ou --import FILE"));
+            "falta o comando: --export-chart FILE, --export-wind FILE, --import FILE ou "
+            "--shading-report FILE.csv"));
     }
     const CommandRow& command = rowOf(*request.command);
     for (const QString& name : request.given) {

@@ -8,6 +8,7 @@
 #include "climate/Windows1252.h"
 #include "scene/ChartScene.h"
 #include "scene/WindScene.h"
+#include "shading/ShadingNumbers.h"
 #include "wind/RoseGeometry.h"
 
 #include <QFileInfo>
@@ -145,11 +146,12 @@ scene::ChartRequest chartRequest(const Services& services, const ChartSettings& 
     return request;
 }
 
-// The chart's layers drawn for the settings; any message fails.
-void renderChartLayers(const Services& services, const ChartSettings& settings,
-                       scene::ChartLayers& layers) {
+// The chart's layers drawn for the settings, and the request drawn; any
+// message fails.
+scene::ChartRequest renderChartLayers(const Services& services, const ChartSettings& settings,
+                                      scene::ChartLayers& layers) {
     Messages messages;
-    const scene::ChartRequest request = chartRequest(services, settings, messages);
+    scene::ChartRequest request = chartRequest(services, settings, messages);
     try {
         const scene::ChartScene scene = scene::renderChart(request, layers.canvases());
         for (const scene::Warning& warning : scene.warnings) {
@@ -159,6 +161,7 @@ void renderChartLayers(const Services& services, const ChartSettings& settings,
         messages.add(QString::fromUtf8(error.what()));
     }
     messages.throwIfAny();
+    return request;
 }
 
 output::ChartLayers imagesOf(const scene::ChartLayers& layers) {
@@ -227,4 +230,29 @@ void printWindRoseHeadless(const Services& services, const WindSettings& setting
     Messages messages;
     messages.add(printWindRose(&printer, rose.image()));
     messages.throwIfAny();
+}
+
+shading::ShadingTable shadingReportHeadless(const Services& services,
+                                            const ChartSettings& settings) {
+    const QString name = settings.city.value_or(QString());
+    {
+        Messages messages;
+        requireHourlyFile(services, chooseCity(services, name, messages), name);
+    }
+    scene::ChartLayers layers;
+    const scene::ChartRequest request = renderChartLayers(services, settings, layers);
+    const chart::ChartGeometry geometry =
+        chart::ChartGeometry::forImage(layers.masks.width(), layers.masks.height());
+    try {
+        const shading::HourlyClimate year = shading::readHourlyClimate(
+            climate::cityFilePath(services.baseDirectory, request.city->hourlyFile), *request.city,
+            request.chart.latitudeDeg);
+        // No hand drawing here: the layer is all the chart command's own.
+        const shading::MaskCoverage masks(layers.masks.image(), layers.masks.image(),
+                                          shading::typedMasksOf(request.chart),
+                                          geometry.projection());
+        return shading::shadingTable(year, geometry, masks);
+    } catch (const shading::ShadingDataError& error) {
+        throw HeadlessChartError(error.what());
+    }
 }

@@ -6,6 +6,7 @@
 
 #include "app/Services.h"
 #include "output/Printer.h"
+#include "shading/ShadingTable.h"
 
 #include <QImage>
 #include <QString>
@@ -61,3 +62,9 @@ void printWindRoseHeadless(const Services& services, const WindSettings& setting
 // radius typed as in the print dialog.
 void printChartHeadless(const Services& services, const ChartSettings& settings,
                         const QString& radiusText, output::Printer& printer);
+
+// The shading numbers of the chart of the settings, under its typed masks:
+// the city (required) must have its hourly file, whole, and the protractor
+// must be on. Any refusal or message is a HeadlessChartError.
+shading::ShadingTable shadingReportHeadless(const Services& services,
+                                            const ChartSettings& settings);

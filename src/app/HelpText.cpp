@@ -12,6 +12,10 @@ QString usageText() {
             [--database DIR]
      zenita --import FILE [--replace] [--spring D/M/H] [--summer D/M/H]
             [--autumn D/M/H] [--winter D/M/H] [--database DIR]
+     zenita --shading-report FILE.csv --city NAME --orientation DEG
+            [--reference interna|externa] [--alfa A[,A2]]
+            [--beta-right B[,B2]] [--beta-left B[,B2]]
+            [--gamma-right G[,G2]] [--gamma-left G[,G2]] [--database DIR]
      zenita --help | --version
 
 Sem comando, abre a janela. Com um arquivo .epw ou .csv, abre também a janela
@@ -28,6 +32,11 @@ Comandos:
   --export-wind FILE   grava a rosa dos ventos da cidade (imagem ou .pdf)
   --import FILE        inclui uma cidade na base a partir de um arquivo horário
                        (formato regional com "Localização" ou EnergyPlus .epw)
+  --shading-report FILE.csv
+                       grava em CSV, e mostra, quanto as máscaras sombreiam a
+                       fachada no ano da cidade (que precisa de arquivo
+                       horário): horas de sol em frente à fachada, por classe
+                       de temperatura, e radiação direta na fachada (kWh/m²)
 
 Opções da carta:
   --latitude DEG       latitude de -65 a 65 (vírgula decimal aceita)
