@@ -10,6 +10,7 @@
 // the input panel `Panel1` at (480, 8) on the right.
 #pragma once
 
+#include "app/MaskPerformance.h"
 #include "app/Services.h"
 #include "app/ZenitaControls.h"
 #include "chart/ChartGeometry.h"
@@ -175,6 +176,13 @@ public:
     void btnPlotarVentosClick();
     void rgVentosChange();
 
+    // ---- Shading numbers (UZenitaShading.cpp) ----
+    // Shows "Desempenho da máscara" with the numbers of the chart on screen.
+    void DesempenhoMascara1Click();
+    // Brings the numbers, while their window is open, up to the layers as
+    // they stand; run after every handler.
+    void updateMaskPerformance();
+
     // ---- Print, copy and compare ----
     void Imprimir1Click();
     void Copiar1Click();
@@ -187,7 +195,8 @@ public:
     // The four chart layers as they stand, bottom to top.
     output::ChartLayers chartLayers() const;
 
-    // Repaints the images after a handler has drawn on them.
+    // Repaints the images after a handler has drawn on them, and the shading
+    // numbers that follow them.
     void refreshImages();
 
     // Runs a handler. The outermost one shows an escaping exception in the
@@ -216,6 +225,8 @@ private:
     // The printer's geometry, or a warning and nothing when there is none.
     std::optional<output::PrinterGeometry> printerOrWarn();
     void showWarning(const std::optional<scene::Warning>& warning);
+    // Puts "Desempenho da máscara" beside the main window.
+    void placeBesideChart();
 
     // Shows one of the two views: panels, menu checks, caption.
     void switchView(bool windView);
@@ -261,6 +272,7 @@ private:
     std::array<QPoint, 28> windFrameTemplate_{};
     std::vector<climate::CityIndexEntry> cities_;
     scene::ChartScene chartScene_;
+    MaskPerformance maskPerformance_;
     Services services_;
     int handlerDepth_ = 0;
     bool activated_ = false;

@@ -34,6 +34,7 @@ void TFormZenita::plotarClick() {
         }
         const scene::ChartRequest request = readChartRequest(*latitude);
         chartScene_ = scene::renderChart(request, chartCanvases());
+        maskPerformance_.chartDrawn(request, imagem3->canvas());
         chartGeometry_ = chartScene_.geometry;
         if (!chartScene_.warnings.empty()) {
             warning = chartScene_.warnings.front();
