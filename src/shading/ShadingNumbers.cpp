@@ -1,11 +1,14 @@
 #include "shading/ShadingNumbers.h"
 
 #include "chart/FacadeAngles.h"
+#include "math/angles.h"
 #include "overlay/HalfYear.h"
 #include "overlay/HourlyOverlay.h"
 #include "overlay/SunPosition.h"
 #include "overlay/TimeSteps.h"
 #include "overlay/ValueClasses.h"
+
+#include <cmath>
 
 namespace shading {
 
@@ -57,14 +60,54 @@ struct Tally {
     }
 };
 
+// Whether the sun may stand above the horizon in front of the façade, told
+// from the hour angle by a few products: most hours are then dismissed
+// without placing the sun on the chart. It lets through every hour within a
+// hair of the horizon or the façade plane, for the exact rules to decide.
+class FrontOfFacade {
+public:
+    FrontOfFacade(double latitudeDeg, double orientationDeg)
+        : sinLatitude_(std::sin(math::degToRad(latitudeDeg))),
+          cosLatitude_(std::cos(math::degToRad(latitudeDeg))),
+          sinOrientation_(std::sin(math::degToRad(orientationDeg))),
+          cosOrientation_(std::cos(math::degToRad(orientationDeg))) {}
+
+    void setDay(const overlay::SunDay& sun) {
+        sinDeclination_ = std::sin(math::degToRad(sun.declinationDeg()));
+        cosDeclination_ = std::cos(math::degToRad(sun.declinationDeg()));
+    }
+
+    bool mayHold(double sunTimeHours) const {
+        constexpr double kHair = 1e-6;
+        const double omega = math::degToRad(15.0 * (sunTimeHours - 12.0));
+        const double cosOmega = std::cos(omega);
+        const double up =
+            sinDeclination_ * sinLatitude_ + cosDeclination_ * cosLatitude_ * cosOmega;
+        const double east = -cosDeclination_ * std::sin(omega);
+        const double north =
+            sinDeclination_ * cosLatitude_ - cosDeclination_ * sinLatitude_ * cosOmega;
+        return up > -kHair && east * sinOrientation_ + north * cosOrientation_ > -kHair;
+    }
+
+private:
+    double sinLatitude_;
+    double cosLatitude_;
+    double sinOrientation_;
+    double cosOrientation_;
+    double sinDeclination_ = 0.0;
+    double cosDeclination_ = 1.0;
+};
+
 }  // namespace
 
 std::vector<SunHour> sunHoursInFront(const HourlyClimate& year,
                                      const chart::ChartGeometry& geometry, double orientationDeg) {
     std::vector<SunHour> hours;
     hours.reserve(kDaysPerYear * overlay::kHoursPerDay / 2);
+    FrontOfFacade front(year.latitudeDeg, orientationDeg);
     for (int day = 1; day <= kDaysPerYear; ++day) {
         const overlay::SunDay sun(year.latitudeDeg, day);
+        front.setDay(sun);
         const double correction =
             overlay::sunTimeCorrectionHours(day, year.longitudeDeg, year.standardMeridianDeg);
         for (int hour = 0; hour < overlay::kHoursPerDay; ++hour) {
@@ -73,7 +116,11 @@ std::vector<SunHour> sunHoursInFront(const HourlyClimate& year,
                 valueAt(year, year.temperature, overlay::Quantity::Temperature, day, hour);
             const double direct = valueAt(year, year.directNormal,
                                           overlay::Quantity::DirectNormalRadiation, day, hour);
-            const auto position = sun.ifAboveHorizon(hour + correction, geometry);
+            const double sunTime = hour + correction;
+            if (!front.mayHold(sunTime)) {
+                continue;
+            }
+            const auto position = sun.ifAboveHorizon(sunTime, geometry);
             if (!position) {
                 continue;
             }

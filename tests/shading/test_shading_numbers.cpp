@@ -197,14 +197,6 @@ INSTANTIATE_TEST_SUITE_P(
         }()),
     [](const ::testing::TestParamInfo<TypedMaskCase>& param) { return param.param.name; });
 
-// Alfa 0 leaves open only hours within a pixel of the horizon or the façade.
-TEST(ShadingNumbers, Alfa0ExternaShadesNearlyEveryHourInFront) {
-    chart::ChartInputs inputs = facade(0.0);
-    inputs.alpha.first = box("0");
-    const DrawnChart chart(inputs);
-    EXPECT_GT(yearSunShadedPct(shading::shadingTable(constantYear(), kG, chart.coverage())), 99.0);
-}
-
 // With the same direct radiation every hour, the share blocked is the share
 // of hours shaded, each weighted by the cosine of its incidence.
 TEST(ShadingNumbers, ConstantRadiationBlocksTheCosineWeightedShareOfHours) {
