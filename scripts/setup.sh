@@ -10,6 +10,7 @@ packages=(
     poppler-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     dpkg-dev desktop-file-utils appstream lintian
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "app/HeadlessChart.h"
 #include "app/ImportCommand.h"
 #include "chart/ChartInputs.h"
+#include "climate/DatabaseRecovery.h"
 #include "math/numbers.h"
 #include "printer/QtPrinters.h"
 
@@ -481,6 +482,7 @@ int runCommandLine(const QStringList& arguments, const QString& baseDirectory) {
         const Request request = parseArguments(arguments);
         Services services;
         services.baseDirectory = baseDirectory;
+        climate::recoverDatabase(services.baseDirectory);
         rowOf(*request.command).run(request, services);
         return 0;
     } catch (const CommandFailed&) {

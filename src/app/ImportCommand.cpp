@@ -4,6 +4,8 @@
 #include "climate/Notifier.h"
 #include "math/numbers.h"
 
+#include <QStringList>
+
 namespace {
 
 // The window's dialogs as lines: the success message on stdout, every other

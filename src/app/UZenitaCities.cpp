@@ -3,6 +3,7 @@
 // city.
 #include "app/UZenita.h"
 
+#include "app/DatabaseRecovery.h"
 #include "app/UNovaCidade.h"
 
 #include "climate/CityDatabase.h"
@@ -37,6 +38,7 @@ void TFormZenita::runImportWindow(const std::optional<QString>& sourcePath) {
 }
 
 void TFormZenita::FormActivate() {
+    recoverDatabase(services_);
     LoadCityList();
 }
 

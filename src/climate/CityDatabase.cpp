@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace climate {
 
 namespace {
@@ -21,7 +23,31 @@ QString normalisedBase(const QString& baseDirectory) {
     return base;
 }
 
+// Bytes that are control characters in Windows-1252: C0, DEL, and the five
+// bytes the code page leaves undefined (they decode to C1 controls).
+bool isControlByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 32 || byte == 127 || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
+           byte == 0x90 || byte == 0x9D;
+}
+
+void requirePlainFileName(const std::string& name, const char* what, const QString& file,
+                          int line) {
+    if (name != kNoFileMarker && !isPlainFileName(name)) {
+        throw FormatError(std::string("o nome do arquivo ") + what + " '" +
+                              decodeWindows1252(name).toStdString() +
+                              "' não é um nome de arquivo da pasta cidades/ (nem \"s/a\").",
+                          file, line);
+    }
+}
+
 }  // namespace
+
+bool isPlainFileName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           std::none_of(name.begin(), name.end(),
+                        [](char c) { return c == '/' || c == '\\' || isControlByte(c); });
+}
 
 QString indexPath(const QString& baseDirectory) {
     return normalisedBase(baseDirectory) + QStringLiteral("/Latitudes.csv");
@@ -69,6 +95,9 @@ void parseCityIndex(const std::vector<std::string>& lines, std::vector<CityIndex
                                   "arquivo horário, arquivo de ventos, longitude).",
                               file, static_cast<int>(i) + 1);
         }
+        const int line = static_cast<int>(i) + 1;
+        requirePlainFileName(fields[2], "horário", file, line);
+        requirePlainFileName(fields[3], "de ventos", file, line);
         std::optional<double> timeZone;
         if (fields.size() > kIndexFieldCount) {
             timeZone = math::parseNumber(fields[kIndexFieldCount]);

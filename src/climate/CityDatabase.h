@@ -29,6 +29,11 @@ QString citiesFolderPath(const QString& baseDirectory);
 // base + "/cidades/" + the file name (Windows-1252 bytes as the index holds it).
 QString cityFilePath(const QString& baseDirectory, std::string_view fileName);
 
+// True for a name that stays inside its folder: not empty, "." or "..", and
+// without "/", "\" or a control character (bytes 0 to 31, 127, and those
+// Windows-1252 leaves undefined).
+bool isPlainFileName(std::string_view name);
+
 // The names the import gives a city's files: key + ".csv", key + ".ventos.csv".
 std::string hourlyFileName(std::string_view fileKey);
 std::string windFileName(std::string_view fileKey);
@@ -55,10 +60,12 @@ struct CityIndexEntry {
 };
 
 // Appends the entries of the index lines to `entries`, in file order (names
-// may repeat). A line with fewer than five fields throws FormatError naming
-// it (and `file`, when given); the entries before it stay in `entries`, each
-// whole, so lists built from them stay aligned. A sixth field is read as the
-// time zone when it is one; any further fields are ignored.
+// may repeat). A line with fewer than five fields, or whose hourly or wind
+// file is neither "s/a" nor a plain name inside cidades/ (isPlainFileName),
+// throws FormatError naming it (and `file`, when given); the entries before
+// it stay in `entries`, each whole, so lists built from them stay aligned.
+// A sixth field is read as the time zone when it is one; any further fields
+// are ignored.
 void parseCityIndex(const std::vector<std::string>& lines, std::vector<CityIndexEntry>& entries,
                     const QString& file = {});
 // The standard meridian of a city's clock time, in degrees west of Greenwich

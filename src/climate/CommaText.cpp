@@ -107,15 +107,17 @@ void appendCommaTextField(std::string& line, std::string_view field) {
 }
 
 std::string JoinCommaText(const std::vector<std::string>& fields) {
-    if (fields.size() == 1 && fields.front().empty()) {
-        return "\"\"";
-    }
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
             line.push_back(',');
         }
         appendCommaTextField(line, fields[i]);
+    }
+    // A final comma adds no field when split, and an empty line has none: an
+    // empty last field is quoted.
+    if (!fields.empty() && fields.back().empty()) {
+        line.append("\"\"");
     }
     return line;
 }

@@ -40,8 +40,8 @@ std::vector<std::string> SplitCommaText(std::string_view line);
 bool SplitCommaTextInto(std::string_view line, std::vector<std::string>& fields);
 
 // The fields separated by single commas; a field holding a comma, a quote or
-// a blank is quoted with its quotes doubled. A list of exactly one empty field
-// is written "" so that it reads back as one field.
+// a blank is quoted with its quotes doubled. An empty last field is written
+// "" (alone or after a comma), so that every list reads back as it was.
 std::string JoinCommaText(const std::vector<std::string>& fields);
 // Appends one field as JoinCommaText writes it.
 void appendCommaTextField(std::string& line, std::string_view field);

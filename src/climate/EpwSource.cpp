@@ -3,6 +3,7 @@
 #include "climate/ClimateErrors.h"
 #include "climate/TextFile.h"
 #include "climate/Windows1252.h"
+#include "climate/YearOfHours.h"
 #include "math/numbers.h"
 
 #include <algorithm>
@@ -27,8 +28,6 @@ constexpr std::array<std::string_view, kEpwHeaderLines> kHeaderKeywords{
 };
 // Some writers leave out the final S of this one.
 constexpr std::string_view kHolidaysShort = "HOLIDAYS/DAYLIGHT SAVING";
-
-constexpr int kYearHours = 8760;
 
 // Fields of a data record, counted from 0.
 constexpr std::size_t kMonth = 1;
@@ -110,36 +109,6 @@ std::string upper(std::string_view text) {
     return result;
 }
 
-int daysInMonth(int month, bool leap) {
-    static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && leap ? 29 : lengths[month - 1];
-}
-
-// The place of a record in the year: month, day, hour 1 to 24.
-struct Stamp {
-    int month = 1;
-    int day = 1;
-    int hour = 1;
-    bool operator==(const Stamp&) const = default;
-};
-
-std::string describe(const Stamp& stamp) {
-    return std::to_string(stamp.day) + "/" + std::to_string(stamp.month) + ", hora " +
-           std::to_string(stamp.hour);
-}
-
-// The record after `stamp`; month 13 past the end of the year.
-Stamp next(Stamp stamp, bool leap) {
-    if (++stamp.hour > 24) {
-        stamp.hour = 1;
-        if (++stamp.day > daysInMonth(stamp.month, leap)) {
-            stamp.day = 1;
-            ++stamp.month;
-        }
-    }
-    return stamp;
-}
-
 void checkHeader(const std::vector<std::string>& lines, const QString& path) {
     for (int k = 0; k < kEpwHeaderLines; ++k) {
         if (static_cast<std::size_t>(k) >= lines.size()) {
@@ -210,7 +179,7 @@ void readLocation(std::string_view line, ImportSource& source, const QString& pa
 // The records of a year, each quantity in its own series, with its missing
 // values marked; 29 February left out.
 struct Records {
-    std::vector<Stamp> stamps;
+    std::vector<HourStamp> stamps;
     std::array<std::vector<double>, kQuantities.size()> values;
     std::array<std::vector<bool>, kQuantities.size()> missing;
 };
@@ -222,11 +191,11 @@ Records readRecords(const std::vector<std::string>& lines, std::size_t end, cons
         series.reserve(kYearHours);
     }
     std::array<std::string_view, kFieldsRead> fields{};
-    Stamp expected;
-    bool leap = false;
+    YearOfHours year;
     std::size_t i = kEpwHeaderLines;
-    for (; i < end && expected.month <= 12; ++i) {
+    for (; i < end; ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
+        year.requireRoom(path, lineNumber);
         const std::size_t count = splitFields(lines[i], fields);
         if (count < kFieldsRead) {
             throw FormatError("a linha tem " + std::to_string(count) +
@@ -235,32 +204,17 @@ Records readRecords(const std::vector<std::string>& lines, std::size_t end, cons
                               path, lineNumber);
         }
         const auto integer = [&](std::size_t field, const char* what) {
-            const auto value = math::parseInteger(fields[field]);
-            if (!value || *value < -1000 || *value > 1000) {
-                throw FormatError(std::string("o campo ") + what + " '" +
-                                      std::string(fields[field]) + "' não é um número inteiro.",
-                                  path, lineNumber);
-            }
-            return static_cast<int>(*value);
+            return stampField(fields[field], what, path, lineNumber);
         };
-        const Stamp stamp{integer(kMonth, "mês"), integer(kDay, "dia"), integer(kHour, "hora")};
-        if (expected == Stamp{3, 1, 1} && stamp == Stamp{2, 29, 1}) {
-            leap = true;
-            expected = stamp;
-        }
-        if (stamp != expected) {
-            throw FormatError("o registro é de " + describe(stamp) + "; no seu lugar do ano " +
-                                  "deveria estar o de " + describe(expected) + ".",
-                              path, lineNumber);
-        }
+        const HourStamp stamp{integer(kMonth, "mês"), integer(kDay, "dia"), integer(kHour, "hora")};
+        const bool kept = year.next(stamp, path, lineNumber);
         const int minute = integer(kMinute, "minuto");
         if (minute != 0 && minute != 60) {
             throw FormatError(
                 "o minuto " + std::to_string(minute) + " não é de um registro horário (0 ou 60).",
                 path, lineNumber);
         }
-        expected = next(expected, leap);
-        if (stamp.month == 2 && stamp.day == 29) {
+        if (!kept) {
             continue;
         }
         records.stamps.push_back(stamp);
@@ -277,14 +231,7 @@ Records readRecords(const std::vector<std::string>& lines, std::size_t end, cons
             records.missing[q].push_back(missing);
         }
     }
-    if (expected.month <= 12) {
-        throw FormatError("o ano está incompleto: falta o registro de " + describe(expected) + ".",
-                          path, static_cast<int>(i) + 1);
-    }
-    if (i < end) {
-        throw FormatError("o ano termina no registro de 31/12, hora 24, na linha anterior.", path,
-                          static_cast<int>(i) + 1);
-    }
+    year.requireComplete(path, static_cast<int>(i) + 1);
     return records;
 }
 
@@ -362,7 +309,7 @@ ImportSource parseEpwSource(std::string_view bytes, const QString& path) {
     if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         bytes.remove_prefix(kUtf8Bom.size());
     }
-    const std::vector<std::string> lines = splitLines(bytes);
+    const std::vector<std::string> lines = splitWholeLines(bytes, path);
     checkHeader(lines, path);
 
     ImportSource source;
@@ -395,7 +342,7 @@ ImportSource parseEpwSource(std::string_view bytes, const QString& path) {
     source.dataLines.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t ending = (i + n - 1) % n;
-        const Stamp& stamp = records.stamps[ending];
+        const HourStamp& stamp = records.stamps[ending];
         std::string line;
         line.reserve(96);
         appendInteger(line, stamp.month);

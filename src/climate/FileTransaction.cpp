@@ -1,180 +1,176 @@
 #include "climate/FileTransaction.h"
 
 #include "climate/ClimateErrors.h"
+#include "climate/FileSystem.h"
+#include "climate/TextFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QTemporaryFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
+#include <exception>
+#include <set>
 
 namespace climate {
 
 namespace {
 
-std::string systemError() {
-    return std::strerror(errno);
+bool isReadOnly(const QString& file, unsigned mode) {
+    // The mode bits count for root too, whom access() lets write anything.
+    return (mode & 0222) == 0 || ::access(nativePath(file).constData(), W_OK) != 0;
 }
 
-// rename() replaces an existing file atomically on POSIX; QFile::rename refuses to.
-bool renameOver(const QString& from, const QString& to) {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+std::set<QString> foldersOf(const Journal& journal) {
+    std::set<QString> folders;
+    for (const JournalEntry& entry : journal) {
+        folders.insert(QFileInfo(entry.target).absolutePath());
+    }
+    return folders;
 }
 
-// A hidden name in the target's folder, so that whatever a crash leaves
-// behind does not look like a city file.
-QString unusedNameBeside(const QString& path, const QString& tag) {
-    const QFileInfo info(path);
-    for (;;) {
-        const QString candidate = info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                                  tag + QString::number(QRandomGenerator::global()->generate(), 36);
-        if (!QFileInfo::exists(candidate) && !QFileInfo(candidate).isSymLink()) {
-            return candidate;
+void syncFolders(const std::set<QString>& folders, const StepHook& step) {
+    for (const QString& folder : folders) {
+        syncFolder(folder);
+        step();
+    }
+}
+
+// Puts every target back and throws the failure.
+[[noreturn]] void rollBackAndRethrow(const Journal& journal, const QString& databaseFolder,
+                                     const std::exception_ptr& failure) {
+    try {
+        rollBackCommit(journal, databaseFolder);
+    } catch (const ClimateError& restore) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const ClimateError& error) {
+            throw FileWriteError(error.reason() + " Não foi possível restaurar os arquivos (" +
+                                     restore.reason() +
+                                     "); eles serão restaurados quando o ZENITA abrir de novo.",
+                                 error.file(), error.line());
         }
     }
-}
-
-// A second name for the old file, so it can be put back by a rename. A hard
-// link costs nothing; where links are not supported, a copy.
-bool keepOldFile(const QString& path, const QString& backup) {
-#ifdef Q_OS_UNIX
-    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(backup).constData()) == 0) {
-        return true;
-    }
-#endif
-    return QFile::copy(path, backup);
+    std::rethrow_exception(failure);
 }
 
 }  // namespace
 
-void FileTransaction::add(const QString& path, std::string bytes) {
-    targets_.push_back({path, std::move(bytes), {}, {}, false});
+FileTransaction::FileTransaction(QString databaseFolder)
+    : databaseFolder_(std::move(databaseFolder)) {}
+
+void FileTransaction::add(const QString& path, std::string bytes,
+                          std::optional<std::optional<std::string>> basedOn) {
+    targets_.push_back({path, std::move(bytes), std::move(basedOn)});
 }
 
-void FileTransaction::stage(Target& target) {
-    const QFileInfo info(target.path);
-    // QTemporaryFile replaces the run of six capital X ending the name.
-    const QString uniquePart(6, QLatin1Char('X'));
-    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' +
-                        uniquePart);
-    file.setAutoRemove(false);
-    if (!file.open()) {
-        throw FileWriteError("não foi possível criar o arquivo temporário na pasta (" +
-                                 file.errorString().toStdString() + ").",
-                             target.path);
+void FileTransaction::step() const {
+    if (afterStep_) {
+        afterStep_();
     }
-    target.temporary = file.fileName();
-    const auto size = static_cast<qint64>(target.bytes.size());
-    const bool written = file.write(target.bytes.data(), size) == size && file.flush();
-#ifdef Q_OS_UNIX
-    const bool synced = written && ::fsync(file.handle()) == 0;
-#else
-    const bool synced = written;
-#endif
-    if (!synced) {
-        throw FileWriteError(
-            "não foi possível gravar o arquivo (" + file.errorString().toStdString() + ").",
-            target.path);
-    }
-    file.close();
-    // The new file keeps the old one's permissions; a new one gets the usual rw-r--r--.
-    const QFileDevice::Permissions permissions =
-        info.exists() && info.isFile() ? QFile::permissions(target.path)
-                                       : (QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    QFile::setPermissions(target.temporary, permissions);
 }
 
-void FileTransaction::replace(Target& target) {
-    const QFileInfo info(target.path);
-    if (info.exists() || info.isSymLink()) {
-        target.backup = unusedNameBeside(target.path, QStringLiteral(".old-"));
-        if (!keepOldFile(target.path, target.backup)) {
-            target.backup.clear();
+Journal FileTransaction::plan() {
+    Journal journal;
+    for (Target& target : targets_) {
+        JournalEntry entry;
+        entry.target = QFileInfo(target.path).absoluteFilePath();
+        FileStatus status = fileStatus(entry.target);
+        if (status.isSymLink) {
+            entry.target = QFileInfo(entry.target).canonicalFilePath();
+            if (entry.target.isEmpty()) {
+                throw FileWriteError("é um atalho para um arquivo que não existe.", target.path);
+            }
+            status = fileStatus(entry.target);
+        }
+        if (status.isFolder) {
+            throw FileWriteError("é uma pasta, não um arquivo.", target.path);
+        }
+        if (status.exists && !status.isRegular) {
+            throw FileWriteError("não é um arquivo comum.", target.path);
+        }
+        if (target.basedOn) {
+            // Under the folder's lock: no other commit can change it from here on.
+            const std::optional<std::string> now =
+                status.exists ? std::optional(readFileBytes(entry.target)) : std::nullopt;
+            if (now != *target.basedOn) {
+                throw FileWriteError(
+                    "o arquivo foi alterado por outro programa durante a gravação; nada foi "
+                    "alterado. Tente de novo.",
+                    target.path);
+            }
+        }
+        if (status.exists && isReadOnly(entry.target, status.mode)) {
             throw FileWriteError(
-                "não foi possível guardar uma cópia do arquivo antes de "
-                "substituí-lo.",
+                "o arquivo é somente leitura; nada foi alterado. Para alterá-lo, dê "
+                "permissão de gravação ao arquivo.",
                 target.path);
         }
-    }
-    if (beforeReplace_) {
-        beforeReplace_(target.path);
-    }
-    if (!renameOver(target.temporary, target.path)) {
-        throw FileWriteError("não foi possível substituir o arquivo (" + systemError() + ").",
-                             target.path);
-    }
-    target.temporary.clear();
-    target.replaced = true;
-}
-
-QStringList FileTransaction::rollBack() {
-    QStringList failed;
-    for (auto it = targets_.rbegin(); it != targets_.rend(); ++it) {
-        if (!it->replaced) {
-            continue;
+        // The new file keeps the old one's permissions.
+        target.mode = status.exists ? status.mode : 0644;
+        entry.temporary = unusedNameBeside(entry.target, "new");
+        if (status.exists) {
+            entry.backup = unusedNameBeside(entry.target, "old");
         }
-        const bool restored =
-            it->backup.isEmpty() ? QFile::remove(it->path) : renameOver(it->backup, it->path);
-        if (restored) {
-            it->backup.clear();
-            it->replaced = false;
-        } else {
-            failed << it->path;
-        }
+        journal.push_back(std::move(entry));
     }
-    return failed;
-}
-
-void FileTransaction::removeLeftovers() {
-    for (auto& target : targets_) {
-        if (!target.temporary.isEmpty()) {
-            QFile::remove(target.temporary);
-            target.temporary.clear();
-        }
-        // A backup still needed by a failed restore stays for the user to find.
-        if (!target.backup.isEmpty() && !target.replaced) {
-            QFile::remove(target.backup);
-            target.backup.clear();
-        }
-    }
+    return journal;
 }
 
 void FileTransaction::commit() {
+    const FolderLock lock(databaseFolder_, FolderLock::Mode::Wait);
+    // A commit cut short by a crash is settled before this one may use the journal.
+    settleLeftJournal(databaseFolder_);
+    const Journal journal = plan();
+    const StepHook step = [this] { this->step(); };
+    std::set<QString> folders = foldersOf(journal);
+    bool committed = false;
     try {
-        for (auto& target : targets_) {
-            stage(target);
+        for (std::size_t i = 0; i < targets_.size(); ++i) {
+            const FileDescriptor file =
+                createExclusive(journal[i].temporary, targets_[i].mode, targets_[i].path);
+            step();
+            writeAll(file, targets_[i].bytes, targets_[i].path);
+            step();
+            syncFile(file, targets_[i].path);
+            step();
         }
-        for (auto& target : targets_) {
-            replace(target);
+        for (std::size_t i = 0; i < targets_.size(); ++i) {
+            if (!journal[i].backup.isEmpty()) {
+                linkFile(journal[i].target, journal[i].backup, targets_[i].path);
+                step();
+            }
         }
-    } catch (const ClimateError& error) {
-        const QStringList unrestored = rollBack();
-        removeLeftovers();
-        if (unrestored.isEmpty()) {
-            throw FileWriteError(error.reason(), error.file(), error.line());
+        writeJournal(journal, databaseFolder_, step);
+        std::set<QString> withJournal = folders;
+        withJournal.insert(QFileInfo(journalPath(databaseFolder_)).absolutePath());
+        syncFolders(withJournal, step);
+        for (std::size_t i = 0; i < targets_.size(); ++i) {
+            renameReplacing(journal[i].temporary, journal[i].target, targets_[i].path);
+            step();
         }
-        throw FileWriteError(error.reason() + " Não foi possível restaurar: " +
-                                 unrestored.join(QStringLiteral(", ")).toStdString() + ".",
-                             error.file(), error.line());
+        syncFolders(folders, step);
+        removeFile(journalPath(databaseFolder_), journalPath(databaseFolder_));
+        committed = true;
+        step();
+        syncFolder(databaseFolder_);
+        step();
     } catch (...) {
-        rollBack();
-        removeLeftovers();
-        throw;
+        // Once the journal is gone, the commit has happened; a failure to
+        // sync after it is no reason to undo it.
+        if (!committed) {
+            rollBackAndRethrow(journal, databaseFolder_, std::current_exception());
+        }
     }
-    // Every target replaced: the old files are no longer needed.
-    for (auto& target : targets_) {
-        target.replaced = false;
+    // The old files are no longer needed. A backup left by a failure here is
+    // a leftover that the next recovery removes.
+    for (const JournalEntry& entry : journal) {
+        if (!entry.backup.isEmpty()) {
+            try {
+                removeFile(entry.backup, entry.target);
+                step();
+            } catch (const ClimateError&) {
+            }
+        }
     }
-    removeLeftovers();
     targets_.clear();
 }
 

@@ -3,6 +3,7 @@
 #include "climate/CityDatabase.h"
 #include "climate/ClimateErrors.h"
 #include "climate/CommaText.h"
+#include "climate/FileTransaction.h"
 #include "climate/ImportSteps.h"
 #include "climate/Messages.h"
 #include "climate/Notifier.h"
@@ -26,15 +27,7 @@ struct Stopped {};
 // The index lines, refusing an index that a NUL byte cuts short: rewriting it
 // would lose every line after the NUL.
 std::vector<std::string> readIndexLines(const QString& path) {
-    bool stoppedAtNul = false;
-    std::vector<std::string> lines = readLines(path, &stoppedAtNul);
-    if (stoppedAtNul) {
-        throw FormatError(
-            "o índice de cidades contém um caractere nulo; gravá-lo perderia as "
-            "linhas depois dele.",
-            path, static_cast<int>(lines.size()) + (lines.empty() ? 1 : 0));
-    }
-    return lines;
+    return splitWholeLines(readFileBytes(path), path);
 }
 
 // Two paths name one file when they read the same once cleaned, or when the
@@ -106,6 +99,7 @@ void ImportSession::choose(const QString& sourcePath) {
 void ImportSession::chooseChecked(const QString& sourcePath) {
     const ImportSource source = reader_(sourcePath);
     const std::string key = checkedFileKey(source.name);
+    checkFileNameLength(key);
     checkLatitudeText(source.latitudeText);
     const std::string longitude = invertedLongitudeText(source.longitudeDeg);
 
@@ -186,7 +180,7 @@ std::optional<int> ImportSession::includeChecked(const SeasonStartTexts& seasonS
     try {
         hourly = computeHourlyLines(source.dataLines, seasonStarts);
     } catch (const FormatError& error) {
-        throw error.relocated(filePath_, source.linesBeforeData);
+        throw error.relocated(filePath_, source.lineOffsetAt(error.line()));
     }
     std::array<int, kSeasonCount> starts{};
     bool allFound = true;
@@ -206,11 +200,12 @@ std::optional<int> ImportSession::includeChecked(const SeasonStartTexts& seasonS
     try {
         wind = SeasonWindStatistics(hourly.lines, starts);
     } catch (const FormatError& error) {
-        throw error.relocated(filePath_, source.linesBeforeData);
+        throw error.relocated(filePath_, source.lineOffsetAt(error.line()));
     }
 
     const QString index = indexPath(baseDirectory_);
     std::vector<std::string> indexLines;
+    std::string indexBefore;
     try {
         std::vector<std::string> fields{name_, latitude_, hourlyFileName(chosenKey_),
                                         windFileName(chosenKey_), longitude_};
@@ -218,18 +213,21 @@ std::optional<int> ImportSession::includeChecked(const SeasonStartTexts& seasonS
             fields.push_back(math::formatGeneral(*timeZoneHours_));
         }
         const std::string cityLine = JoinCommaText(fields);
-        indexLines = indexWithCityLine(readIndexLines(index), name_, cityLine);
+        indexBefore = readFileBytes(index);
+        indexLines = indexWithCityLine(splitWholeLines(indexBefore, index), name_, cityLine);
     } catch (const FormatError& error) {
         throw error.file().isEmpty() ? error.relocated(index, 0) : error;
     }
 
     const bool madeFolder = ensureCitiesFolder(baseDirectory_);
-    FileTransaction transaction;
+    FileTransaction transaction(baseDirectory_);
     transaction.add(cityFilePath(baseDirectory_, hourlyFileName(chosenKey_)),
                     joinLines(hourly.lines));
     transaction.add(cityFilePath(baseDirectory_, windFileName(chosenKey_)), joinLines(wind));
-    transaction.add(index, joinLines(indexLines));
-    transaction.setBeforeReplace(beforeReplace_);
+    // Another import may commit between this reading and the commit's lock.
+    transaction.add(index, joinLines(indexLines),
+                    std::make_optional(std::make_optional(std::move(indexBefore))));
+    transaction.setAfterStep(afterStep_);
     try {
         transaction.commit();
     } catch (...) {

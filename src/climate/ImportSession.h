@@ -19,7 +19,7 @@
 // which does not, writes the five fields it always wrote.
 #pragma once
 
-#include "climate/FileTransaction.h"
+#include "climate/CommitJournal.h"
 #include "climate/ImportSource.h"
 #include "climate/Seasons.h"
 
@@ -81,10 +81,8 @@ public:
     const std::string& latitudeBytes() const { return latitude_; }
     const std::string& longitudeBytes() const { return longitude_; }
 
-    // Passed to the file transaction of include(); see FileTransaction.
-    void setBeforeReplaceForTesting(FileTransaction::BeforeReplace hook) {
-        beforeReplace_ = std::move(hook);
-    }
+    // Passed to the file transaction of include(); see StepHook.
+    void setAfterStepForTesting(StepHook hook) { afterStep_ = std::move(hook); }
 
 private:
     void chooseChecked(const QString& sourcePath);
@@ -97,7 +95,7 @@ private:
     QString baseDirectory_;
     Notifier& notifier_;
     SourceReader reader_;
-    FileTransaction::BeforeReplace beforeReplace_;
+    StepHook afterStep_;
 
     QString filePath_;
     std::string name_;

@@ -5,6 +5,7 @@
 #include "climate/EpwSource.h"
 #include "climate/TextFile.h"
 #include "climate/Windows1252.h"
+#include "climate/YearOfHours.h"
 #include "math/numbers.h"
 
 #include <algorithm>
@@ -39,6 +40,37 @@ std::string trimmed(std::string_view text) {
     return std::string(text);
 }
 
+// Checks that the data lines are the hours of one year in order, and drops
+// a leap year's 29 February.
+void keepOneYear(ImportSource& source, const QString& path) {
+    YearOfHours year;
+    std::vector<std::string> kept;
+    kept.reserve(kYearHours);
+    std::string field;
+    for (std::size_t i = 0; i < source.dataLines.size(); ++i) {
+        const int line = kHeaderLines + static_cast<int>(i) + 1;
+        year.requireRoom(path, line);
+        CommaTextReader reader(source.dataLines[i]);
+        const auto integer = [&](const char* what) {
+            if (!reader.next(field)) {
+                throw FormatError(std::string("a linha não tem o campo ") + what + ".", path, line);
+            }
+            return stampField(field, what, path, line);
+        };
+        HourStamp stamp;
+        stamp.month = integer("mês");
+        stamp.day = integer("dia");
+        stamp.hour = integer("hora");
+        if (year.next(stamp, path, line)) {
+            kept.push_back(std::move(source.dataLines[i]));
+        } else if (!source.leapDayAt) {
+            source.leapDayAt = kept.size();
+        }
+    }
+    year.requireComplete(path, kHeaderLines + static_cast<int>(source.dataLines.size()) + 1);
+    source.dataLines = std::move(kept);
+}
+
 }  // namespace
 
 ImportSource parseCommaTextSource(std::string_view bytes, const QString& path) {
@@ -56,7 +88,7 @@ ImportSource parseCommaTextSource(std::string_view bytes, const QString& path) {
     }
     const bool utf8 = source.encoding == SourceEncoding::Utf8;
 
-    const std::vector<std::string> lines = splitLines(bytes);
+    const std::vector<std::string> lines = splitWholeLines(bytes, path);
     const auto lineAt = [&](std::size_t i) -> const std::string& {
         if (i >= lines.size()) {
             throw FormatError("o arquivo tem " + std::to_string(lines.size()) +
@@ -82,8 +114,9 @@ ImportSource parseCommaTextSource(std::string_view bytes, const QString& path) {
                           path, 2);
     }
     const auto longitude = math::parseNumber(fields[2]);
-    if (!longitude) {
-        throw FormatError("a longitude '" + fields[2] + "' não é um número.", path, 2);
+    if (!longitude || *longitude < -180.0 || *longitude > 180.0) {
+        throw FormatError("a longitude '" + fields[2] + "' não é um número de -180 a 180.", path,
+                          2);
     }
     source.longitudeDeg = *longitude;
     if (utf8) {
@@ -121,6 +154,7 @@ ImportSource parseCommaTextSource(std::string_view bytes, const QString& path) {
                                 "banco de dados de cidades.");
         }
     }
+    keepOneYear(source, path);
     return source;
 }
 

@@ -7,7 +7,8 @@
 // The format ZENITA knows is the comma-text source: line 0 a header whose
 // first field is "Localização"; line 1 name, latitude, longitude (positive
 // east), its spaces read as "_"; line 2 free; line 3 a column header whose
-// first field is "Mês"; then one data line per hour. It may be written in
+// first field is "Mês"; then one data line per hour of a 365-day year, in
+// order (YearOfHours.h), with month, day and hour in its first three fields. It may be written in
 // Windows-1252 or in UTF-8, with or without a byte-order mark. Another format
 // plugs in as another SourceReader: EnergyPlus weather files (EpwSource.h).
 #pragma once
@@ -30,6 +31,9 @@ struct ImportSource {
     double longitudeDeg = 0.0;           // positive east, as written
     std::vector<std::string> dataLines;  // Windows-1252 comma-text lines
     int linesBeforeData = 4;  // so data line i is line linesBeforeData + i + 1 of the file
+    // Where a leap year's 29 February was dropped: its 24 lines stood before
+    // data line leapDayAt (from 0).
+    std::optional<std::size_t> leapDayAt;
     SourceEncoding encoding = SourceEncoding::Windows1252;
     SourceFormat format = SourceFormat::CommaText;
     // Hours from UTC of the source's standard time, when the source says;
@@ -38,6 +42,11 @@ struct ImportSource {
     // How many missing values the reader filled in, for sources that mark
     // them; the success message says it.
     std::optional<int> filledValues;
+
+    // What to add to a data line's number (from 1) to get its line in the file.
+    int lineOffsetAt(int dataLine) const {
+        return linesBeforeData + (leapDayAt && dataLine > static_cast<int>(*leapDayAt) ? 24 : 0);
+    }
 };
 
 // Reads a source file. Throws FileNotFoundError or FileReadError when it

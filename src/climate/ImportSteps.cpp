@@ -3,6 +3,7 @@
 #include "climate/CityDatabase.h"
 #include "climate/ClimateErrors.h"
 #include "climate/CommaText.h"
+#include "climate/CommitJournal.h"
 #include "climate/HourlyFile.h"
 #include "climate/Windows1252.h"
 #include "math/numbers.h"
@@ -12,14 +13,6 @@
 namespace climate {
 
 namespace {
-
-// Bytes that are control characters in Windows-1252: C0, DEL, and the five
-// bytes the code page leaves undefined (they decode to C1 controls).
-bool isControlByte(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 32 || byte == 127 || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
-           byte == 0x90 || byte == 0x9D;
-}
 
 std::string utf8Of(std::string_view windows1252) {
     return decodeWindows1252(windows1252).toStdString();
@@ -33,11 +26,7 @@ std::optional<long long> integerField(const std::vector<std::string>& fields, in
 
 std::string checkedFileKey(std::string_view name) {
     const std::string key = FileKey(name);
-    const bool refused =
-        key.empty() || key == "." || key == ".." || std::any_of(key.begin(), key.end(), [](char c) {
-            return c == '/' || c == '\\' || isControlByte(c);
-        });
-    if (refused) {
+    if (!isPlainFileName(key)) {
         throw RefusalError("Nome de cidade inválido: \"" + utf8Of(name) +
                            "\". O nome não pode ser vazio, \".\" nem \"..\", nem conter \"/\", "
                            "\"\\\" ou caracteres de controle.");
@@ -53,6 +42,21 @@ std::string checkedFileKey(std::string_view name) {
                            "', que os sistemas de arquivos não aceitam em nomes de arquivo.");
     }
     return key;
+}
+
+void checkFileNameLength(std::string_view fileKey) {
+    constexpr int kNameMaxBytes = 255;
+    const auto onDisk = [](std::string_view name) {
+        return static_cast<int>(decodeWindows1252(name).toUtf8().size());
+    };
+    const int longest = onDisk(windFileName(fileKey)) + kAddedNameBytes;
+    if (longest > kNameMaxBytes) {
+        const int allowed = kNameMaxBytes - kAddedNameBytes - onDisk(kWindFileSuffix);
+        throw RefusalError("Nome de cidade longo demais: os arquivos da cidade teriam nomes de " +
+                           std::to_string(longest) + " bytes, e o limite é " +
+                           std::to_string(kNameMaxBytes) + ". O nome pode ter até " +
+                           std::to_string(allowed) + " bytes (letras acentuadas contam 2).");
+    }
 }
 
 void checkLatitudeText(std::string_view latitudeText) {

@@ -21,6 +21,11 @@ namespace climate {
 // RefusalError naming the name (and the character).
 std::string checkedFileKey(std::string_view name);
 
+// Refuses (RefusalError) a file key whose files could not be named on disk:
+// the wind file's name, with what a commit adds for its temporary, must fit
+// in the 255 bytes a file name may have (in its UTF-8 form).
+void checkFileNameLength(std::string_view fileKey);
+
 // Refuses (RefusalError) a latitude text that is not a number (a comma counts
 // as the decimal point, as in the main window) or lies outside -65 to 65.
 void checkLatitudeText(std::string_view latitudeText);

@@ -4,15 +4,22 @@
 // ends the text; a break at the very end gives no further empty line.
 // Writing puts CR LF after every line, the last one included, and replaces
 // the file atomically (see FileTransaction.h).
+//
+// Every read is bounded: only a regular file is read (a pipe would block, a
+// device never end), and none above kMaxFileBytes, which is some twenty
+// times a city's hourly file.
 #pragma once
 
 #include <QString>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace climate {
+
+inline constexpr std::size_t kMaxFileBytes = std::size_t{64} * 1024 * 1024;
 
 // The lines of a text. stoppedAtNul, when given, tells whether a NUL cut it.
 std::vector<std::string> splitLines(std::string_view bytes, bool* stoppedAtNul = nullptr);
@@ -21,17 +28,23 @@ std::vector<std::string> splitLines(std::string_view bytes, bool* stoppedAtNul =
 template <class Visit>
 bool forEachLine(std::string_view bytes, Visit&& visit);
 
+// The lines of a text that must be read whole: a NUL throws FormatError
+// naming `path` and the line that holds it.
+std::vector<std::string> splitWholeLines(std::string_view bytes, const QString& path);
+
 // The lines with CR LF after each.
 std::string joinLines(const std::vector<std::string>& lines);
 
 // The whole file. Throws FileNotFoundError when it does not exist and
-// FileReadError when it cannot be read (a folder, no access).
+// FileReadError when it cannot be read (a folder, no access), is not a
+// regular file or holds more than kMaxFileBytes; nothing is read then.
 std::string readFileBytes(const QString& path);
 // readFileBytes split by splitLines; same errors.
 std::vector<std::string> readLines(const QString& path, bool* stoppedAtNul = nullptr);
 
 // Replaces the file with the bytes through a temporary file in the same
-// folder; throws FileWriteError and leaves the old file as it was on failure.
+// folder, under a journal there; throws FileWriteError and leaves the old
+// file as it was on failure.
 void writeFileAtomically(const QString& path, std::string_view bytes);
 // writeFileAtomically of joinLines(lines).
 void writeLines(const QString& path, const std::vector<std::string>& lines);

@@ -177,6 +177,12 @@ std::string formatGeneral(double value) {
     if (!std::isfinite(value) || value == 0.0) {
         return "0";
     }
+    // Fifteen digits round the largest doubles up past DBL_MAX, to a text
+    // that parses as infinity: write the largest fifteen-digit number below.
+    constexpr double kLargestFifteenDigits = 1.79769313486231e308;
+    if (std::fabs(value) > kLargestFifteenDigits) {
+        return value < 0 ? "-1.79769313486231e+308" : "1.79769313486231e+308";
+    }
     char buffer[64];
     auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);

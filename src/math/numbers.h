@@ -38,7 +38,8 @@ std::string formatFixed2(double value);
 std::string formatFixed(double value, int decimals);
 
 // General form with at most 15 significant digits and no trailing zeros;
-// never "-0".
+// never "-0". parseNumber reads every such text back (beyond
+// ±1.79769313486231e308 it gives that, so as never to round up to infinity).
 std::string formatGeneral(double value);
 
 // The conversion error's message for a text that is not a number.

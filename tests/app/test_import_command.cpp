@@ -65,11 +65,11 @@ TEST_F(ImportCommand, ReplacesAnExistingCityOnlyWithReplace) {
 }
 
 TEST_F(ImportCommand, SeasonOptionsTakeThePlaceOfTheDefaults) {
-    SourceOptions tenDays;
-    tenDays.days = 10;
-    // Ten days of January hold none of the default starts; these two are in it.
-    const CommandRun run = runCapturing(
-        {"--import", source(tenDays), "--summer", "2/1/3", "--winter", "09/01/24"}, base());
+    // The year holds every default start and these two, but no 31 February
+    // and no hour 25.
+    const CommandRun run = runCapturing({"--import", source({}), "--spring", "31/2/1", "--summer",
+                                         "2/1/3", "--autumn", "1/1/25", "--winter", "09/01/24"},
+                                        base());
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err,
               "zenita: Data/Hora de início da Primavera não localizado no arquivo!\n"

@@ -93,23 +93,13 @@ TEST_F(ImportTest, SeasonEditsMatchMonthsWithOrWithoutLeadingZero) {
     }
 }
 
-TEST_F(ImportTest, TheLaterOfTwoMatchingLinesStartsTheSeason) {
-    Lines lines = sourceLines({});
-    setField(lines, lines.size() - 1, 0, "9");
-    setField(lines, lines.size() - 1, 1, "22");
-    setField(lines, lines.size() - 1, 2, "18");
-    ASSERT_TRUE(import(writeSource(bytesOf(lines))));
-    const Lines data(lines.begin() + 4, lines.end());
-    auto starts = defaultStartLines();
-    starts[0] = static_cast<int>(data.size()) - 1;
-    EXPECT_EQ(cityFile("porto_alegre.ventos.csv"), windTable(data, starts));
-}
-
 TEST_F(ImportTest, EverySeasonStartNotFoundIsNamedInOrderAndNothingIsWritten) {
     const auto before = database();
-    SourceOptions headersOnly;
-    headersOnly.days = 0;
-    EXPECT_FALSE(import(writeSource(sourceBytes(headersOnly))));
+    auto nowhere = climate::defaultSeasonStartTexts();
+    for (auto& start : nowhere) {
+        start.hour = "25";
+    }
+    EXPECT_FALSE(import(writeSource(sourceBytes({})), nowhere));
     EXPECT_EQ(notifier.texts(),
               (QStringList{"Data/Hora de início da Primavera não localizado no arquivo!",
                            "Data/Hora de início do Verão não localizado no arquivo!",
@@ -144,31 +134,70 @@ TEST_F(ImportTest, EmptyFieldsBecomeZeroAndAnEmptyLastFieldIsKept) {
     EXPECT_EQ(hourly[1], lines[5]);
 }
 
-TEST_F(ImportTest, ABrokenDataLineEndsWithErrorAndLeavesTheDatabaseAsItWas) {
+// The month, day and hour of every data line must be those of a 365-day
+// year in order, which "Buscar" checks; the wind fields are read by the
+// statistics of "Incluir Cidade".
+TEST_F(ImportTest, ABrokenSourceEndsWithErrorNamingTheFirstWrongLineAndWritesNothing) {
     const std::pair<std::function<void(Lines&)>, const char*> cases[] = {
-        {[](Lines& l) { l.insert(l.begin() + 104, ""); }, "linha 105"},
-        {[](Lines& l) { l.push_back(""); }, "linha 8765"},
-        {[](Lines& l) { setField(l, 5000, 0, "9.5"); }, "linha 5001"},  // month
-        {[](Lines& l) { setField(l, 1000, 2, "x"); }, "linha 1001"},    // hour, off season
-        {[](Lines& l) { setField(l, 4 + dataLineOf(9, 1, 1), 1, "primeiro"); }, "primeiro"},
-        {[](Lines& l) { setField(l, 7000, 11, "forte"); }, "linha 7001"},  // wind speed
-        {[](Lines& l) { l[300] = "1,13,5,20,0,0,0,0"; }, "linha 301"},     // too short for wind
+        {[](Lines& l) { l.resize(8); },
+         "linha 9: o ano está incompleto: falta o registro de 1/1, hora 5"},
+        {[](Lines& l) { l.pop_back(); }, "linha 8764: o ano está incompleto"},
+        {[](Lines& l) { l.insert(l.end(), l.begin() + 4, l.end()); }, "linha 8765: o ano termina"},
+        {[](Lines& l) { l.push_back(""); }, "linha 8765: o ano termina"},
+        {[](Lines& l) { l.insert(l.begin() + 104, ""); }, "linha 105: a linha não tem o campo mês"},
+        {[](Lines& l) { l.erase(l.begin() + 1000); }, "linha 1001: o registro é de 11/2, hora 14"},
+        {[](Lines& l) { l.insert(l.begin() + 1000, l[999]); }, "linha 1001: o registro é de 11/2"},
+        {[](Lines& l) { setField(l, 5000, 0, "9.5"); }, "linha 5001: o campo mês '9.5'"},
+        {[](Lines& l) { setField(l, 4, 0, "0"); }, "linha 5: o registro é de 1/0, hora 1"},
+        {[](Lines& l) { setField(l, 4 + 8759, 0, "13"); }, "linha 8764: o registro é de 31/13"},
+        {[](Lines& l) { setField(l, 1000, 2, "25"); }, "linha 1001: o registro é de 11/2, hora 25"},
+        {[](Lines& l) { setField(l, 1000, 2, "x"); }, "linha 1001: o campo hora 'x'"},
+        {[](Lines& l) { setField(l, 1000, 1, "-11"); }, "linha 1001: o registro é de -11/2"},
+        {[](Lines& l) { setField(l, 4, 1, ""); }, "linha 5: o campo dia ''"},
+        {[](Lines& l) { l[2000].insert(6, 1, '\0'); },
+         "linha 2001: a linha contém um caractere nulo"},
+        // At "Incluir Cidade":
+        {[](Lines& l) { setField(l, 7000, 11, "forte"); }, "linha 7001: a velocidade do vento"},
+        {[](Lines& l) { l[300] = "1,13,9,20,0,0,0,0"; }, "linha 301: a linha"},  // too short
     };
     const auto before = database();
-    for (const auto& [breakIt, lineMention] : cases) {
-        SCOPED_TRACE(lineMention);
+    for (const auto& [breakIt, message] : cases) {
+        SCOPED_TRACE(message);
         Lines lines = sourceLines({});
         breakIt(lines);
         notifier.notices.clear();
-        session.choose(writeSource(bytesOf(lines)));
-        ASSERT_TRUE(session.includeEnabled());
-        EXPECT_FALSE(session.include(climate::defaultSeasonStartTexts()));
-        expectOnlyError(lineMention);
-        EXPECT_TRUE(notifier.notices[0].details.contains(lineMention))
+        if (import(writeSource(bytesOf(lines)))) {
+            ADD_FAILURE() << "imported";
+        }
+        expectOnlyError(message);
+        EXPECT_TRUE(notifier.notices[0].details.contains(message))
             << notifier.notices[0].details.toStdString();
-        EXPECT_EQ(database(), before);
         EXPECT_FALSE(session.cityAdded());
     }
+    EXPECT_EQ(database(), before);
+}
+
+TEST_F(ImportTest, ALeapYearLosesItsTwentyNinthOfFebruaryAndKeepsItsLineNumbers) {
+    Lines lines = sourceLines({});
+    const auto march = lines.begin() + 4 + dataLineOf(3, 1, 1);
+    Lines leapDay;
+    for (int hour = 1; hour <= 24; ++hour) {
+        leapDay.push_back("2,29," + std::to_string(hour) + ",99,0,0,0,0,0,0,0,forte");
+    }
+    lines.insert(march, leapDay.begin(), leapDay.end());
+    ASSERT_TRUE(import(writeSource(bytesOf(lines))));
+    EXPECT_EQ(cityFile("porto_alegre.csv"), joinCrLf(dataLines()));
+
+    // A fault after February is named at its line in the file.
+    setField(lines, 4 + 24 + dataLineOf(7, 1, 1), 11, "forte");
+    notifier.answers = {true};
+    session.choose(writeSource(bytesOf(lines)));
+    notifier.notices.clear();
+    EXPECT_FALSE(session.include(climate::defaultSeasonStartTexts()));
+    expectOnlyError("wind speed after the leap day");
+    const int fileLine = 4 + 24 + dataLineOf(7, 1, 1) + 1;
+    EXPECT_TRUE(notifier.notices[0].details.contains("linha " + QString::number(fileLine) + ":"))
+        << notifier.notices[0].details.toStdString();
 }
 
 TEST_F(ImportTest, IncludeChecksTheFileAndTheEditsFirst) {
@@ -217,16 +246,9 @@ TEST_F(ImportTest, AFailedWriteLeavesTheDatabaseAsItWas) {
     failsAndChangesNothing("a folder in the wind file's place");
 
     QDir(base() + "/cidades/porto_alegre.ventos.csv").removeRecursively();
-    writeIndex({"Aracaju,-10.91,s/a,s/a,37.07",
-                "Porto_Alegre,-30.03,porto_alegre.csv,porto_alegre.ventos.csv,51.22"});
-    writeAll(base() + "/cidades/porto_alegre.csv", "old hourly\r\n");
-    writeAll(base() + "/cidades/porto_alegre.ventos.csv", "old wind\r\n");
-    session.setBeforeReplaceForTesting([&](const QString& target) {
-        if (target.endsWith("Latitudes.csv")) {
-            throw climate::FileWriteError("simulated rename failure", target);
-        }
-    });
-    failsAndChangesNothing("the index cannot be replaced: the city files go back");
+    QFile::setPermissions(climate::indexPath(base()), QFile::ReadOwner | QFile::ReadOther);
+    failsAndChangesNothing("a read-only index");
+    EXPECT_TRUE(notifier.notices.back().details.contains("somente leitura"));
 }
 
 TEST_F(ImportTest, ReplacingACityKeepsOneIndexLineInPlaceAndAnUpperCaseTwinCountsAsIt) {
@@ -294,10 +316,16 @@ TEST_F(ImportTest, ABrokenHeaderAnUnsafeNameOrABadLatitudeIsRefusedAtChoosing) {
             (std::string(line0) + "\r\n" + line1 + "\r\nlivre\r\n" + line3 + "\r\n1,1,1,20\r\n")
                 .c_str());
     };
+    const auto repeated = [](const char* text, int times) {
+        std::string all;
+        for (int i = 0; i < times; ++i) {
+            all += text;
+        }
+        return all;
+    };
     const auto located = [](const char* location) {
         SourceOptions options;
         options.location = location;
-        options.days = 2;
         return joinCrLf(sourceLines(options));  // UTF-8
     };
     const std::pair<std::string, const char*> cases[] = {
@@ -323,6 +351,9 @@ TEST_F(ImportTest, ABrokenHeaderAnUnsafeNameOrABadLatitudeIsRefusedAtChoosing) {
         {located("A|B,-30,-51"), "caractere '|'"},
         {located("X,trinta,-51"), "\"trinta\""},
         {located("X,70,-51"), "Latitude inválida"},
+        {located("X,-30,-181"), "Erro!"},
+        {located((std::string(233, 'a') + ",-30,-51").c_str()), "longo demais"},
+        {located((repeated("ã", 117) + ",-30,-51").c_str()), "longo demais"},
     };
     const auto before = database();
     for (std::size_t i = 0; i < std::size(cases); ++i) {

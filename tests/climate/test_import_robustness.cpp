@@ -72,13 +72,9 @@ private:
 using ImportRobustness = ImportFixture;
 
 TEST_F(ImportRobustness, MutatedSourcesNeverHalfWriteTheDatabase) {
-    SourceOptions fourDays;
-    fourDays.days = 4;
-    const climate::SeasonStartTexts withinFourDays{
-        {{"1", "1", "5"}, {"2", "1", "3"}, {"3", "1", "7"}, {"4", "1", "10"}}};
     const auto year = climate::defaultSeasonStartTexts();
-    // Short sources take many rounds of up to three mutations each; whole
-    // years, slow to import, a few rounds of one.
+    // Most mutations of a year's lines break its order and are refused at
+    // once; those of its values go on to a write.
     const struct {
         const char* name;
         std::string original;
@@ -87,8 +83,7 @@ TEST_F(ImportRobustness, MutatedSourcesNeverHalfWriteTheDatabase) {
         int mutations;
         int minSuccesses;
     } cases[] = {
-        {"four days", sourceBytes(fourDays), withinFourDays, 300, 3, 30},
-        {"a year", sourceBytes({}), year, 24, 1, 1},
+        {"a year", sourceBytes({}), year, 90, 3, 10},
         {"an EPW year", epwBytes({}), year, 24, 1, 1},
     };
     Mutator mutator(2024);

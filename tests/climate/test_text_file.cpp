@@ -1,4 +1,5 @@
 #include "climate/ClimateErrors.h"
+#include "climate/DatabaseRecovery.h"
 #include "climate/FileTransaction.h"
 #include "climate/TextFile.h"
 
@@ -81,32 +82,75 @@ TEST_F(TextFileTest, MissingUnreadableAndUnwritableFilesRaiseTheirErrors) {
     EXPECT_FALSE(QFileInfo::exists(path("missing")));
 }
 
-TEST_F(TextFileTest, ATransactionPutsEverythingBackWhenALaterReplacementFails) {
+TEST_F(TextFileTest, AFailureAtAnyStepOfACommitLeavesEveryFileAsBeforeOrAllAsAfter) {
     writeAll(path("a"), "old a");
     writeAll(path("c"), "old c");
     const auto before = snapshot(dir.path());
-    // The last round fails nowhere and commits.
-    for (const char* failing : {"a", "b", "c", ""}) {
-        climate::FileTransaction transaction;
+    const auto commit = [&](int failingStep) {
+        climate::FileTransaction transaction(dir.path());
         transaction.add(path("a"), "new a");
         transaction.add(path("b"), "new b");  // did not exist
-        transaction.setBeforeReplace([&](const QString& target) {
-            if (target == path(failing)) {
-                throw climate::FileWriteError("simulated", target);
+        transaction.add(path("c"), "new c");
+        int step = 0;
+        transaction.setAfterStep([&] {
+            if (++step == failingStep) {
+                throw climate::FileWriteError("simulated", path("a"));
             }
         });
-        if (*failing == '\0') {
-            transaction.commit();
-        } else {
-            transaction.add(path("c"), "new c");
-            EXPECT_THROW(transaction.commit(), climate::FileWriteError) << failing;
-            EXPECT_EQ(snapshot(dir.path()), before) << failing;
+        transaction.commit();
+        return step;
+    };
+    int failingStep = 1;
+    for (;; ++failingStep) {
+        SCOPED_TRACE(failingStep);
+        try {
+            if (commit(failingStep) < failingStep) {
+                break;  // no step failed
+            }
+        } catch (const climate::FileWriteError&) {
+            ASSERT_EQ(snapshot(dir.path()), before);
+            continue;
         }
+        // Failing after the commit point only leaves cleaning up undone.
+        climate::recoverDatabase(dir.path());
+        ASSERT_EQ(names(), (QStringList{"a", "b", "c"}));
+        ASSERT_EQ(readAll(path("b")), "new b");
+        writeAll(path("a"), "old a");
+        QFile::remove(path("b"));
+        writeAll(path("c"), "old c");
     }
+    EXPECT_GT(failingStep, 20);
     EXPECT_EQ(readAll(path("a")), "new a");
     EXPECT_EQ(readAll(path("b")), "new b");
-    EXPECT_EQ(readAll(path("c")), "old c");
+    EXPECT_EQ(readAll(path("c")), "new c");
     EXPECT_EQ(names(), (QStringList{"a", "b", "c"}));
+}
+
+// Two imports at once: the later commit was computed from the index before
+// the earlier one landed, and must not put that index back.
+TEST_F(TextFileTest, ACommitBasedOnContentThatChangedMeanwhileWritesNothing) {
+    writeAll(path("index"), "one\r\n");
+    const auto commitBasedOn = [&](std::optional<std::string> basedOn) {
+        climate::FileTransaction transaction(dir.path());
+        transaction.add(path("wind"), "new wind");
+        transaction.add(path("index"), "one\r\ntwo\r\n", std::make_optional(std::move(basedOn)));
+        transaction.commit();
+    };
+    writeAll(path("index"), "one\r\nthree\r\n");  // the other import's line
+    const auto meanwhile = snapshot(dir.path());
+    for (const std::optional<std::string>& basedOn :
+         {std::optional<std::string>("one\r\n"), std::optional<std::string>()}) {
+        try {
+            commitBasedOn(basedOn);
+            ADD_FAILURE() << "committed over a changed index";
+        } catch (const climate::FileWriteError& error) {
+            EXPECT_EQ(error.file(), path("index"));
+            EXPECT_NE(std::string(error.what()).find("outro programa"), std::string::npos);
+        }
+        EXPECT_EQ(snapshot(dir.path()), meanwhile);
+    }
+    commitBasedOn("one\r\nthree\r\n");
+    EXPECT_EQ(readAll(path("index")), "one\r\ntwo\r\n");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <tuple>
 #include <utility>
 
@@ -61,9 +62,15 @@ TEST(NumberFormatter, TwoDecimalsRoundHalfAwayFromZeroOnTheExactValue) {
 }
 
 TEST(NumberFormatter, GeneralFormHasNoTrailingZerosAndNeverMinusZero) {
-    const std::pair<double, const char*> cases[] = {
-        {-0.0, "0"},        {0.0, "0"},   {48.55, "48.55"},  {-1 * -48.55, "48.55"},
-        {-118.4, "-118.4"}, {50.0, "50"}, {0.1 + 0.2, "0.3"}};
+    const std::pair<double, const char*> cases[] = {{-0.0, "0"},
+                                                    {0.0, "0"},
+                                                    {48.55, "48.55"},
+                                                    {-1 * -48.55, "48.55"},
+                                                    {-118.4, "-118.4"},
+                                                    {50.0, "50"},
+                                                    {0.1 + 0.2, "0.3"},
+                                                    {DBL_MAX, "1.79769313486231e+308"},
+                                                    {-DBL_MAX, "-1.79769313486231e+308"}};
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(formatGeneral(value), text) << value;
     }
