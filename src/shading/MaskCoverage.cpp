@@ -2,6 +2,7 @@
 
 #include "canvas/Truncate.h"
 #include "chart/ChartColours.h"
+#include "chart/ChartGeometry.h"
 #include "chart/ShadingMasks.h"
 #include "math/angles.h"
 

@@ -13,7 +13,6 @@
 // the horizontal, beta from the façade normal).
 #pragma once
 
-#include "chart/ChartGeometry.h"
 #include "chart/ChartInputs.h"
 #include "chart/Projection.h"
 

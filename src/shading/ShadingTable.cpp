@@ -11,53 +11,45 @@ Measure classMeasure(int temperatureClass) {
     return kMeasures[static_cast<std::size_t>(temperatureClass)];
 }
 
+namespace {
+
+// The CSV's key and the caption shown, by period and by measure; the
+// temperature classes take the legend's captions.
+struct Names {
+    const char* key;
+    const char* caption;
+};
+constexpr std::array<Names, kPeriods.size()> kPeriodNames{
+    {{"1", "até 21 de Junho"}, {"2", "após 21 de Junho"}, {"ano", "Ano"}}};
+constexpr std::array<Names, kMeasures.size()> kMeasureNames{
+    {{"sol", "Sol em frente à fachada"},
+     {"classe1", nullptr},
+     {"classe2", nullptr},
+     {"classe3", nullptr},
+     {"classe4", nullptr},
+     {"classe5", nullptr},
+     {"radiacao", "Radiação direta na fachada"}}};
+
+}  // namespace
+
 QString periodKey(Period period) {
-    switch (period) {
-        case Period::FirstHalf:
-            return QStringLiteral("1");
-        case Period::SecondHalf:
-            return QStringLiteral("2");
-        case Period::Year:
-            break;
-    }
-    return QStringLiteral("ano");
+    return QString::fromUtf8(kPeriodNames[static_cast<std::size_t>(period)].key);
 }
 
 QString measureKey(Measure measure) {
-    switch (measure) {
-        case Measure::Sun:
-            return QStringLiteral("sol");
-        case Measure::Radiation:
-            return QStringLiteral("radiacao");
-        default:
-            break;
-    }
-    return QStringLiteral("classe%1").arg(static_cast<int>(measure));
+    return QString::fromUtf8(kMeasureNames[static_cast<std::size_t>(measure)].key);
 }
 
 QString periodCaption(Period period) {
-    switch (period) {
-        case Period::FirstHalf:
-            return QStringLiteral("até 21 de Junho");
-        case Period::SecondHalf:
-            return QStringLiteral("após 21 de Junho");
-        case Period::Year:
-            break;
-    }
-    return QStringLiteral("Ano");
+    return QString::fromUtf8(kPeriodNames[static_cast<std::size_t>(period)].caption);
 }
 
 QString measureCaption(Measure measure) {
-    switch (measure) {
-        case Measure::Sun:
-            return QStringLiteral("Sol em frente à fachada");
-        case Measure::Radiation:
-            return QStringLiteral("Radiação direta na fachada");
-        default:
-            break;
+    const auto m = static_cast<std::size_t>(measure);
+    if (const char* caption = kMeasureNames[m].caption) {
+        return QString::fromUtf8(caption);
     }
-    const auto rows = overlay::legendRows(overlay::Quantity::Temperature);
-    return rows[static_cast<std::size_t>(measure) - 1].caption;
+    return overlay::legendRows(overlay::Quantity::Temperature)[m - 1].caption;
 }
 
 namespace {
