@@ -2,17 +2,16 @@
 
 #include "app/HeadlessChart.h"
 #include "app/ImportCommand.h"
+#include "app/SaveFiles.h"
 #include "chart/ChartInputs.h"
 #include "climate/DatabaseRecovery.h"
 #include "math/numbers.h"
-#include "printer/QtPrinters.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
@@ -54,7 +53,7 @@ public:
 };
 
 // The commands; exactly one per run.
-enum class Command { ExportChart, ExportWind, Import, ShadingReport };
+enum class Command { ExportChart, ExportWind, ExportSheet, Import, ShadingReport };
 
 // A command that has printed its own messages and failed.
 class CommandFailed : public std::exception {};
@@ -66,6 +65,7 @@ struct Request {
     bool latitudeGiven = false;
     ChartSettings chart;
     WindSettings wind;
+    std::optional<int> sheetWindMode;  // --mode, for the sheet
     std::optional<QString> radius;  // --radius, for a PDF
     ImportRequest import;
     std::set<QString> given;  // the options named, each once
@@ -245,6 +245,15 @@ const Option kOptions[] = {
     {"--mode", "velocidades|frequencia",
      [](Request& r, const QString& o, const QString& v) {
          r.wind.mode = itemOf(o, v, {"velocidades", "frequencia"});
+         r.sheetWindMode = r.wind.mode;
+     }},
+    {"--export-sheet", "FILE",
+     [](Request& r, const QString& o, const QString& v) {
+         const QString suffix = QFileInfo(v).suffix().toLower();
+         if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("png")) {
+             throw BadArguments(o + QStringLiteral(": use um arquivo .pdf ou .png: ") + v);
+         }
+         setCommand(r, Command::ExportSheet, o, v);
      }},
     {"--shading-report", "FILE.csv",
      [](Request& r, const QString& o, const QString& v) {
@@ -279,35 +288,26 @@ const Option* findOption(const QString& name) {
     return nullptr;
 }
 
-// Written through a temporary file renamed at the end, so a failed write
-// leaves nothing behind.
-void writeImage(const QImage& picture, const QString& option, const QString& file) {
-    const QByteArray format = imageFormatOf(option, file);
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || !picture.save(&out, format.constData()) ||
-        !out.commit()) {
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + file +
-                           QStringLiteral(": ") + out.errorString());
+// A save's failure as the command's line on stderr, which starts in lower case.
+void failIf(const std::optional<QString>& failure) {
+    if (failure) {
+        QString line = *failure;
+        line[0] = line[0].toLower();
+        throw BadArguments(line);
     }
 }
 
-// A PDF is printed beside its final name and renamed once complete, so a
-// failure leaves nothing behind.
+void writeImage(const QImage& picture, const QString& option, const QString& file) {
+    imageFormatOf(option, file);
+    failIf(savePicture(picture, file));
+}
+
 template <class Print>
 void writePdf(const QString& file, Print&& print) {
-    const QString partial = file + QStringLiteral(".parcial");
-    try {
-        const std::unique_ptr<output::Printer> pdf = output::makePdfPrinter(partial);
-        print(*pdf);
-    } catch (...) {
-        QFile::remove(partial);
-        throw;
-    }
-    QFile::remove(file);
-    if (!QFile::rename(partial, file)) {
-        QFile::remove(partial);
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + file);
-    }
+    failIf(savePrintedPdf(file, [&](output::Printer& pdf) -> std::optional<QString> {
+        print(pdf);
+        return std::nullopt;
+    }));
 }
 
 // ---- The commands ----
@@ -360,6 +360,30 @@ void runExportChart(const Request& request, const Services& services) {
     }
 }
 
+// The sheet takes the chart's options, a PDF or a PNG alike, and a radius
+// that leaves the legend its column.
+void validateExportSheet(const Request& request) {
+    Request chart = request;
+    chart.radius.reset();
+    validateExportChart(chart);
+    if (request.radius && *math::parseNumber(request.radius->toStdString()) >
+                              output::kSheetLargestRadiusCm) {
+        throw BadArguments(QStringLiteral("--radius: a folha comporta no máximo 6 cm: ") +
+                           *request.radius);
+    }
+    if (request.sheetWindMode && !request.chart.city) {
+        throw BadArguments(QStringLiteral("--mode precisa de --city NAME com arquivo de ventos"));
+    }
+}
+
+void runExportSheet(const Request& request, const Services& services) {
+    SheetSettings settings{request.chart, request.sheetWindMode, 6.0};
+    if (request.radius) {
+        settings.radiusCm = *math::parseNumber(request.radius->toStdString());
+    }
+    failIf(saveSheet(designSheetHeadless(services, settings), request.file));
+}
+
 void validateShadingReport(const Request& request) {
     if (!request.chart.city) {
         throw BadArguments(QStringLiteral("falta a cidade: --city NAME com arquivo horário"));
@@ -371,15 +395,9 @@ void validateShadingReport(const Request& request) {
 
 // The CSV is written whole or not at all, then shown.
 void runShadingReport(const Request& request, const Services& services) {
-    const QByteArray csv =
-        shading::csvText(shadingReportHeadless(services, request.chart)).toUtf8();
-    QSaveFile out(request.file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit()) {
-        throw BadArguments(QStringLiteral("não foi possível gravar ") + request.file +
-                           QStringLiteral(": ") + out.errorString());
-    }
-    std::fwrite(csv.constData(), 1, static_cast<std::size_t>(csv.size()), stdout);
-    std::fflush(stdout);
+    const QString csv = shading::csvText(shadingReportHeadless(services, request.chart));
+    failIf(saveText(csv, request.file));
+    QTextStream(stdout) << csv;
 }
 
 void validateImport(const Request& /*request*/) {}
@@ -409,6 +427,11 @@ const CommandRow& rowOf(Command command) {
          validateExportChart, runExportChart},
         {Command::ExportWind, "--export-wind", {"--city", "--mode"}, validateExportWind,
          runExportWind},
+        {Command::ExportSheet, "--export-sheet",
+         {"--latitude", "--city", "--orientation", "--reference", "--alfa", "--beta-right",
+          "--beta-left", "--gamma-right", "--gamma-left", "--no-paths", "--radius", "--overlay",
+          "--period", "--mode"},
+         validateExportSheet, runExportSheet},
         {Command::Import, "--import", {"--replace", "--spring", "--summer", "--autumn", "--winter"},
          validateImport, runImport},
         {Command::ShadingReport, "--shading-report",
@@ -448,8 +471,8 @@ Request parseArguments(const QStringList& arguments) {
     }
     if (!request.command) {
         throw BadArguments(QStringLiteral(
-            "falta o comando: --export-chart FILE, --export-wind FILE, --import FILE ou "
-            "--shading-report FILE.csv"));
+            "falta o comando: --export-chart FILE, --export-sheet FILE, --export-wind FILE, "
+            "--import FILE ou --shading-report FILE.csv"));
     }
     const CommandRow& command = rowOf(*request.command);
     for (const QString& name : request.given) {

@@ -2,6 +2,7 @@
 
 #include "app/ChartPicture.h"
 #include "app/PrintCommands.h"
+#include "app/SheetContent.h"
 #include "climate/ClimateErrors.h"
 #include "climate/Messages.h"
 #include "climate/TextFile.h"
@@ -146,8 +147,8 @@ scene::ChartRequest chartRequest(const Services& services, const ChartSettings& 
     return request;
 }
 
-// The chart's layers drawn for the settings, and the request drawn; any
-// message fails.
+// The chart's layers drawn for the settings, and the request they were drawn
+// from; any message fails.
 scene::ChartRequest renderChartLayers(const Services& services, const ChartSettings& settings,
                                       scene::ChartLayers& layers) {
     Messages messages;
@@ -189,47 +190,79 @@ void printChartHeadless(const Services& services, const ChartSettings& settings,
 
 namespace {
 
-// The wind image of the city's rose; any message fails.
-Canvas windRose(const Services& services, const WindSettings& settings) {
+// The city's rose drawn from its wind file; any message fails.
+DrawnRose windRose(const Services& services, const WindSettings& settings) {
     Messages messages;
     const ChosenCity city = chooseCity(services, settings.city, messages);
     if (!city.entry.hasWindFile()) {
         throw HeadlessChartError("a cidade " + settings.city.toStdString() +
                                  " não tem arquivo de ventos");
     }
-    const QString file = climate::cityFilePath(services.baseDirectory, city.entry.windFile);
+    DrawnRose drawn = drawCityWindRose(services, city.entry, settings.mode);
+    messages.throwIfAny();
+    return drawn;
+}
+
+}  // namespace
+
+DrawnRose drawCityWindRose(const Services& services, const climate::CityIndexEntry& city,
+                           int modeItem) {
+    Messages messages;
+    const QString file = climate::cityFilePath(services.baseDirectory, city.windFile);
     if (!QFileInfo::exists(file)) {
         messages.add(QStringLiteral("Arquivo ") + file + QStringLiteral(" não encontrado!"));
         messages.throwIfAny();
     }
-    Canvas rose(460, 460);
+    DrawnRose drawn;
+    Canvas& rose = drawn.rose;
     try {
         const wind::WindTable table =
-            wind::parseWindTable(climate::readLines(file), settings.mode, file);
-        const scene::WindScene scene = scene::renderWind(
-            table, rose, wind::WindGeometry::forImage(rose.width(), rose.height()));
-        if (scene.failure) {
-            messages.add(climate::errorMessage(), *scene.failure);
+            wind::parseWindTable(climate::readLines(file), modeItem, file);
+        drawn.scene = scene::renderWind(table, rose,
+                                        wind::WindGeometry::forImage(rose.width(), rose.height()));
+        if (drawn.scene.failure) {
+            messages.add(climate::errorMessage(), *drawn.scene.failure);
         }
     } catch (const climate::ClimateError& error) {
         messages.add(climate::errorMessage(), error.message());
     }
     messages.throwIfAny();
-    return rose;
+    return drawn;
 }
 
-}  // namespace
-
 QImage drawWindRoseHeadless(const Services& services, const WindSettings& settings) {
-    return windRose(services, settings).image().copy();
+    return windRose(services, settings).rose.image().copy();
 }
 
 void printWindRoseHeadless(const Services& services, const WindSettings& settings,
                            output::Printer& printer) {
-    const Canvas rose = windRose(services, settings);
+    const DrawnRose drawn = windRose(services, settings);
     Messages messages;
-    messages.add(printWindRose(&printer, rose.image()));
+    messages.add(printWindRose(&printer, drawn.rose.image()));
     messages.throwIfAny();
+}
+
+output::DesignSheet designSheetHeadless(const Services& services, const SheetSettings& settings) {
+    scene::ChartLayers layers;
+    const scene::ChartRequest request = renderChartLayers(services, settings.chart, layers);
+    const bool windFile = request.city && request.city->hasWindFile();
+    if (settings.windMode && !windFile) {
+        throw HeadlessChartError(
+            request.city
+                ? "a cidade " + settings.chart.city->toStdString() + " não tem arquivo de ventos"
+                : std::string("--mode precisa de --city NAME com arquivo de ventos"));
+    }
+    std::optional<DrawnRose> rose;
+    if (windFile) {
+        rose = drawCityWindRose(services, *request.city, settings.windMode.value_or(0));
+    }
+    SheetSources sources{request,           imagesOf(layers), settings.chart.reference,
+                         settings.radiusCm, std::nullopt,     std::nullopt};
+    if (rose) {
+        sources.wind.emplace(
+            SheetWindSource{rose->scene, rose->rose.image(), settings.windMode.value_or(0)});
+    }
+    return designSheet(sources);
 }
 
 shading::ShadingTable shadingReportHeadless(const Services& services,

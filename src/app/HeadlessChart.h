@@ -5,7 +5,11 @@
 #pragma once
 
 #include "app/Services.h"
+#include "canvas/Canvas.h"
+#include "climate/CityDatabase.h"
+#include "output/DesignSheet.h"
 #include "output/Printer.h"
+#include "scene/WindScene.h"
 #include "shading/ShadingTable.h"
 
 #include <QImage>
@@ -50,6 +54,16 @@ public:
 // The composed chart, as copied: the layers and the pictograms of the reference.
 QImage drawChartHeadless(const Services& services, const ChartSettings& settings);
 
+// A city's wind rose drawn from its wind file, and its scene. A missing file,
+// or a line that cannot be read, is a HeadlessChartError with the window's
+// message.
+struct DrawnRose {
+    Canvas rose{460, 460};
+    scene::WindScene scene;
+};
+DrawnRose drawCityWindRose(const Services& services, const climate::CityIndexEntry& city,
+                           int modeItem);
+
 // The wind image of the city's rose. A city without a wind file, one not in
 // the index, or any message of the window is a HeadlessChartError.
 QImage drawWindRoseHeadless(const Services& services, const WindSettings& settings);
@@ -68,3 +82,13 @@ void printChartHeadless(const Services& services, const ChartSettings& settings,
 // must be on. Any refusal or message is a HeadlessChartError.
 shading::ShadingTable shadingReportHeadless(const Services& services,
                                             const ChartSettings& settings);
+
+// The design sheet of the chart settings; with a city that has a wind file,
+// its rose of the mode (0 without one). A mode for a city without a wind file,
+// or any message of the window, is a HeadlessChartError.
+struct SheetSettings {
+    ChartSettings chart;
+    std::optional<int> windMode;
+    double radiusCm = 6.0;
+};
+output::DesignSheet designSheetHeadless(const Services& services, const SheetSettings& settings);

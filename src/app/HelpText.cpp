@@ -10,6 +10,9 @@ QString usageText() {
             [--database DIR]
      zenita --export-wind FILE --city NAME [--mode velocidades|frequencia]
             [--database DIR]
+     zenita --export-sheet FILE.pdf|FILE.png (--latitude DEG | --city NAME)
+            [as opções da carta] [--mode velocidades|frequencia]
+            [--database DIR]
      zenita --import FILE [--replace] [--spring D/M/H] [--summer D/M/H]
             [--autumn D/M/H] [--winter D/M/H] [--database DIR]
      zenita --shading-report FILE.csv --city NAME --orientation DEG
@@ -30,6 +33,10 @@ Comandos:
                        formato da extensão: PNG, JPEG, BMP...) ou, com .pdf,
                        impressa numa página
   --export-wind FILE   grava a rosa dos ventos da cidade (imagem ou .pdf)
+  --export-sheet FILE  grava a folha de projeto numa página A4 (.pdf, ou .png
+                       a 300 dpi): a carta em escala, as entradas, a legenda
+                       e, para uma cidade com arquivo de ventos, a rosa dos
+                       ventos com as suas tabelas
   --import FILE        inclui uma cidade na base a partir de um arquivo horário
                        (formato regional com "Localização" ou EnergyPlus .epw)
   --shading-report FILE.csv
@@ -49,12 +56,13 @@ Opções da carta:
   --gamma-right G[,G2] ângulos gama à direita
   --gamma-left G[,G2]  ângulos gama à esquerda
   --no-paths           desmarca "Trajetória Zenita"
-  --radius CM          raio da carta no papel, só para .pdf (padrão 6)
+  --radius CM          raio da carta no papel, só para .pdf e a folha
+                       (padrão 6; na folha, no máximo 6)
   --overlay Q          dados horários da cidade sobre as trajetórias:
                        temperaturas, global ou direta
   --period 1|2         1: até 21 de Junho (padrão); 2: após 21 de Junho
 
-Opções da rosa dos ventos:
+Opções da rosa dos ventos (também na folha):
   --mode M             velocidades predominantes (padrão) ou frequencia
 
 Opções da inclusão:

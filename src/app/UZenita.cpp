@@ -4,7 +4,11 @@
 
 #include "app/Assets.h"
 #include "app/UDesempenho.h"
+#include "overlay/HalfYear.h"
+#include "overlay/ValueClasses.h"
 #include "widgets/Dialogs.h"
+#include "wind/Seasons.h"
+#include "wind/WindFile.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -17,6 +21,18 @@
 #include <algorithm>
 
 namespace {
+
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QStringList utf8List(const auto& texts) {
+    QStringList list;
+    for (const char* text : texts) {
+        list << utf8(text);
+    }
+    return list;
+}
 
 constexpr int kClientWidth = 703;
 constexpr int kClientHeight = 478;
@@ -202,13 +218,13 @@ void TFormZenita::buildInputPanel() {
 
     ckPontos = place(new QCheckBox(p), 8, 314, 73, 17);
     cmbTipoDados = dropDown(p,
-                            {QStringLiteral("Temperaturas"),
-                             QStringLiteral("Radiação Global Horizontal"),
-                             QStringLiteral("Radiação Direta Normal")},
+                            {utf8(overlay::quantityName(overlay::Quantity::Temperature)),
+                             utf8(overlay::quantityName(overlay::Quantity::GlobalHorizontalRadiation)),
+                             utf8(overlay::quantityName(overlay::Quantity::DirectNormalRadiation))},
                             27, 312, 182);
     btnLegenda = button(p, QStringLiteral("Legenda"), 8, 336, 65, 21);
-    rgPeriodo = dropDown(p, {QStringLiteral("até 21 de Junho"), QStringLiteral("após 21 de Junho")},
-                         80, 336, 129);
+    rgPeriodo = dropDown(p, {utf8(overlay::halfYearName(0)), utf8(overlay::halfYearName(1))}, 80,
+                         336, 129);
     pontos = button(p, QStringLiteral("&Pontos"), 47, 338);
     pontos->hide();
     pontos->setEnabled(false);
@@ -216,10 +232,7 @@ void TFormZenita::buildInputPanel() {
     novo->hide();
     plotar = button(p, QStringLiteral("Atualizar &Carta Zenita"), 15, 368, 186, 23);
     btnPlotarVentos = button(p, QStringLiteral("&Rosa dos Ventos"), 15, 408, 186, 23);
-    rgVentos = dropDown(p,
-                        {QStringLiteral("Velocidades predominantes"),
-                         QStringLiteral("Frequência de ocorrência")},
-                        16, 436, 185);
+    rgVentos = dropDown(p, {utf8(wind::kModeNames[0]), utf8(wind::kModeNames[1])}, 16, 436, 185);
     rgVentos->setCurrentIndex(0);
 }
 
@@ -326,23 +339,16 @@ void TFormZenita::buildWindPanel() {
     gridVentos = new WindGrid(5, 9, pnlDadosVentos);
     gridVentos->setColumnWidths({38, 38, 38, 38, 38});
     gridVentos->setRowHeights(std::vector<int>(9, 18));
-    gridVentos->setHeaders({QStringLiteral("P"), QStringLiteral("V"), QStringLiteral("O"),
-                            QStringLiteral("I")},
-                           {QStringLiteral("N"), QStringLiteral("NE"), QStringLiteral("L"),
-                            QStringLiteral("SE"), QStringLiteral("S"), QStringLiteral("SO"),
-                            QStringLiteral("O"), QStringLiteral("NO")});
+    gridVentos->setHeaders(wind::seasonLetters(), utf8List(wind::kDirectionNames));
     gridVentos->setGeometry(8, 22, 38 * 5 + 2, 18 * 9 + 2);
     lbVentosAusentes =
-        place(new QLabel(QStringLiteral("Ventos Ausentes (%):"), pnlDadosVentos), 8, 194);
+        place(new QLabel(utf8(wind::kCalmCaption), pnlDadosVentos), 8, 194);
     lbVentosAusentes->setFont(bold);
     lbVentosAusentes->adjustSize();
     gridVentos2 = new WindGrid(5, 5, pnlDadosVentos);
     gridVentos2->setColumnWidths({60, 33, 33, 33, 33});
     gridVentos2->setRowHeights({18, 17, 18, 18, 18});
-    gridVentos2->setHeaders({QStringLiteral("P"), QStringLiteral("V"), QStringLiteral("O"),
-                             QStringLiteral("I")},
-                            {QStringLiteral("Madrugada"), QStringLiteral("Manhã"),
-                             QStringLiteral("Tarde"), QStringLiteral("Noite")});
+    gridVentos2->setHeaders(wind::seasonLetters(), utf8List(wind::kDayPeriodNames));
     gridVentos2->setGeometry(8, 212, 60 + 33 * 4 + 2, 18 + 17 + 18 * 3 + 2);
     btnVoltaParaCarta =
         button(pnlDadosVentos, QStringLiteral("Retornar para &Carta Zenita"), 8, 312, 191, 25);
@@ -371,6 +377,7 @@ void TFormZenita::buildMenu() {
     DesempenhoMascara1 = Analise1->addAction(QStringLiteral("Desempenho da máscara"));
     Ajuda1 = bar->addMenu(QStringLiteral("A&juda"));
     Sobre1 = Ajuda1->addAction(QStringLiteral("&Sobre"));
+    buildSheetMenu();
     Imprimir1->setEnabled(false);
     Copiar1->setEnabled(false);
 }
@@ -390,6 +397,7 @@ void TFormZenita::connectHandlers() {
     bind(fechar, &QAction::triggered, &TFormZenita::fecharClick);
     bind(novo, &QPushButton::clicked, &TFormZenita::novoClick);
     connectOutputHandlers();
+    connectSheetHandlers();
     connectCityHandlers();
     connectOverlayHandlers();
     connectWindHandlers();

@@ -17,6 +17,7 @@
 #include "chart/ChartInputs.h"
 #include "climate/CityDatabase.h"
 #include "output/Composition.h"
+#include "output/DesignSheet.h"
 #include "output/Printer.h"
 #include "scene/ChartScene.h"
 #include "scene/WindScene.h"
@@ -192,6 +193,19 @@ public:
     void CopyChart();
     void CopyWindRose();
 
+    // ---- Saved pictures, the design sheet, the wind tables (UZenitaSheet.cpp) ----
+    // The view as the copy composes it, in the format of the extension chosen
+    // (PNG, JPEG, BMP), or printed into a PDF by the print's own code.
+    void SalvarImagem1Click();
+    // The design sheet of the chart drawn, as PDF or PNG.
+    void ExportarFolha1Click();
+    void CopiarTabelasVentos1Click();
+    void SalvarTabelasVentos1Click();
+    // The wind tables as they show, with their titles; none while empty.
+    std::vector<output::TextTable> shownWindTables() const;
+    // The request of the last chart drawn.
+    const scene::ChartRequest& chartRequest() const { return chartRequest_; }
+
     // The four chart layers as they stand, bottom to top.
     output::ChartLayers chartLayers() const;
 
@@ -221,6 +235,11 @@ private:
     void buildMenu();
     void connectHandlers();
     void connectOutputHandlers();
+    void buildSheetMenu();
+    void connectSheetHandlers();
+    // Updates the enabled state of the sheet's and the tables' menu items.
+    void updateSheetActions();
+    void showFailure(const std::optional<QString>& failure);
     void connectCityHandlers();
     // The printer's geometry, or a warning and nothing when there is none.
     std::optional<output::PrinterGeometry> printerOrWarn();
@@ -272,6 +291,7 @@ private:
     std::array<QPoint, 28> windFrameTemplate_{};
     std::vector<climate::CityIndexEntry> cities_;
     scene::ChartScene chartScene_;
+    scene::ChartRequest chartRequest_;
     MaskPerformance maskPerformance_;
     Services services_;
     int handlerDepth_ = 0;

@@ -32,9 +32,9 @@ void TFormZenita::plotarClick() {
         if (ckPontos->isChecked()) {
             hourglass.emplace();
         }
-        const scene::ChartRequest request = readChartRequest(*latitude);
-        chartScene_ = scene::renderChart(request, chartCanvases());
-        maskPerformance_.chartDrawn(request, imagem3->canvas());
+        chartRequest_ = readChartRequest(*latitude);
+        chartScene_ = scene::renderChart(chartRequest_, chartCanvases());
+        maskPerformance_.chartDrawn(chartRequest_, imagem3->canvas());
         chartGeometry_ = chartScene_.geometry;
         if (!chartScene_.warnings.empty()) {
             warning = chartScene_.warnings.front();

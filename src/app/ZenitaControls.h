@@ -124,6 +124,12 @@ struct ZenitaControls {
     QAction* DesempenhoMascara1 = nullptr;
     QMenu* Ajuda1 = nullptr;
     QAction* Sobre1 = nullptr;
+    // Files beyond the printer and the clipboard: "Salvar imagem...",
+    // "Exportar folha...", and the wind tables as text.
+    QAction* SalvarImagem1 = nullptr;
+    QAction* ExportarFolha1 = nullptr;
+    QAction* SalvarTabelasVentos1 = nullptr;
+    QAction* CopiarTabelasVentos1 = nullptr;
 
     // "Desempenho da máscara", created with the main window, shown on demand.
     TFormDesempenho* formDesempenho = nullptr;

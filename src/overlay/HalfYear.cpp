@@ -11,6 +11,10 @@ DayRange halfYearDays(int periodItem) {
     return periodItem == 0 ? DayRange{1, 171} : DayRange{172, 365};
 }
 
+const char* halfYearName(int periodItem) {
+    return periodItem == 0 ? "até 21 de Junho" : "após 21 de Junho";
+}
+
 const std::array<int, 6>& pathDates(int periodItem) {
     return periodItem == 0 ? kFirstHalfPathDates : kSecondHalfPathDates;
 }

@@ -15,6 +15,9 @@ struct DayRange {
 
 DayRange halfYearDays(int periodItem);
 
+// The item text of the half-year list, UTF-8.
+const char* halfYearName(int periodItem);
+
 // The six dates whose paths the path marks trace, in ascending order.
 const std::array<int, 6>& pathDates(int periodItem);
 

@@ -37,6 +37,18 @@ const QuantityClasses kDirectNormal{
 
 }  // namespace
 
+const char* quantityName(Quantity quantity) {
+    switch (quantity) {
+        case Quantity::Temperature:
+            return "Temperaturas";
+        case Quantity::GlobalHorizontalRadiation:
+            return "Radiação Global Horizontal";
+        case Quantity::DirectNormalRadiation:
+            break;
+    }
+    return "Radiação Direta Normal";
+}
+
 Quantity quantityFromItem(int itemIndex) {
     switch (itemIndex) {
         case 0:

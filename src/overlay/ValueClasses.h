@@ -38,6 +38,9 @@ struct QuantityClasses {
 
 const QuantityClasses& quantityClasses(Quantity quantity);
 
+// The item text of the quantity list, UTF-8: "Temperaturas", ...
+const char* quantityName(Quantity quantity);
+
 // Field of the quantity in an hourly line: 3, 15 or 17.
 int hourlyField(Quantity quantity);
 

@@ -1,6 +1,7 @@
 #include "widgets/FileChooser.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget* parent, const OpenFileRequest& request) {
     auto dialog = std::make_unique<QFileDialog>(parent);
@@ -14,11 +15,40 @@ std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget* parent, const OpenFileR
     return dialog;
 }
 
-std::optional<QString> DialogFileChooser::chooseFileToOpen(QWidget* parent,
-                                                           const OpenFileRequest& request) {
-    const std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(parent, request);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+namespace {
+
+std::optional<QString> chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog->selectedFiles().constFirst();
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+std::optional<QString> DialogFileChooser::chooseFileToOpen(QWidget* parent,
+                                                           const OpenFileRequest& request) {
+    return chosenFile(*makeOpenFileDialog(parent, request));
+}
+
+std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const OpenFileRequest& request) {
+    std::unique_ptr<QFileDialog> dialog = makeOpenFileDialog(parent, request);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    // The suffix follows the filter chosen, so a name typed bare gets its format.
+    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(),
+                     [d = dialog.get()](const QString& filter) {
+                         const qsizetype star = filter.indexOf(QStringLiteral("*."));
+                         if (star >= 0) {
+                             const qsizetype end =
+                                 filter.indexOf(QRegularExpression(QStringLiteral("[ )]")), star);
+                             d->setDefaultSuffix(filter.mid(star + 2, end - star - 2));
+                         }
+                     });
+    return dialog;
+}
+
+std::optional<QString> DialogFileChooser::chooseFileToSave(QWidget* parent,
+                                                           const OpenFileRequest& request) {
+    return chosenFile(*makeSaveFileDialog(parent, request));
 }

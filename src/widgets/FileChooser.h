@@ -1,5 +1,5 @@
-// The file-open dialog of every window goes through this interface, so tests
-// can script the choice instead of blocking on a modal QFileDialog.
+// The file dialogs of every window go through this interface, so tests can
+// script the choice instead of blocking on a modal QFileDialog.
 #pragma once
 
 #include <QString>
@@ -25,6 +25,10 @@ public:
     // The full path of an existing file, or nothing when the person cancels.
     virtual std::optional<QString> chooseFileToOpen(QWidget* parent,
                                                     const OpenFileRequest& request) = 0;
+    // The full path to write, with the default suffix when typed without one
+    // (the dialog has asked before replacing a file), or nothing on cancel.
+    virtual std::optional<QString> chooseFileToSave(QWidget* parent,
+                                                    const OpenFileRequest& request) = 0;
 };
 
 // The real dialog.
@@ -32,7 +36,11 @@ class DialogFileChooser : public FileChooser {
 public:
     std::optional<QString> chooseFileToOpen(QWidget* parent,
                                             const OpenFileRequest& request) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent,
+                                            const OpenFileRequest& request) override;
 };
 
 // The QFileDialog that DialogFileChooser runs, set up but not shown.
 std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget* parent, const OpenFileRequest& request);
+// The QFileDialog that asks where to save, set up but not shown.
+std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, const OpenFileRequest& request);

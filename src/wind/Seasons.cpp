@@ -12,4 +12,12 @@ const std::array<SeasonStyle, kSeasonCount>& seasonStyles() {
     return styles;
 }
 
+QStringList seasonLetters() {
+    QStringList letters;
+    for (const SeasonStyle& season : seasonStyles()) {
+        letters << QString::fromUtf8(season.letter);
+    }
+    return letters;
+}
+
 }  // namespace wind

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -19,5 +20,8 @@ struct SeasonStyle {
 };
 
 const std::array<SeasonStyle, kSeasonCount>& seasonStyles();
+
+// "P", "V", "O", "I": the column headers of the wind tables.
+QStringList seasonLetters();
 
 }  // namespace wind

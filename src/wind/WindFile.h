@@ -24,6 +24,17 @@ inline constexpr int kDirectionCount = 8;
 inline constexpr std::size_t kCalmFirstLine = 16;
 inline constexpr int kDayPeriodCount = 4;
 
+// The captions of the wind view, shared by its lists and tables, the design
+// sheet and the tables' text: the mode list's items, the directions and the
+// day periods in file order, and the calm table's caption.
+inline constexpr std::array<const char*, 2> kModeNames{"Velocidades predominantes",
+                                                       "Frequência de ocorrência"};
+inline constexpr std::array<const char*, kDirectionCount> kDirectionNames{"N", "NE", "L", "SE",
+                                                                          "S", "SO", "O", "NO"};
+inline constexpr std::array<const char*, kDayPeriodCount> kDayPeriodNames{"Madrugada", "Manhã",
+                                                                          "Tarde", "Noite"};
+inline constexpr const char* kCalmCaption = "Ventos Ausentes (%):";
+
 // The line of direction N in the mode's block: 8 for the speeds, 0 for the
 // frequencies.
 std::size_t firstDirectionLine(WindMode mode);

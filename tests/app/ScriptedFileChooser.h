@@ -11,18 +11,27 @@ class ScriptedFileChooser : public FileChooser {
 public:
     std::optional<QString> chooseFileToOpen(QWidget* /*parent*/,
                                             const OpenFileRequest& request) override {
-        requests.push_back(request);
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        const QString answer = answers.front();
-        answers.pop_front();
-        if (answer.isEmpty()) {
-            return std::nullopt;
-        }
-        return answer;
+        return answer(request);
+    }
+    std::optional<QString> chooseFileToSave(QWidget* /*parent*/,
+                                            const OpenFileRequest& request) override {
+        return answer(request);
     }
 
     std::deque<QString> answers;
     std::vector<OpenFileRequest> requests;
+
+private:
+    std::optional<QString> answer(const OpenFileRequest& request) {
+        requests.push_back(request);
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        const QString path = answers.front();
+        answers.pop_front();
+        if (path.isEmpty()) {
+            return std::nullopt;
+        }
+        return path;
+    }
 };

@@ -33,7 +33,8 @@ TEST_F(MainWindow, HasItsCaptionClientAreaAndMenu) {
     }
     EXPECT_EQ(captions,
               QStringList({"&Carta Zenita", "&Rosa dos Ventos", "-", "I&ncluir Nova Cidade", "-",
-                           "Co&mparar", "-", "&Imprimir", "-", "&Fechar"}));
+                           "Co&mparar", "-", "&Salvar imagem...", "&Exportar folha...",
+                           "Salvar &tabelas de ventos...", "-", "&Imprimir", "-", "&Fechar"}));
     EXPECT_EQ(QStringList({w().controls().Arquivo->title(), w().controls().Editar1->title(),
                            w().controls().Copiar1->text(), w().controls().Ajuda1->title(),
                            w().controls().Sobre1->text()}),

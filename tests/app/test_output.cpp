@@ -1,8 +1,8 @@
 #include "ZenitaFixture.h"
 #include "app/CommandLine.h"
 #include "support/ImageAsserts.h"
+#include "support/PdfTools.h"
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -172,24 +172,6 @@ TEST_F(Output, RadiusBoxKeepsTheFocusWhileEmptyOrZero) {
     dlgRaioCarta.hide();
 }
 
-namespace {
-
-// The longest vertical run of dark pixels in any column: the chart's
-// north-south axis, which spans the horizon's diameter.
-int longestVerticalDarkRun(const QImage& page) {
-    int longest = 0;
-    for (int x = 0; x < page.width(); ++x) {
-        int run = 0;
-        for (int y = 0; y < page.height(); ++y) {
-            run = qGray(page.pixel(x, y)) < 128 ? run + 1 : 0;
-            longest = std::max(longest, run);
-        }
-    }
-    return longest;
-}
-
-}  // namespace
-
 TEST(PdfExport, HorizonMeasuresTheRadiusOnTheRenderedPage) {
     if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) {
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
@@ -202,11 +184,7 @@ TEST(PdfExport, HorizonMeasuresTheRadiusOnTheRenderedPage) {
                       dir.path()),
                   0);
         constexpr int kDotsPerInch = 100;
-        QProcess render;
-        render.start(QStringLiteral("pdftoppm"), {"-r", QString::number(kDotsPerInch), "-png",
-                                                  "-singlefile", pdf, dir.filePath("page")});
-        ASSERT_TRUE(render.waitForFinished(60000));
-        const QImage page(dir.filePath("page.png"));
+        const QImage page = renderPdfPage(pdf, kDotsPerInch);
         ASSERT_FALSE(page.isNull());
         const double diameterCm = longestVerticalDarkRun(page) * 2.54 / kDotsPerInch;
         const double expected = 2 * std::stod(radius);
