@@ -64,6 +64,8 @@ struct Tally {
 // from the hour angle by a few products: most hours are then dismissed
 // without placing the sun on the chart. It lets through every hour within a
 // hair of the horizon or the façade plane, for the exact rules to decide.
+// The hours of a day are visited in order, the hour angle turned by 15° from
+// one to the next.
 class FrontOfFacade {
 public:
     FrontOfFacade(double latitudeDeg, double orientationDeg)
@@ -72,30 +74,41 @@ public:
           sinOrientation_(std::sin(math::degToRad(orientationDeg))),
           cosOrientation_(std::cos(math::degToRad(orientationDeg))) {}
 
-    void setDay(const overlay::SunDay& sun) {
+    // The day of `sun`, whose hour 0 is at this sun time.
+    void startDay(const overlay::SunDay& sun, double sunTimeAtMidnight) {
         sinDeclination_ = std::sin(math::degToRad(sun.declinationDeg()));
         cosDeclination_ = std::cos(math::degToRad(sun.declinationDeg()));
+        const double omega = math::degToRad(15.0 * (sunTimeAtMidnight - 12.0));
+        sinOmega_ = std::sin(omega);
+        cosOmega_ = std::cos(omega);
     }
 
-    bool mayHold(double sunTimeHours) const {
+    // For the day's next hour, from hour 0.
+    bool nextHourMayHold() {
         constexpr double kHair = 1e-6;
-        const double omega = math::degToRad(15.0 * (sunTimeHours - 12.0));
-        const double cosOmega = std::cos(omega);
         const double up =
-            sinDeclination_ * sinLatitude_ + cosDeclination_ * cosLatitude_ * cosOmega;
-        const double east = -cosDeclination_ * std::sin(omega);
+            sinDeclination_ * sinLatitude_ + cosDeclination_ * cosLatitude_ * cosOmega_;
+        const double east = -cosDeclination_ * sinOmega_;
         const double north =
-            sinDeclination_ * cosLatitude_ - cosDeclination_ * sinLatitude_ * cosOmega;
+            sinDeclination_ * cosLatitude_ - cosDeclination_ * sinLatitude_ * cosOmega_;
+        const double sinNext = sinOmega_ * kCos15 + cosOmega_ * kSin15;
+        cosOmega_ = cosOmega_ * kCos15 - sinOmega_ * kSin15;
+        sinOmega_ = sinNext;
         return up > -kHair && east * sinOrientation_ + north * cosOrientation_ > -kHair;
     }
 
 private:
+    static constexpr double kSin15 = 0.25881904510252074;  // sin 15°
+    static constexpr double kCos15 = 0.96592582628906831;  // cos 15°
+
     double sinLatitude_;
     double cosLatitude_;
     double sinOrientation_;
     double cosOrientation_;
     double sinDeclination_ = 0.0;
     double cosDeclination_ = 1.0;
+    double sinOmega_ = 0.0;
+    double cosOmega_ = 1.0;
 };
 
 }  // namespace
@@ -107,19 +120,19 @@ std::vector<SunHour> sunHoursInFront(const HourlyClimate& year,
     FrontOfFacade front(year.latitudeDeg, orientationDeg);
     for (int day = 1; day <= kDaysPerYear; ++day) {
         const overlay::SunDay sun(year.latitudeDeg, day);
-        front.setDay(sun);
         const double correction =
             overlay::sunTimeCorrectionHours(day, year.longitudeDeg, year.standardMeridianDeg);
+        front.startDay(sun, correction);
         for (int hour = 0; hour < overlay::kHoursPerDay; ++hour) {
             // Every line of the year is read, as the overlay reads them all.
             const double temperature =
                 valueAt(year, year.temperature, overlay::Quantity::Temperature, day, hour);
             const double direct = valueAt(year, year.directNormal,
                                           overlay::Quantity::DirectNormalRadiation, day, hour);
-            const double sunTime = hour + correction;
-            if (!front.mayHold(sunTime)) {
+            if (!front.nextHourMayHold()) {
                 continue;
             }
+            const double sunTime = hour + correction;
             const auto position = sun.ifAboveHorizon(sunTime, geometry);
             if (!position) {
                 continue;
