@@ -3,6 +3,7 @@
 #include "app/HeadlessChart.h"
 #include "app/ImportCommand.h"
 #include "app/SaveFiles.h"
+#include "app/SunPositionCommand.h"
 #include "chart/ChartInputs.h"
 #include "climate/DatabaseRecovery.h"
 #include "math/numbers.h"
@@ -53,7 +54,7 @@ public:
 };
 
 // The commands; exactly one per run.
-enum class Command { ExportChart, ExportWind, ExportSheet, Import, ShadingReport };
+enum class Command { ExportChart, ExportWind, ExportSheet, Import, SunPosition, ShadingReport };
 
 // A command that has printed its own messages and failed.
 class CommandFailed : public std::exception {};
@@ -68,7 +69,9 @@ struct Request {
     std::optional<int> sheetWindMode;  // --mode, for the sheet
     std::optional<QString> radius;  // --radius, for a PDF
     ImportRequest import;
-    std::set<QString> given;  // the options named, each once
+    std::optional<int> day;      // --date, a day of the year
+    std::optional<double> hour;  // --hour, sun time
+    std::set<QString> given;     // the options named, each once
 };
 
 void setCommand(Request& request, Command command, const QString& option, const QString& file) {
@@ -261,6 +264,29 @@ const Option kOptions[] = {
      }},
     {"--no-paths", nullptr,
      [](Request& r, const QString&, const QString&) { r.chart.sunPaths = false; }},
+    // ---- --sun-position ----
+    {"--sun-position", nullptr,
+     [](Request& r, const QString& o, const QString&) {
+         setCommand(r, Command::SunPosition, o, QString());
+     }},
+    {"--date", "D/M",
+     [](Request& r, const QString& o, const QString& v) {
+         r.day = parseDayMonth(v);
+         if (!r.day) {
+             throw BadArguments(
+                 o + QStringLiteral(": não é uma data do ano (dia/mês, como 21/6): ") + v);
+         }
+     }},
+    {"--hour", "H",
+     [](Request& r, const QString& o, const QString& v) {
+         r.hour = math::parseNumber(v.toStdString());
+         if (!r.hour) {
+             throw BadArguments(o + QStringLiteral(": não é um número: '") + v + u'\'');
+         }
+         if (*r.hour < 0.0 || *r.hour > 24.0) {
+             throw BadArguments(o + QStringLiteral(": fora de 0 a 24: ") + v);
+         }
+     }},
     // ---- --import ----
     {"--import", "FILE",
      [](Request& r, const QString& o, const QString& v) {
@@ -402,6 +428,33 @@ void runShadingReport(const Request& request, const Services& services) {
 
 void validateImport(const Request& /*request*/) {}
 
+void validateSunPosition(const Request& request) {
+    if (!request.latitudeGiven) {
+        throw BadArguments(QStringLiteral("falta a latitude: --latitude DEG"));
+    }
+    if (!request.day) {
+        throw BadArguments(QStringLiteral("falta a data: --date D/M"));
+    }
+    if (!request.hour) {
+        throw BadArguments(QStringLiteral("falta a hora solar: --hour H"));
+    }
+}
+
+void runSunPosition(const Request& request, const Services& /*services*/) {
+    SunPositionRequest sun;
+    sun.latitudeDeg = math::toNumber(request.chart.latitude.toStdString());
+    sun.day = *request.day;
+    sun.sunTimeHours = *request.hour;
+    if (request.chart.orientation) {
+        sun.orientationDeg = math::toNumber(request.chart.orientation->toStdString());
+    }
+    sun.reference = chart::referenceFromItem(request.chart.reference);
+    QTextStream out(stdout);
+    for (const QString& line : sunPositionLines(sun)) {
+        out << line << '\n';
+    }
+}
+
 void runImport(const Request& request, const Services& services) {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -434,6 +487,9 @@ const CommandRow& rowOf(Command command) {
          validateExportSheet, runExportSheet},
         {Command::Import, "--import", {"--replace", "--spring", "--summer", "--autumn", "--winter"},
          validateImport, runImport},
+        {Command::SunPosition, "--sun-position",
+         {"--latitude", "--date", "--hour", "--orientation", "--reference"}, validateSunPosition,
+         runSunPosition},
         {Command::ShadingReport, "--shading-report",
          {"--city", "--orientation", "--reference", "--alfa", "--beta-right", "--beta-left",
           "--gamma-right", "--gamma-left"},
@@ -471,8 +527,8 @@ Request parseArguments(const QStringList& arguments) {
     }
     if (!request.command) {
         throw BadArguments(QStringLiteral(
-            "falta o comando: --export-chart FILE, --export-sheet FILE, --export-wind FILE, "
-            "--import FILE ou --shading-report FILE.csv"));
+            "falta o comando: --export-chart FILE, --export-wind FILE, --export-sheet FILE, "
+            "--import FILE, --sun-position ou --shading-report FILE.csv"));
     }
     const CommandRow& command = rowOf(*request.command);
     for (const QString& name : request.given) {

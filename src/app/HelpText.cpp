@@ -19,6 +19,8 @@ QString usageText() {
             [--reference interna|externa] [--alfa A[,A2]]
             [--beta-right B[,B2]] [--beta-left B[,B2]]
             [--gamma-right G[,G2]] [--gamma-left G[,G2]] [--database DIR]
+     zenita --sun-position --latitude DEG --date D/M --hour H
+            [--orientation DEG] [--reference interna|externa]
      zenita --help | --version
 
 Sem comando, abre a janela. Com um arquivo .epw ou .csv, abre também a janela
@@ -44,6 +46,10 @@ Comandos:
                        fachada no ano da cidade (que precisa de arquivo
                        horário): horas de sol em frente à fachada, por classe
                        de temperatura, e radiação direta na fachada (kWh/m²)
+  --sun-position       escreve a posição do sol (altitude: e azimute:, graus a
+                       partir do norte no sentido horário) e, com
+                       --orientation, os ângulos alfa:, beta: e gama: que
+                       fariam a borda de uma máscara passar por ela
 
 Opções da carta:
   --latitude DEG       latitude de -65 a 65 (vírgula decimal aceita)
@@ -61,6 +67,10 @@ Opções da carta:
   --overlay Q          dados horários da cidade sobre as trajetórias:
                        temperaturas, global ou direta
   --period 1|2         1: até 21 de Junho (padrão); 2: após 21 de Junho
+
+Opções da posição do sol (também --latitude, --orientation e --reference):
+  --date D/M           dia e mês, num ano de 365 dias
+  --hour H             hora solar de 0 a 24, em horas decimais (10.5 é 10:30)
 
 Opções da rosa dos ventos (também na folha):
   --mode M             velocidades predominantes (padrão) ou frequencia

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstdio>
+
 namespace {
 
 std::optional<QString> saveBytes(const QString& file,
@@ -72,8 +74,9 @@ std::optional<QString> savePrintedPdf(
         QFile::remove(partial);
         return saveFailure(file, QStringLiteral("é uma pasta"));
     }
-    QFile::remove(file);
-    if (!QFile::rename(partial, file)) {
+    // rename() replaces the old file in one step: a failure keeps it whole.
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(file).constData()) !=
+        0) {
         QFile::remove(partial);
         return saveFailure(file, QStringLiteral("não foi possível renomear o arquivo temporário"));
     }

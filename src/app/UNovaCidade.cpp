@@ -1,5 +1,6 @@
 #include "app/UNovaCidade.h"
 
+#include "app/ToolTips.h"
 #include "climate/Messages.h"
 
 #include <QFont>
@@ -118,6 +119,7 @@ TFormNovaCidade::TFormNovaCidade(const Services& services, QWidget* parent)
             [this] { guarded([this] { btIncluirClick(); }); });
     connect(btFechar, &QPushButton::clicked, this,
             [this] { guarded([this] { btFecharClick(); }); });
+    installToolTips(*this);
 }
 
 template <class Handler>

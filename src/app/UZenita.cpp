@@ -3,6 +3,8 @@
 #include "app/UZenita.h"
 
 #include "app/Assets.h"
+#include "app/ChartReadoutBar.h"
+#include "app/ToolTips.h"
 #include "app/UDesempenho.h"
 #include "overlay/HalfYear.h"
 #include "overlay/ValueClasses.h"
@@ -12,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
@@ -126,9 +129,13 @@ TFormZenita::TFormZenita(const Services& services, QWidget* parent)
     FormCreate();
     connectHandlers();
     connectChartHandlers();
-    // The client area is fixed; the menu bar comes on top of it.
+    readoutBar_ = new ChartReadoutBar(*this);
+    installToolTips(controls());
+    // The client area is fixed; the menu bar comes on top of it and the
+    // readout below, each as tall as the platform draws it.
     centralWidget()->setFixedSize(kClientWidth, kClientHeight);
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -278,9 +285,7 @@ void TFormZenita::buildAnglePages() {
 
     auto* mascara = new QWidget();
     desMascCheck = checkBox(mascara, QStringLiteral("Desenhar reta"), 8, 10);
-    desMascCheck->setToolTip(QStringLiteral("Clicar início e fim da reta."));
     preMascCheck = checkBox(mascara, QStringLiteral("Preencher :"), 8, 36);
-    preMascCheck->setToolTip(QStringLiteral("Clicar sob o local onde deve ser preenchido."));
     preMascCheck->setEnabled(false);
     radioPreTotal = place(new QRadioButton(QStringLiteral("Total (vermelho)"), mascara), 24, 58);
     radioPreParcial =

@@ -48,6 +48,7 @@
 #include <string>
 #include <vector>
 
+class ChartReadoutBar;
 class TFormNovaCidade;
 
 class TFormZenita : public QMainWindow, private ZenitaControls {
@@ -74,6 +75,9 @@ public:
     const scene::ChartScene& chartScene() const { return chartScene_; }
 
     const Services& services() const { return services_; }
+
+    // The readout below the chart of what lies under the pointer.
+    ChartReadoutBar& readoutBar() const { return *readoutBar_; }
 
     // True while the chart view is shown (CartaZenita1 checked).
     bool chartViewShown() const { return CartaZenita1->isChecked(); }
@@ -296,6 +300,7 @@ private:
     Services services_;
     int handlerDepth_ = 0;
     bool activated_ = false;
+    ChartReadoutBar* readoutBar_ = nullptr;
 };
 
 template <class Handler>

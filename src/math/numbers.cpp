@@ -1,5 +1,6 @@
 #include "math/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -131,21 +132,22 @@ int toInteger(std::string_view text) {
 }
 
 std::string formatFixed(double value, int decimals) {
-    decimals = decimals < 0 ? 0 : (decimals > 6 ? 6 : decimals);
+    decimals = std::clamp(decimals, 0, 6);
     if (!std::isfinite(value)) {
         value = 0.0;
     }
     char buffer[400];
-    // A tie one decimal further can only happen when the value is exactly a
-    // number ending in 5 there, which makes it a multiple of 2^-(decimals+1);
-    // to_chars would round it to even, so round it away from zero by hand.
-    auto [endTie, ecTie] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                         std::chars_format::fixed, decimals + 1);
+    // A tie at the next decimal can only happen when the value is exactly a
+    // number with one more decimal, ending in 5, which makes it a multiple of
+    // 1/2^(decimals + 1); to_chars would round it to even, so round it away
+    // from zero by hand.
+    auto [endNext, ecNext] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                           std::chars_format::fixed, decimals + 1);
     std::string text;
     const double scaled = std::ldexp(value, decimals + 1);  // exact: a power-of-two scaling
-    if (ecTie == std::errc() && endTie[-1] == '5' && std::fabs(scaled) < 0x1p52 &&
+    if (ecNext == std::errc() && endNext[-1] == '5' && std::fabs(scaled) < 0x1p52 &&
         scaled == std::trunc(scaled)) {
-        // Lifts the tie to the next unit of the last decimal kept.
+        // Lifts the tie to the next step of the last decimal kept.
         const double magnitude = std::fabs(value) + 0.5 * std::pow(10.0, -decimals);
         auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                        std::chars_format::fixed, decimals + 1);
@@ -158,8 +160,8 @@ std::string formatFixed(double value, int decimals) {
             text.pop_back();
         }
     } else {
-        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::fixed, decimals);
+        auto [end, ec] =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
         (void)ec;
         text.assign(buffer, end);
     }

@@ -34,7 +34,7 @@ int toInteger(std::string_view text);
 // Fixed notation with two decimals, rounded half away from zero on the exact
 // binary value: 2.125 gives "2.13", 2.675 (stored just below) gives "2.67".
 std::string formatFixed2(double value);
-// The same with 0 to 6 decimals: formatFixed(12.25, 1) gives "12.3".
+// The same with 0 to 6 decimals.
 std::string formatFixed(double value, int decimals);
 
 // General form with at most 15 significant digits and no trailing zeros;

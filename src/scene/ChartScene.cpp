@@ -31,8 +31,13 @@ ChartScene renderChart(const ChartRequest& request, const chart::ChartCanvases& 
     ChartScene scene;
     scene.geometry = chart::ChartGeometry::forImage(layers.base.width(), layers.base.height());
     const chart::ChartInputs& inputs = request.chart;
+    scene.inputs = inputs;
+    scene.city = request.city;
     chart::drawChart(layers, scene.geometry, inputs);
     if (request.overlay) {
+        if (!request.overlay->indexWarning && !request.overlay->readFailure) {
+            scene.overlay = request.overlay->inputs;
+        }
         if (auto warning = drawOverlayPoints(layers.overlay, scene.geometry, *request.overlay,
                                              &scene.sunPositions)) {
             scene.warnings.push_back(*warning);

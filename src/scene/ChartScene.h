@@ -10,6 +10,7 @@
 #include "overlay/HourlyOverlay.h"
 #include "scene/ChartRequest.h"
 
+#include <optional>
 #include <vector>
 
 namespace scene {
@@ -19,6 +20,11 @@ struct ChartScene {
     std::vector<Warning> warnings;
     // The overlay's discs, in the order drawn.
     std::vector<overlay::SunSample> sunPositions;
+    // What it was drawn from, for readouts of it: the chart's inputs, the
+    // city, and the overlay's inputs when its points were drawn.
+    chart::ChartInputs inputs;
+    std::optional<climate::CityIndexEntry> city;
+    std::optional<overlay::HourlyOverlayInputs> overlay;
 
     chart::Projection projection() const { return geometry.projection(); }
 };

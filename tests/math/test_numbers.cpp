@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
-#include <tuple>
+
 #include <utility>
 
 using math::formatFixed2;
@@ -52,12 +52,12 @@ TEST(NumberFormatter, TwoDecimalsRoundHalfAwayFromZeroOnTheExactValue) {
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(formatFixed2(value), text) << value;
     }
-    // The same rule at one decimal (ties at multiples of 1/4) and at none.
-    const std::tuple<double, int, const char*> others[] = {
-        {12.25, 1, "12.3"}, {12.35, 1, "12.3"}, {-0.25, 1, "-0.3"}, {99.95, 1, "100.0"},
-        {-0.04, 1, "0.0"},  {2.5, 0, "3"},      {-1.5, 0, "-2"},    {0.4, 0, "0"}};
-    for (const auto& [value, decimals, text] : others) {
-        EXPECT_EQ(math::formatFixed(value, decimals), text) << value << " " << decimals;
+    // One decimal, as the readouts write degrees: the ties are the quarters.
+    const std::pair<double, const char*> oneDecimal[] = {
+        {2.25, "2.3"}, {-2.25, "-2.3"}, {0.75, "0.8"}, {2.35, "2.4"},
+        {-0.04, "0.0"}, {359.96, "360.0"}, {7.0, "7.0"}};
+    for (const auto& [value, text] : oneDecimal) {
+        EXPECT_EQ(math::formatFixed(value, 1), text) << value;
     }
 }
 
