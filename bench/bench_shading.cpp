@@ -38,7 +38,7 @@ struct DrawnScene {
         chart::fillMask(layers.masks, {150, 300}, chart::MaskFill::Partial);
     }
     shading::MaskCoverage coverage() const {
-        return {layers.masks.image(), baseline, shading::typedMasksOf(inputs), g.projection()};
+        return {layers.masks.image(), baseline, chart::typedMasksOf(inputs), g.projection()};
     }
 
     shading::HourlyClimate year;

@@ -282,7 +282,7 @@ shading::ShadingTable shadingReportHeadless(const Services& services,
             request.chart.latitudeDeg);
         // No hand drawing here: the layer is all the chart command's own.
         const shading::MaskCoverage masks(layers.masks.image(), layers.masks.image(),
-                                          shading::typedMasksOf(request.chart),
+                                          chart::typedMasksOf(request.chart),
                                           geometry.projection());
         return shading::shadingTable(year, geometry, masks);
     } catch (const shading::ShadingDataError& error) {

@@ -19,7 +19,7 @@ void MaskPerformance::chartDrawn(const scene::ChartRequest& request, const Canva
                             masks.height());
     if (chart.protractor) {
         // The drawing has read these numbers already: they are numbers.
-        chart.typed = shading::typedMasksOf(request.chart);
+        chart.typed = chart::typedMasksOf(request.chart);
     }
     chart_ = std::move(chart);
 }

@@ -46,7 +46,7 @@ private:
         double latitudeDeg = 0.0;
         bool protractor = false;
         QString orientationText;
-        shading::TypedMasks typed;
+        chart::TypedMasks typed;
         Canvas baseline;
     };
     // The hours of a file's year in front of a façade, or why it gave none.

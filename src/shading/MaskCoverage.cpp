@@ -1,63 +1,13 @@
 #include "shading/MaskCoverage.h"
 
 #include "canvas/Truncate.h"
-#include "chart/ChartColours.h"
-#include "chart/ChartGeometry.h"
-#include "chart/ShadingMasks.h"
 #include "math/angles.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace shading {
 
-namespace {
-
-// Alpha and gamma: the curves of e1 and e2, each drawn only below the
-// façade's own curve, which stands for 90.
-std::optional<AngleBand> curveBand(const chart::AnglePair& pair, chart::AngleReference reference) {
-    if (!pair.first.checked) {
-        return std::nullopt;
-    }
-    const chart::PairedAngles e = chart::pairAngles(pair, reference);
-    if (e.e1 >= chart::kFacadeCurveAngleDeg) {
-        return std::nullopt;
-    }
-    return AngleBand{e.e1, e.e2 >= chart::kFacadeCurveAngleDeg ? 90.0 : e.e2};
-}
-
-// Beta: the sector between two different angles, else from the angle to the
-// façade's end.
-std::optional<AngleBand> betaBand(const chart::AnglePair& pair, chart::AngleReference reference) {
-    if (!pair.first.checked) {
-        return std::nullopt;
-    }
-    const double b1 = chart::externalAngle(pair.first.angle.value(), reference);
-    if (pair.second.checked) {
-        const double b2 = chart::externalAngle(pair.second.angle.value(), reference);
-        if (b2 != b1) {
-            return AngleBand{std::min(b1, b2), std::max(b1, b2)};
-        }
-    }
-    return AngleBand{b1, 90.0};
-}
-
-constexpr QRgb kRgbMask = 0xFFFFFF;
-
-}  // namespace
-
-TypedMasks typedMasksOf(const chart::ChartInputs& inputs) {
-    TypedMasks masks;
-    masks.orientationDeg = inputs.orientation.value();
-    masks.alpha = curveBand(inputs.alpha, inputs.reference);
-    masks.betaRight = betaBand(inputs.betaRight, inputs.reference);
-    masks.betaLeft = betaBand(inputs.betaLeft, inputs.reference);
-    masks.gammaRight = curveBand(inputs.gammaRight, inputs.reference);
-    masks.gammaLeft = curveBand(inputs.gammaLeft, inputs.reference);
-    return masks;
-}
-
-MaskCoverage::MaskCoverage(QImage masks, QImage baseline, TypedMasks typed,
+MaskCoverage::MaskCoverage(QImage masks, QImage baseline, chart::TypedMasks typed,
                            chart::Projection projection)
     : masks_(std::move(masks)),
       baseline_(std::move(baseline)),
@@ -71,7 +21,8 @@ MaskCoverage::MaskCoverage(QImage masks, QImage baseline, TypedMasks typed,
       gammaRight_(testOf(typed.gammaRight)),
       gammaLeft_(testOf(typed.gammaLeft)) {}
 
-std::optional<MaskCoverage::BandTest> MaskCoverage::testOf(const std::optional<AngleBand>& band) {
+std::optional<MaskCoverage::BandTest> MaskCoverage::testOf(
+    const std::optional<chart::AngleBand>& band) {
     if (!band) {
         return std::nullopt;
     }
@@ -116,15 +67,19 @@ double MaskCoverage::shadeAt(QPointF chartPoint) const {
     if (!masks_.valid(x, y)) {
         return 0.0;
     }
-    const QRgb colour = masks_.pixel(x, y) & kRgbMask;
-    const bool handDrawn = !baseline_.valid(x, y) || (baseline_.pixel(x, y) & kRgbMask) != colour;
+    const QRgb colour = masks_.pixel(x, y);
+    // The colours compared without their alpha byte.
+    const bool handDrawn =
+        !baseline_.valid(x, y) || ((baseline_.pixel(x, y) ^ colour) & 0x00FFFFFF) != 0;
     if (handDrawn) {
-        if (colour == (chart::kTotalShadingRed.rgb() & kRgbMask) ||
-            colour == (chart::kMaskGray.rgb() & kRgbMask)) {
-            return 1.0;
-        }
-        if (colour == (chart::kPartialShadingYellow.rgb() & kRgbMask)) {
-            return 0.5;
+        switch (chart::maskPaintOf(colour)) {
+            case chart::MaskPaint::TotalFill:
+            case chart::MaskPaint::Line:
+                return 1.0;
+            case chart::MaskPaint::PartialFill:
+                return 0.5;
+            case chart::MaskPaint::None:
+                break;
         }
     }
     return insideTypedMask({x + 0.5, y + 0.5}) ? 1.0 : 0.0;

@@ -56,7 +56,7 @@ struct DrawnChart {
         baseline = layers.masks.image().copy();
     }
     shading::MaskCoverage coverage() const {
-        return {layers.masks.image(), baseline, shading::typedMasksOf(inputs), kG.projection()};
+        return {layers.masks.image(), baseline, chart::typedMasksOf(inputs), kG.projection()};
     }
     chart::ChartInputs inputs;
     scene::ChartLayers layers;
