@@ -54,7 +54,7 @@ public:
 };
 
 // The commands; exactly one per run.
-enum class Command { ExportChart, ExportWind, ExportSheet, Import, SunPosition };
+enum class Command { ExportChart, ExportWind, ExportSheet, Import, SunPosition, ShadingReport };
 
 // A command that has printed its own messages and failed.
 class CommandFailed : public std::exception {};
@@ -258,6 +258,10 @@ const Option kOptions[] = {
          }
          setCommand(r, Command::ExportSheet, o, v);
      }},
+    {"--shading-report", "FILE.csv",
+     [](Request& r, const QString& o, const QString& v) {
+         setCommand(r, Command::ShadingReport, o, v);
+     }},
     {"--no-paths", nullptr,
      [](Request& r, const QString&, const QString&) { r.chart.sunPaths = false; }},
     // ---- --sun-position ----
@@ -406,6 +410,22 @@ void runExportSheet(const Request& request, const Services& services) {
     failIf(saveSheet(designSheetHeadless(services, settings), request.file));
 }
 
+void validateShadingReport(const Request& request) {
+    if (!request.chart.city) {
+        throw BadArguments(QStringLiteral("falta a cidade: --city NAME com arquivo horário"));
+    }
+    if (!request.chart.orientation) {
+        throw BadArguments(QStringLiteral("falta a orientação da fachada: --orientation DEG"));
+    }
+}
+
+// The CSV is written whole or not at all, then shown.
+void runShadingReport(const Request& request, const Services& services) {
+    const QString csv = shading::csvText(shadingReportHeadless(services, request.chart));
+    failIf(saveText(csv, request.file));
+    QTextStream(stdout) << csv;
+}
+
 void validateImport(const Request& /*request*/) {}
 
 void validateSunPosition(const Request& request) {
@@ -470,6 +490,10 @@ const CommandRow& rowOf(Command command) {
         {Command::SunPosition, "--sun-position",
          {"--latitude", "--date", "--hour", "--orientation", "--reference"}, validateSunPosition,
          runSunPosition},
+        {Command::ShadingReport, "--shading-report",
+         {"--city", "--orientation", "--reference", "--alfa", "--beta-right", "--beta-left",
+          "--gamma-right", "--gamma-left"},
+         validateShadingReport, runShadingReport},
     };
     for (const CommandRow& row : kCommands) {
         if (row.command == command) {
@@ -504,7 +528,7 @@ Request parseArguments(const QStringList& arguments) {
     if (!request.command) {
         throw BadArguments(QStringLiteral(
             "falta o comando: --export-chart FILE, --export-wind FILE, --export-sheet FILE, "
-            "--import FILE ou --sun-position"));
+            "--import FILE, --sun-position ou --shading-report FILE.csv"));
     }
     const CommandRow& command = rowOf(*request.command);
     for (const QString& name : request.given) {

@@ -9,6 +9,7 @@
 #include "climate/Windows1252.h"
 #include "scene/ChartScene.h"
 #include "scene/WindScene.h"
+#include "shading/ShadingNumbers.h"
 #include "wind/RoseGeometry.h"
 
 #include <QFileInfo>
@@ -262,4 +263,29 @@ output::DesignSheet designSheetHeadless(const Services& services, const SheetSet
             SheetWindSource{rose->scene, rose->rose.image(), settings.windMode.value_or(0)});
     }
     return designSheet(sources);
+}
+
+shading::ShadingTable shadingReportHeadless(const Services& services,
+                                            const ChartSettings& settings) {
+    const QString name = settings.city.value_or(QString());
+    {
+        Messages messages;
+        requireHourlyFile(services, chooseCity(services, name, messages), name);
+    }
+    scene::ChartLayers layers;
+    const scene::ChartRequest request = renderChartLayers(services, settings, layers);
+    const chart::ChartGeometry geometry =
+        chart::ChartGeometry::forImage(layers.masks.width(), layers.masks.height());
+    try {
+        const shading::HourlyClimate year = shading::readHourlyClimate(
+            climate::cityFilePath(services.baseDirectory, request.city->hourlyFile), *request.city,
+            request.chart.latitudeDeg);
+        // No hand drawing here: the layer is all the chart command's own.
+        const shading::MaskCoverage masks(layers.masks.image(), layers.masks.image(),
+                                          chart::typedMasksOf(request.chart),
+                                          geometry.projection());
+        return shading::shadingTable(year, geometry, masks);
+    } catch (const shading::ShadingDataError& error) {
+        throw HeadlessChartError(error.what());
+    }
 }

@@ -10,6 +10,7 @@
 #include "output/DesignSheet.h"
 #include "output/Printer.h"
 #include "scene/WindScene.h"
+#include "shading/ShadingTable.h"
 
 #include <QImage>
 #include <QString>
@@ -75,6 +76,12 @@ void printWindRoseHeadless(const Services& services, const WindSettings& setting
 // radius typed as in the print dialog.
 void printChartHeadless(const Services& services, const ChartSettings& settings,
                         const QString& radiusText, output::Printer& printer);
+
+// The shading numbers of the chart of the settings, under its typed masks:
+// the city (required) must have its hourly file, whole, and the protractor
+// must be on. Any refusal or message is a HeadlessChartError.
+shading::ShadingTable shadingReportHeadless(const Services& services,
+                                            const ChartSettings& settings);
 
 // The design sheet of the chart settings; with a city that has a wind file,
 // its rose of the mode (0 without one). A mode for a city without a wind file,

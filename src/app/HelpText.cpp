@@ -15,6 +15,10 @@ QString usageText() {
             [--database DIR]
      zenita --import FILE [--replace] [--spring D/M/H] [--summer D/M/H]
             [--autumn D/M/H] [--winter D/M/H] [--database DIR]
+     zenita --shading-report FILE.csv --city NAME --orientation DEG
+            [--reference interna|externa] [--alfa A[,A2]]
+            [--beta-right B[,B2]] [--beta-left B[,B2]]
+            [--gamma-right G[,G2]] [--gamma-left G[,G2]] [--database DIR]
      zenita --sun-position --latitude DEG --date D/M --hour H
             [--orientation DEG] [--reference interna|externa]
      zenita --help | --version
@@ -37,6 +41,11 @@ Comandos:
                        ventos com as suas tabelas
   --import FILE        inclui uma cidade na base a partir de um arquivo horário
                        (formato regional com "Localização" ou EnergyPlus .epw)
+  --shading-report FILE.csv
+                       grava em CSV, e mostra, quanto as máscaras sombreiam a
+                       fachada no ano da cidade (que precisa de arquivo
+                       horário): horas de sol em frente à fachada, por classe
+                       de temperatura, e radiação direta na fachada (kWh/m²)
   --sun-position       escreve a posição do sol (altitude: e azimute:, graus a
                        partir do norte no sentido horário) e, com
                        --orientation, os ângulos alfa:, beta: e gama: que

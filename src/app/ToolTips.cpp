@@ -114,6 +114,7 @@ const Tip kTips[] = {
      Reason::Fixed, "Desenhe uma rosa dos ventos primeiro."},
     {inMain<&Z::CopiarTabelasVentos1>, "Copia as tabelas de ventos mostradas como texto.",
      Reason::Fixed, "Desenhe uma rosa dos ventos primeiro."},
+    {inMain<&Z::DesempenhoMascara1>, "Mostra quanto as máscaras sombreiam a fachada nas horas de sol do ano da cidade."},
     // ---- Import window ----
     {inImport<&N::btBuscar>, "Escolhe o arquivo horário da cidade: formato regional (\"Localização\") ou EnergyPlus (.epw)."},
     {inImport<&N::edArquivo>, "O arquivo horário escolhido.",
@@ -229,6 +230,7 @@ void installToolTips(ZenitaControls& controls) {
     // The menu shows the tooltips of the items that have one.
     controls.Arquivo->setToolTipsVisible(true);
     controls.Editar1->setToolTipsVisible(true);
+    controls.Analise1->setToolTipsVisible(true);
 }
 
 void installToolTips(TFormNovaCidade& window) {

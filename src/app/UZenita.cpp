@@ -5,6 +5,7 @@
 #include "app/Assets.h"
 #include "app/ChartReadoutBar.h"
 #include "app/ToolTips.h"
+#include "app/UDesempenho.h"
 #include "overlay/HalfYear.h"
 #include "overlay/ValueClasses.h"
 #include "widgets/Dialogs.h"
@@ -124,6 +125,7 @@ TFormZenita::TFormZenita(const Services& services, QWidget* parent)
     setFont(windowFont);
     buildControls();
     buildMenu();
+    formDesempenho = new TFormDesempenho(services_.clipboard, this);
     FormCreate();
     connectHandlers();
     connectChartHandlers();
@@ -376,6 +378,8 @@ void TFormZenita::buildMenu() {
     fechar = Arquivo->addAction(QStringLiteral("&Fechar"));
     Editar1 = bar->addMenu(QStringLiteral("&Editar"));
     Copiar1 = Editar1->addAction(QStringLiteral("&Copiar"));
+    Analise1 = bar->addMenu(QStringLiteral("A&nálise"));
+    DesempenhoMascara1 = Analise1->addAction(QStringLiteral("Desempenho da máscara"));
     Ajuda1 = bar->addMenu(QStringLiteral("A&juda"));
     Sobre1 = Ajuda1->addAction(QStringLiteral("&Sobre"));
     buildSheetMenu();
@@ -394,6 +398,7 @@ void TFormZenita::connectHandlers() {
     bind(RosadosVentos1, &QAction::triggered, &TFormZenita::RosadosVentos1Click);
     bind(btnVoltaParaCarta, &QPushButton::clicked, &TFormZenita::btnVoltaParaCartaClick);
     bind(Sobre1, &QAction::triggered, &TFormZenita::Sobre1Click);
+    bind(DesempenhoMascara1, &QAction::triggered, &TFormZenita::DesempenhoMascara1Click);
     bind(fechar, &QAction::triggered, &TFormZenita::fecharClick);
     bind(novo, &QPushButton::clicked, &TFormZenita::novoClick);
     connectOutputHandlers();
@@ -407,6 +412,7 @@ void TFormZenita::refreshImages() {
     for (ImageLayer* layer : {imagem, imagem4, imagem2, imagem3, imagemCompleta, imVentos}) {
         layer->refresh();
     }
+    updateMaskPerformance();
 }
 
 void TFormZenita::showEvent(QShowEvent* event) {

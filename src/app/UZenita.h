@@ -10,6 +10,7 @@
 // the input panel `Panel1` at (480, 8) on the right.
 #pragma once
 
+#include "app/MaskPerformance.h"
 #include "app/Services.h"
 #include "app/ZenitaControls.h"
 #include "chart/ChartGeometry.h"
@@ -180,6 +181,13 @@ public:
     void btnPlotarVentosClick();
     void rgVentosChange();
 
+    // ---- Shading numbers (UZenitaShading.cpp) ----
+    // Shows "Desempenho da máscara" with the numbers of the chart on screen.
+    void DesempenhoMascara1Click();
+    // Brings the numbers, while their window is open, up to the layers as
+    // they stand; run after every handler.
+    void updateMaskPerformance();
+
     // ---- Print, copy and compare ----
     void Imprimir1Click();
     void Copiar1Click();
@@ -205,7 +213,8 @@ public:
     // The four chart layers as they stand, bottom to top.
     output::ChartLayers chartLayers() const;
 
-    // Repaints the images after a handler has drawn on them.
+    // Repaints the images after a handler has drawn on them, and the shading
+    // numbers that follow them.
     void refreshImages();
 
     // Runs a handler. The outermost one shows an escaping exception in the
@@ -239,6 +248,8 @@ private:
     // The printer's geometry, or a warning and nothing when there is none.
     std::optional<output::PrinterGeometry> printerOrWarn();
     void showWarning(const std::optional<scene::Warning>& warning);
+    // Puts "Desempenho da máscara" beside the main window.
+    void placeBesideChart();
 
     // Shows one of the two views: panels, menu checks, caption.
     void switchView(bool windView);
@@ -285,6 +296,7 @@ private:
     std::vector<climate::CityIndexEntry> cities_;
     scene::ChartScene chartScene_;
     scene::ChartRequest chartRequest_;
+    MaskPerformance maskPerformance_;
     Services services_;
     int handlerDepth_ = 0;
     bool activated_ = false;

@@ -34,6 +34,7 @@ void TFormZenita::plotarClick() {
         }
         chartRequest_ = readChartRequest(*latitude);
         chartScene_ = scene::renderChart(chartRequest_, chartCanvases());
+        maskPerformance_.chartDrawn(chartRequest_, imagem3->canvas());
         chartGeometry_ = chartScene_.geometry;
         if (!chartScene_.warnings.empty()) {
             warning = chartScene_.warnings.front();

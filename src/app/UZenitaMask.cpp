@@ -11,6 +11,7 @@
 void TFormZenita::desMascCheckClick() {
     if (desMascCheck->isChecked()) {
         chart::drawMaskReferenceLines(imagem3->canvas(), chartGeometry_, editOrient->value());
+        maskPerformance_.guidesDrawn(chartGeometry_, editOrient->value());
         drawMaskMode_ = true;
         preMascCheck->setEnabled(true);
         return;

@@ -103,6 +103,7 @@ void TFormZenita::ClearWindTables() {
 
 void TFormZenita::novoClick() {
     ClearChartLayers();
+    maskPerformance_.chartCleared();
     const int right = truncPx(2 * chartGeometry_.chartCentreX);
     const int bottom = truncPx(2 * chartGeometry_.chartCentreY);
     for (ImageLayer* layer : {imagem3, imagem4}) {

@@ -23,6 +23,7 @@
 class TdlgRaioCarta;
 class TdlgDupla;
 class TFormNovaCidade;
+class TFormDesempenho;
 
 struct ZenitaControls {
     // Chart area: the four layers from bottom to top, the hidden composition
@@ -119,6 +120,8 @@ struct ZenitaControls {
     QAction* fechar = nullptr;
     QMenu* Editar1 = nullptr;
     QAction* Copiar1 = nullptr;
+    QMenu* Analise1 = nullptr;
+    QAction* DesempenhoMascara1 = nullptr;
     QMenu* Ajuda1 = nullptr;
     QAction* Sobre1 = nullptr;
     // Files beyond the printer and the clipboard: "Salvar imagem...",
@@ -127,6 +130,9 @@ struct ZenitaControls {
     QAction* ExportarFolha1 = nullptr;
     QAction* SalvarTabelasVentos1 = nullptr;
     QAction* CopiarTabelasVentos1 = nullptr;
+
+    // "Desempenho da máscara", created with the main window, shown on demand.
+    TFormDesempenho* formDesempenho = nullptr;
 
     // The windows created at start-up after this one.
     TdlgRaioCarta* dlgRaioCarta = nullptr;

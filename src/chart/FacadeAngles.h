@@ -41,4 +41,13 @@ struct FacadeAngles {
 
 FacadeAngles facadeAnglesOf(const SkyDirection& sky, double orientationDeg);
 
+// The side and the incidence alone, the same numbers as facadeAnglesOf gives,
+// for callers that weigh many directions and need no device's angle.
+struct Facing {
+    double relativeAzimuthDeg = 0.0;
+    bool inFront = false;
+    double cosIncidence = 0.0;
+};
+Facing facingOf(const SkyDirection& sky, double orientationDeg);
+
 }  // namespace chart

@@ -1,8 +1,7 @@
 #include "scene/ChartReadout.h"
 
-#include "chart/ChartColours.h"
 #include "chart/FacadeAngles.h"
-#include "chart/ShadingMasks.h"
+#include "chart/MaskRegions.h"
 #include "math/numbers.h"
 #include "overlay/Calendar.h"
 #include "overlay/SunPosition.h"
@@ -43,65 +42,21 @@ QString referenceName(chart::AngleReference reference) {
                                                        : QStringLiteral("externa");
 }
 
-// A pair whose drawing read its angles: the same reads cannot fail here.
-bool readable(const chart::AnglePair& pair) {
-    return pair.first.checked && pair.first.angle.isNumber() &&
-           (!pair.second.checked || pair.second.angle.isNumber());
-}
-
-bool between(double value, double a, double b) {
-    return std::min(a, b) <= value && value <= std::max(a, b);
-}
-
-// The typed masks whose region, as drawn between its two edges, holds the
-// direction in front of the façade.
-QStringList typedMasksCovering(const chart::ChartInputs& in, double orientationDeg,
-                               const chart::FacadeAngles& angles) {
-    QStringList covering;
-    const chart::AngleReference ref = in.reference;
-    if (readable(in.alpha)) {
-        const chart::PairedAngles alpha = chart::pairAngles(in.alpha, ref);
-        if (between(angles.alphaDeg, alpha.e1, alpha.e2)) {
-            covering << QStringLiteral("alfa");
-        }
+// The typed masks whose region holds the direction in front of the façade.
+QStringList typedMasksCovering(const chart::ChartInputs& in, const chart::FacadeAngles& angles) {
+    const chart::MasksCovering covering =
+        chart::typedMasksCovering(chart::typedMasksOf(in), angles);
+    QStringList names;
+    if (covering.alpha) {
+        names << QStringLiteral("alfa");
     }
-    const bool right = angles.side == chart::FacadeSide::Right;
-    const chart::AnglePair& beta = right ? in.betaRight : in.betaLeft;
-    if (readable(beta)) {
-        const int sign = right ? 1 : -1;
-        const auto edges = chart::betaDirections(beta, ref, orientationDeg, sign);
-        if (between(angles.betaDeg, sign * (edges[0] - orientationDeg),
-                    sign * (edges[1] - orientationDeg))) {
-            covering << QStringLiteral("beta ") + sideName(angles.side);
-        }
+    if (covering.beta) {
+        names << QStringLiteral("beta ") + sideName(angles.side);
     }
-    const chart::AnglePair& gamma = right ? in.gammaRight : in.gammaLeft;
-    if (readable(gamma)) {
-        const chart::PairedAngles g = chart::pairAngles(gamma, ref);
-        if (between(angles.gammaDeg, g.e1, g.e2)) {
-            covering << QStringLiteral("gama ") + sideName(angles.side);
-        }
+    if (covering.gamma) {
+        names << QStringLiteral("gama ") + sideName(angles.side);
     }
-    return covering;
-}
-
-// What the mask layer holds at the pixel: a freehand fill, a mask's line
-// (typed or drawn by hand), or nothing.
-enum class MaskPixel { None, TotalFill, PartialFill, Line };
-
-MaskPixel maskPixel(const Canvas* masks, QPoint pixel) {
-    if (!masks || !masks->image().valid(pixel)) {
-        return MaskPixel::None;
-    }
-    const QRgb colour = masks->image().pixel(pixel) & 0x00FFFFFF;
-    const auto is = [colour](const QColor& c) { return colour == (c.rgb() & 0x00FFFFFF); };
-    if (is(chart::kTotalShadingRed)) {
-        return MaskPixel::TotalFill;
-    }
-    if (is(chart::kPartialShadingYellow)) {
-        return MaskPixel::PartialFill;
-    }
-    return is(chart::kMaskGray) ? MaskPixel::Line : MaskPixel::None;
+    return names;
 }
 
 QString unitOf(overlay::Quantity quantity) {
@@ -236,17 +191,19 @@ QString ChartReadout::facadeLine(const chart::SkyDirection& sky, QPoint pixel) c
         return QStringLiteral("Transferidor: atrás da fachada");
     }
     const TypedFacadeAngles typed = typedFacadeAngles(angles, in.reference);
-    QStringList covering = typedMasksCovering(in, orientation, angles);
-    const MaskPixel under = maskPixel(masks_, pixel);
-    if (under == MaskPixel::TotalFill) {
+    QStringList covering = typedMasksCovering(in, angles);
+    const chart::MaskPaint under = masks_ && masks_->image().valid(pixel)
+                                       ? chart::maskPaintOf(masks_->image().pixel(pixel))
+                                       : chart::MaskPaint::None;
+    if (under == chart::MaskPaint::TotalFill) {
         covering << QStringLiteral("preenchimento total");
-    } else if (under == MaskPixel::PartialFill) {
+    } else if (under == chart::MaskPaint::PartialFill) {
         covering << QStringLiteral("preenchimento parcial");
     }
     QString masks = covering.isEmpty()
                         ? QStringLiteral("não cobre")
                         : QStringLiteral("cobre (%1)").arg(covering.join(QStringLiteral(", ")));
-    if (under == MaskPixel::Line) {
+    if (under == chart::MaskPaint::Line) {
         masks += QStringLiteral("; sobre uma linha da máscara");
     }
     const QString side = sideName(angles.side);

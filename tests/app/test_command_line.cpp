@@ -192,4 +192,12 @@ INSTANTIATE_TEST_SUITE_P(
         "--export-chart OUT --city Curta --overlay temperaturas",
         "--export-chart OUT --city São_Paulo --overlay global --period 3",
         "--export-chart OUT --city São_Paulo --period 2",
-        "--export-chart OUT --export-wind OUT.bmp --city São_Paulo"));
+        "--export-chart OUT --export-wind OUT.bmp --city São_Paulo",
+        "--shading-report OUT --city Sem_Dados --orientation 0",
+        "--shading-report OUT --city Perdida --orientation 0",
+        "--shading-report OUT --city Curta --orientation 0",
+        "--shading-report OUT --city São_Paulo", "--shading-report OUT --orientation 0",
+        "--shading-report OUT --city São_Paulo --orientation 0 --latitude 3",
+        "--shading-report OUT --city São_Paulo --orientation 0 --overlay global",
+        "--shading-report OUT --city São_Paulo --orientation 0 --alfa 95",
+        "--shading-report OUT/none/sombra.csv --city São_Paulo --orientation 0"));
