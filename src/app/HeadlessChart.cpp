@@ -68,13 +68,19 @@ ChosenCity chooseCity(const Services& services, const QString& name, Messages& m
 
 // The overlay would draw nothing, without a word, for a city whose hourly
 // file is missing: an export without it would pass for one with it.
+bool hourlyFilePresent(const Services& services, const climate::CityIndexEntry& city) {
+    return city.hasHourlyFile() &&
+           QFileInfo::exists(climate::cityFilePath(services.baseDirectory, city.hourlyFile));
+}
+
 void requireHourlyFile(const Services& services, const ChosenCity& city, const QString& name) {
     if (!city.entry.hasHourlyFile()) {
         throw HeadlessChartError("a cidade " + name.toStdString() + " não tem arquivo horário");
     }
-    const QString path = climate::cityFilePath(services.baseDirectory, city.entry.hourlyFile);
-    if (!QFileInfo::exists(path)) {
-        throw HeadlessChartError("arquivo horário não encontrado: " + path.toStdString());
+    if (!hourlyFilePresent(services, city.entry)) {
+        throw HeadlessChartError(
+            "arquivo horário não encontrado: " +
+            climate::cityFilePath(services.baseDirectory, city.entry.hourlyFile).toStdString());
     }
 }
 
@@ -242,6 +248,30 @@ void printWindRoseHeadless(const Services& services, const WindSettings& setting
     messages.throwIfAny();
 }
 
+namespace {
+
+// The shading numbers of a drawn chart of a city with its hourly file.
+shading::ShadingTable typedMaskShading(const Services& services,
+                                       const scene::ChartRequest& request,
+                                       const scene::ChartLayers& layers) {
+    const chart::ChartGeometry geometry =
+        chart::ChartGeometry::forImage(layers.masks.width(), layers.masks.height());
+    try {
+        const shading::HourlyClimate year = shading::readHourlyClimate(
+            climate::cityFilePath(services.baseDirectory, request.city->hourlyFile), *request.city,
+            request.chart.latitudeDeg);
+        // No hand drawing here: the layer is all the chart command's own.
+        const shading::MaskCoverage masks(layers.masks.image(), layers.masks.image(),
+                                          chart::typedMasksOf(request.chart),
+                                          geometry.projection());
+        return shading::shadingTable(year, geometry, masks);
+    } catch (const shading::ShadingDataError& error) {
+        throw HeadlessChartError(error.what());
+    }
+}
+
+}  // namespace
+
 output::DesignSheet designSheetHeadless(const Services& services, const SheetSettings& settings) {
     scene::ChartLayers layers;
     const scene::ChartRequest request = renderChartLayers(services, settings.chart, layers);
@@ -262,6 +292,10 @@ output::DesignSheet designSheetHeadless(const Services& services, const SheetSet
         sources.wind.emplace(
             SheetWindSource{rose->scene, rose->rose.image(), settings.windMode.value_or(0)});
     }
+    // The numbers exist for a façade of a city whose hourly file is there.
+    if (request.chart.protractor && request.city && hourlyFilePresent(services, *request.city)) {
+        sources.shading = shadingTable(typedMaskShading(services, request, layers));
+    }
     return designSheet(sources);
 }
 
@@ -274,18 +308,5 @@ shading::ShadingTable shadingReportHeadless(const Services& services,
     }
     scene::ChartLayers layers;
     const scene::ChartRequest request = renderChartLayers(services, settings, layers);
-    const chart::ChartGeometry geometry =
-        chart::ChartGeometry::forImage(layers.masks.width(), layers.masks.height());
-    try {
-        const shading::HourlyClimate year = shading::readHourlyClimate(
-            climate::cityFilePath(services.baseDirectory, request.city->hourlyFile), *request.city,
-            request.chart.latitudeDeg);
-        // No hand drawing here: the layer is all the chart command's own.
-        const shading::MaskCoverage masks(layers.masks.image(), layers.masks.image(),
-                                          chart::typedMasksOf(request.chart),
-                                          geometry.projection());
-        return shading::shadingTable(year, geometry, masks);
-    } catch (const shading::ShadingDataError& error) {
-        throw HeadlessChartError(error.what());
-    }
+    return typedMaskShading(services, request, layers);
 }

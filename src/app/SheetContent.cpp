@@ -157,6 +157,29 @@ std::vector<output::TextTable> windTables(const scene::WindScene& scene, int mod
             table(calms, wind::kDayPeriodNames, scene.calmCells)};
 }
 
+output::TextTable shadingTable(const shading::ShadingTable& numbers) {
+    output::TextTable t;
+    t.title = QStringLiteral("Desempenho da máscara: horas de sol na fachada e parte sombreada");
+    for (const shading::Period p : shading::kPeriods) {
+        t.columnHeaders << shading::periodCaption(p);
+    }
+    for (const shading::Measure m : shading::kMeasures) {
+        t.rowHeaders << shading::measureCaption(m);
+        QStringList row;
+        for (const shading::Period p : shading::kPeriods) {
+            const shading::ShadingCell& cell = numbers.at(p, m);
+            QString text = cell.kwhPerM2 ? shading::kwhText(cell) + QStringLiteral(" kWh/m²")
+                                         : shading::hoursText(cell) + QStringLiteral(" h");
+            if (cell.shadedPct) {
+                text += QStringLiteral(" · ") + shading::percentText(cell) + QStringLiteral(" %");
+            }
+            row << text;
+        }
+        t.cells.push_back(row);
+    }
+    return t;
+}
+
 output::DesignSheet designSheet(const SheetSources& sources) {
     const scene::ChartRequest& request = sources.request;
     output::DesignSheet sheet;

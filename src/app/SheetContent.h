@@ -8,6 +8,7 @@
 #include "output/DesignSheet.h"
 #include "scene/ChartRequest.h"
 #include "scene/WindScene.h"
+#include "shading/ShadingTable.h"
 
 #include <QImage>
 
@@ -34,3 +35,8 @@ output::DesignSheet designSheet(const SheetSources& sources);
 // The wind scene's two tables, as the window shows them, with their titles:
 // the mode with its unit, and the calm periods.
 std::vector<output::TextTable> windTables(const scene::WindScene& scene, int modeItem);
+
+// The shading numbers as the sheet shows them: a column per half-year and the
+// year, a row per measure, each cell its hours (kWh/m² for the radiation) and
+// the share shaded.
+output::TextTable shadingTable(const shading::ShadingTable& numbers);

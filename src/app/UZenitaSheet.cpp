@@ -149,6 +149,12 @@ void TFormZenita::ExportarFolha1Click() {
     if (rose) {
         sources.wind.emplace(SheetWindSource{rose->scene, rose->rose.image(), mode});
     }
+    // The numbers "Desempenho da máscara" shows, hand drawing included.
+    const MaskPerformance::View shading = maskPerformance_.evaluate(
+        services_.baseDirectory, imagem3->canvas().image(), chartGeometry_);
+    if (shading.table) {
+        sources.shading = shadingTable(*shading.table);
+    }
     showFailure(saveSheet(designSheet(sources), *file));
 }
 

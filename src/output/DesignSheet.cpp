@@ -247,26 +247,34 @@ struct Flow {
     }
 };
 
-// The rose takes the room its tables and the shading table leave in the band.
-void paintWind(Page& page, const SheetWind& wind, double shadingWidth, Flow& flow,
+// The rose takes the room its tables leave in the band. Below them, the
+// shading table gets a row of its own (`shadingHeight`, 0 without one): the
+// two wind tables then stand side by side, so the band is no taller than
+// the directions table or the rose.
+void paintWind(Page& page, const SheetWind& wind, double shadingHeight, Flow& flow,
                SheetLayout& layout) {
     const QFont title = sheetFont(9.0, true);
     const double titleHeight = page.lineHeight(title) * 1.2;
     const QSizeF directions = tableSize(page, wind.directions);
     const QSizeF calms = tableSize(page, wind.calms);
-    const QSizeF tables(std::max(directions.width(), calms.width()),
-                        directions.height() + kGapCm + calms.height());
-    double room = kContentWidthCm - tables.width() - 2 * kGapCm;
-    if (shadingWidth > 0) {
-        room -= shadingWidth + 2 * kGapCm;
+    const bool sideBySide = shadingHeight > 0;
+    const QSizeF tables =
+        sideBySide ? QSizeF(directions.width() + 2 * kGapCm + calms.width(),
+                            std::max(directions.height(), calms.height()))
+                   : QSizeF(std::max(directions.width(), calms.width()),
+                            directions.height() + kGapCm + calms.height());
+    const double room = kContentWidthCm - tables.width() - 2 * kGapCm;
+    double height = kContentBottomCm - flow.top - titleHeight;
+    if (sideBySide) {
+        height -= shadingHeight + kGapCm;
     }
-    const double side = std::clamp(std::min(kContentBottomCm - flow.top - titleHeight, room),
-                                   kSmallestRoseCm, kLargestRoseCm);
-    const QPointF at = flow.place({side, titleHeight + side});
-    // A title wider than a small rose runs over the gap towards the tables.
-    page.text(
-        QRectF(at.x(), at.y(), std::max(side, page.textWidth(title, wind.title)), titleHeight),
-        title, wind.title, Qt::AlignLeft | Qt::AlignTop);
+    const double side =
+        std::clamp(std::min(height, room), kSmallestRoseCm, kLargestRoseCm);
+    // A title wider than a small rose keeps the tables at its end.
+    const double titleWidth = page.textWidth(title, wind.title);
+    const QPointF at = flow.place({std::max(side, titleWidth), titleHeight + side});
+    page.text(QRectF(at.x(), at.y(), std::max(side, titleWidth), titleHeight), title, wind.title,
+              Qt::AlignLeft | Qt::AlignTop);
     layout.rose = QRectF(at.x(), at.y() + titleHeight, side, side);
     QPainter& painter = page.painter();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -274,7 +282,9 @@ void paintWind(Page& page, const SheetWind& wind, double shadingWidth, Flow& flo
 
     const QPointF tablesAt = flow.place(tables);
     paintTable(page, wind.directions, tablesAt);
-    paintTable(page, wind.calms, tablesAt + QPointF(0, directions.height() + kGapCm));
+    paintTable(page, wind.calms,
+               tablesAt + (sideBySide ? QPointF(directions.width() + 2 * kGapCm, 0)
+                                      : QPointF(0, directions.height() + kGapCm)));
     layout.windTables = QRectF(tablesAt, tables);
 }
 
@@ -313,11 +323,13 @@ SheetLayout paintDesignSheet(QPainter& painter, const DesignSheet& sheet) {
     Flow flow;
     flow.top = y;
     if (sheet.wind) {
-        paintWind(page, *sheet.wind, sheet.shading ? tableSize(page, *sheet.shading).width() : 0.0,
-                  flow, layout);
+        paintWind(page, *sheet.wind,
+                  sheet.shading ? tableSize(page, *sheet.shading).height() : 0.0, flow, layout);
     }
     if (sheet.shading) {
         const QSizeF size = tableSize(page, *sheet.shading);
+        // A row of its own: beside the wind it would leave the rose no room.
+        flow.x = kContentWidthCm;
         const QPointF at = flow.place(size);
         paintTable(page, *sheet.shading, at);
         layout.shading = QRectF(at, size);

@@ -49,9 +49,13 @@ protected:
 
 TEST_F(SheetCommand, BundledCitySheetNamesEverythingItShows) {
     const QString pdf = out.filePath("folha.pdf");
-    const CommandRun result = run({"--export-sheet", pdf, "--city", "Los_Angeles_Intl_Arpt",
-                                   "--orientation", "180", "--alfa", "30", "--beta-right", "20,50",
-                                   "--gamma-left", "40.5", "--overlay", "direta", "--period", "2"});
+    const QStringList chart{"--city",       "Los_Angeles_Intl_Arpt",
+                            "--orientation", "180",
+                            "--alfa",        "30",
+                            "--beta-right",  "20,50",
+                            "--gamma-left",  "40.5"};
+    const CommandRun result = run(QStringList{"--export-sheet", pdf} + chart +
+                                  QStringList{"--overlay", "direta", "--period", "2"});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(result.err, "");
     const QString text = sheetText(pdf);
@@ -79,6 +83,16 @@ TEST_F(SheetCommand, BundledCitySheetNamesEverythingItShows) {
     for (int c = 0; c < 4; ++c) {
         expected << row(periods[c], wind[16 + static_cast<std::size_t>(c)]);
     }
+    // The shading numbers of the same façade and masks, as the report gives them.
+    const CommandRun report = run(QStringList{"--shading-report", out.filePath("s.csv")} + chart);
+    ASSERT_EQ(report.status, 0) << report.err.toStdString();
+    const QStringList csv = report.out.trimmed().split(u'\n');
+    ASSERT_EQ(csv.size(), 22);
+    expected << "Desempenho da máscara" << "Sol em frente à fachada" << "Ano";
+    for (const QString& line : csv.mid(1)) {
+        const QStringList f = line.split(u',');  // periodo,medida,horas,kwh_m2,sombreado_pct
+        expected << (f[1] == "radiacao" ? f[3] + " kWh/m²" : f[2] + " h") + " · " + f[4] + " %";
+    }
     for (const QString& part : expected) {
         EXPECT_TRUE(text.contains(part)) << part.toStdString() << "\nnot in:\n"
                                          << text.toStdString();
@@ -90,7 +104,8 @@ TEST_F(SheetCommand, LatitudeWithoutCityHasNoWindPartNorLegend) {
     ASSERT_EQ(run({"--export-sheet", pdf, "--latitude", "-27,6", "--orientation", "30"}).status, 0);
     const QString text = sheetText(pdf);
     EXPECT_TRUE(text.startsWith("Latitude 27.6° S\n")) << text.toStdString();
-    for (const char* absent : {"Rosa dos Ventos", "Ventos Ausentes", "Legenda", "Longitude"}) {
+    for (const char* absent :
+         {"Rosa dos Ventos", "Ventos Ausentes", "Legenda", "Longitude", "Desempenho"}) {
         EXPECT_FALSE(text.contains(QString::fromUtf8(absent))) << absent;
     }
 }
@@ -102,6 +117,9 @@ struct SheetScale {
     const char* suffix;
     const char* radius;
 };
+void PrintTo(const SheetScale& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SheetScaleTest : public SheetCommand, public ::testing::WithParamInterface<SheetScale> {};
 
@@ -137,6 +155,9 @@ struct SheetRefusal {
     QStringList options;  // FILE is out/<first option>
     const char* message;
 };
+void PrintTo(const SheetRefusal& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SheetRefusalTest : public SheetCommand, public ::testing::WithParamInterface<SheetRefusal> {};
 
@@ -235,7 +256,8 @@ TEST_F(SheetWindow, SavesTheViewAsCopiedAndTheSheetOfTheChartDrawn) {
     ASSERT_TRUE(dialogs.messages.empty()) << dialogs.texts().join(" | ").toStdString();
     const QString text = sheetText(out.filePath("folha.pdf"));
     for (const char* part : {"Cidade_V", "Fuso horário UTC-3", "Alfa: 35°", "Temperaturas",
-                             "até 21 de Junho", "TBS <= 10°C", "N 2.5 4 6 8", "Noite 1 2 3 4,5"}) {
+                             "até 21 de Junho", "TBS <= 10°C", "N 2.5 4 6 8", "Noite 1 2 3 4,5",
+                             "Desempenho da máscara", "Sol em frente à fachada"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << "\nnot in:\n"
                                                             << text.toStdString();
     }

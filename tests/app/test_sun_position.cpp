@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct SunPositionCase {
@@ -11,6 +13,9 @@ struct SunPositionCase {
     const char* options;
     const char* lines;
 };
+void PrintTo(const SunPositionCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SunPositionCommand : public ::testing::TestWithParam<SunPositionCase> {};
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 
 using namespace overlay;
@@ -19,6 +21,9 @@ struct SunCase {
     int day;
     double sunTimeHours;
 };
+void PrintTo(const SunCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SunThroughDrawnSun : public ::testing::TestWithParam<SunCase> {};
 

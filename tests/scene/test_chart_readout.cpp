@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 namespace {
@@ -122,6 +124,9 @@ struct MaskCase {
     chart::AngleReference reference;
     const char* typed;
 };
+void PrintTo(const MaskCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ReadoutOnADrawnMask : public ::testing::TestWithParam<MaskCase> {};
 
