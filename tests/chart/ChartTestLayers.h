@@ -36,11 +36,14 @@ inline chart::ChartInputs chartAt(double latitudeDeg) {
 inline chart::TypedNumber typed(const char* text) {
     return chart::TypedNumber::parse(QString::fromUtf8(text));
 }
+inline chart::AngleBox checkedBox(const char* text) {
+    return {true, typed(text)};
+}
 inline chart::AnglePair onePair(const char* first) {
-    return {{true, typed(first)}, {}};
+    return {checkedBox(first), {}};
 }
 inline chart::AnglePair twoPair(const char* first, const char* second) {
-    return {{true, typed(first)}, {true, typed(second)}};
+    return {checkedBox(first), checkedBox(second)};
 }
 
 // The point of the chart at an azimuth (clockwise from north) and a distance

@@ -2,7 +2,6 @@
 #include "ChartTestLayers.h"
 #include "chart/ChartColours.h"
 #include "chart/ShadingMasks.h"
-#include "math/numbers.h"
 #include "support/ImageAsserts.h"
 
 #include <gtest/gtest.h>
@@ -89,67 +88,6 @@ TEST(ShadingMasks, EqualAnglesGiveTheSameLayer) {
         EXPECT_GT(grayAwayFromFacade(maskA, chart::ChartGeometry::forImage(460, 460), 30), 100)
             << c.name;
         EXPECT_EQ(compareImages(maskA, maskLayer(b), c.name), "") << c.name;
-    }
-}
-
-TEST(ShadingMasks, AlfaNinetyExternaDrawsTheFacadeLineOnly) {
-    for (const auto& [reference, text] : {std::pair{kExterna, "90"}, std::pair{kInterna, "0"}}) {
-        chart::ChartInputs inputs = withProtractor("0", reference);
-        inputs.alpha = onePair(text);
-        const QImage mask = maskLayer(inputs);
-        EXPECT_EQ(grayAwayFromFacade(mask, chart::ChartGeometry::forImage(460, 460), 0), 0);
-        // The black façade line runs east-west across the chart.
-        for (int x = 50; x < 410; x += 20) {
-            EXPECT_TRUE(isColour(mask, x, 230, Qt::black)) << x;
-        }
-    }
-}
-
-// Beta (Externa) on the right (+1) or left (-1) of orientation 40: alone,
-// the façade's end and the angle; two, the two angles; two equal, one.
-TEST(ShadingMasks, BetaDirectionsAreTheFacadeEndAndTheAngleOrTheTwoAngles) {
-    const struct {
-        chart::AnglePair pair;
-        int side;
-        double first, second;
-    } cases[] = {{onePair("30"), +1, 130, 70},
-                 {twoPair("30", "50"), +1, 70, 90},
-                 {twoPair("30", "30"), +1, 130, 70},
-                 {onePair("30"), -1, -50, 10},
-                 {twoPair("50", "30"), -1, -10, 10}};
-    for (const auto& c : cases) {
-        const auto directions = chart::betaDirections(c.pair, kExterna, 40, c.side);
-        EXPECT_DOUBLE_EQ(directions[0], c.first) << c.first << " " << c.second;
-        EXPECT_DOUBLE_EQ(directions[1], c.second) << c.first << " " << c.second;
-    }
-}
-
-// Beta right 45 (Externa) alone: radii at the right end and at O + 45, right
-// being clockwise from the normal; no black façade line, only the horizon.
-TEST(ShadingMasks, BetaRightIsClockwiseFromTheNormal) {
-    const chart::ChartGeometry g = chart::ChartGeometry::forImage(460, 460);
-    const struct {
-        const char* orientation;
-        double rightEnd, leftEnd;  // azimuths of the façade's ends
-    } cases[] = {{"0", 90, 270}, {"90", 180, 0}, {"200", 290, 110}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.orientation);
-        chart::ChartInputs inputs = withProtractor(c.orientation, kExterna);
-        inputs.betaRight = onePair("45");
-        const QImage mask = maskLayer(inputs);
-        const double o = math::toNumber(c.orientation);
-        EXPECT_TRUE(colourNear(mask, chartPoint(g, c.rightEnd, 120), kGray, 1));
-        EXPECT_TRUE(colourNear(mask, chartPoint(g, o + 45, 120), kGray, 1));
-        EXPECT_FALSE(colourNear(mask, chartPoint(g, c.leftEnd, 120), kGray, 3));
-        EXPECT_FALSE(colourNear(mask, chartPoint(g, o - 45, 120), kGray, 3));
-        int blackInside = 0;
-        for (int y = 0; y < 460; ++y) {
-            for (int x = 0; x < 460; ++x) {
-                blackInside +=
-                    pixelDistance(g, x, y) < 188 && isColour(mask, x, y, Qt::black) ? 1 : 0;
-            }
-        }
-        EXPECT_EQ(blackInside, 0);
     }
 }
 

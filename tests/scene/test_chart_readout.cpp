@@ -1,6 +1,7 @@
 // The readout under the pointer of a drawn chart: the line it writes, the
 // disc it finds, and the angles it reads on the masks that were drawn.
 #include "chart/ChartColours.h"
+#include "chart/ChartTestLayers.h"
 #include "chart/FacadeAngles.h"
 #include "scene/ChartReadout.h"
 #include "scene/ReadoutText.h"
@@ -13,10 +14,6 @@
 
 namespace {
 
-chart::AngleBox box(const char* typed) {
-    return {true, chart::TypedNumber::parse(QString::fromUtf8(typed))};
-}
-
 // Latitude -27.63 with a city whose line gives UTC-3 at 48.5° W, a façade
 // turned to 30° with alfa 45 and beta left 70 typed in the interior
 // reference, and a constant temperature of 18.25 °C over the first half-year.
@@ -28,8 +25,8 @@ scene::ChartRequest knownRequest() {
     in.orientation = chart::TypedNumber::parse(QStringLiteral("30"));
     in.reference = chart::AngleReference::Interna;
     in.overlayShown = true;
-    in.alpha.first = box("45");
-    in.betaLeft.first = box("70");
+    in.alpha.first = checkedBox("45");
+    in.betaLeft.first = checkedBox("70");
     request.city = climate::CityIndexEntry{"Floripa", "-27.63", "f.csv", "s/a", "48.5", -3.0};
     scene::OverlaySource source;
     source.inputs = {-27.63, 48.5, 0, overlay::Quantity::Temperature, 45.0};
@@ -164,7 +161,7 @@ TEST_P(ReadoutOnADrawnMask, ReadsBackTheTypedAngleOnItsEdge) {
     chart::AnglePair* pair = c.family == Family::Alpha       ? &request.chart.alpha
                              : c.family == Family::BetaRight ? &request.chart.betaRight
                                                              : &request.chart.gammaLeft;
-    pair->first = box(c.typed);
+    pair->first = checkedBox(c.typed);
     scene::ChartLayers layers;
     const chart::Projection projection =
         scene::renderChart(request, layers.canvases()).projection();

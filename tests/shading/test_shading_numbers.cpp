@@ -1,6 +1,7 @@
 // The shading numbers: hours of a year of sun in front of a façade, read
 // under the mask layer as drawn, against the rules they stand for.
 #include "app/CityFiles.h"
+#include "chart/ChartTestLayers.h"
 #include "chart/ChartDrawing.h"
 #include "chart/FacadeAngles.h"
 #include "chart/FreehandMask.h"
@@ -32,10 +33,6 @@ shading::HourlyClimate constantYear(double temperature = 22.0, double directNorm
     year.temperature.assign(8760, {climate::HourlyValue::Kind::Number, temperature});
     year.directNormal.assign(8760, {climate::HourlyValue::Kind::Number, directNormal});
     return year;
-}
-
-chart::AngleBox box(const char* text) {
-    return {true, chart::TypedNumber::parse(QString::fromLatin1(text))};
 }
 
 chart::ChartInputs facade(double orientationDeg,
@@ -149,62 +146,46 @@ TEST_P(TypedMaskRegion, AgreesWithTheAnalyticRuleButWithinAPixelOfItsEdge) {
     EXPECT_GT(shaded, 100);
 }
 
+using Angles = chart::FacadeAngles;
+constexpr auto kAlpha = &chart::ChartInputs::alpha;
+
+TypedMaskCase typedMask(const char* name, chart::ChartInputs inputs,
+                        chart::AnglePair chart::ChartInputs::*family, chart::AnglePair pair,
+                        std::function<bool(const Angles&)> shades) {
+    inputs.*family = pair;
+    return {name, inputs, std::move(shades)};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Masks, TypedMaskRegion,
     ::testing::Values(
-        [] {
-            TypedMaskCase c{"Alfa0ExternaShadesTheWholeFront", facade(0.0), {}};
-            c.inputs.alpha.first = box("0");
-            c.shades = [](const chart::FacadeAngles&) { return true; };
-            return c;
-        }(),
-        [] {
-            TypedMaskCase c{"Alfa30ExternaFacingNorth", facade(0.0), {}};
-            c.inputs.alpha.first = box("30");
-            c.shades = [](const chart::FacadeAngles& a) { return a.alphaDeg >= 30.0; };
-            return c;
-        }(),
-        [] {
-            TypedMaskCase c{
-                "Alfa60InternaFacing200", facade(200.0, chart::AngleReference::Interna), {}};
-            c.inputs.alpha.first = box("60");
-            c.shades = [](const chart::FacadeAngles& a) { return a.alphaDeg >= 30.0; };
-            return c;
-        }(),
-        [] {
-            TypedMaskCase c{"Alfa50And20AreTheBandBetween", facade(30.0), {}};
-            c.inputs.alpha = {box("50"), box("20")};
-            c.shades = [](const chart::FacadeAngles& a) {
-                return a.alphaDeg >= 20.0 && a.alphaDeg <= 50.0;
-            };
-            return c;
-        }(),
-        [] {
-            TypedMaskCase c{"BetaRight30FacingNorth", facade(0.0), {}};
-            c.inputs.betaRight.first = box("30");
-            c.shades = [](const chart::FacadeAngles& a) {
-                return a.side == chart::FacadeSide::Right && a.betaDeg >= 30.0;
-            };
-            return c;
-        }(),
-        [] {
-            TypedMaskCase c{"GammaLeft40FacingNorth", facade(0.0), {}};
-            c.inputs.gammaLeft.first = box("40");
-            c.shades = [](const chart::FacadeAngles& a) {
-                return a.side == chart::FacadeSide::Left && a.gammaDeg >= 40.0;
-            };
-            return c;
-        }()),
+        typedMask("Alfa0ExternaShadesTheWholeFront", facade(0.0), kAlpha, onePair("0"),
+                  [](const Angles&) { return true; }),
+        typedMask("Alfa30ExternaFacingNorth", facade(0.0), kAlpha, onePair("30"),
+                  [](const Angles& a) { return a.alphaDeg >= 30.0; }),
+        typedMask("Alfa60InternaFacing200", facade(200.0, chart::AngleReference::Interna), kAlpha,
+                  onePair("60"), [](const Angles& a) { return a.alphaDeg >= 30.0; }),
+        typedMask("Alfa50And20AreTheBandBetween", facade(30.0), kAlpha, twoPair("50", "20"),
+                  [](const Angles& a) { return a.alphaDeg >= 20.0 && a.alphaDeg <= 50.0; }),
+        typedMask("BetaRight30FacingNorth", facade(0.0), &chart::ChartInputs::betaRight,
+                  onePair("30"),
+                  [](const Angles& a) {
+                      return a.side == chart::FacadeSide::Right && a.betaDeg >= 30.0;
+                  }),
+        typedMask("GammaLeft40FacingNorth", facade(0.0), &chart::ChartInputs::gammaLeft,
+                  onePair("40"),
+                  [](const Angles& a) {
+                      return a.side == chart::FacadeSide::Left && a.gammaDeg >= 40.0;
+                  })),
     [](const ::testing::TestParamInfo<TypedMaskCase>& param) { return param.param.name; });
 
 // With the same direct radiation every hour, the share blocked is the share
 // of hours shaded, each weighted by the cosine of its incidence.
 TEST(ShadingNumbers, ConstantRadiationBlocksTheCosineWeightedShareOfHours) {
     chart::ChartInputs inputs = facade(30.0);
-    inputs.alpha.first = box("40");
-    inputs.betaLeft.first = box("50");
+    inputs.alpha.first = checkedBox("40");
+    inputs.betaLeft.first = checkedBox("50");
     DrawnChart chart(inputs);
-    // A yellow region by hand as well: the half counts in the weights too.
     // A yellow triangle by hand in the eastern sky: the half counts in the
     // weights too.
     chart::drawMaskSegment(chart.layers.masks, {300, 100}, {400, 150});
