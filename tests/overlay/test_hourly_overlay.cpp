@@ -84,29 +84,6 @@ TEST(HourlyOverlay, PaintsThePixelsOfTheStepByStepReading) {
     }
 }
 
-TEST(HourlyOverlay, EveryDiscHasTheColourOfItsClass) {
-    const struct {
-        Quantity quantity;
-        double value;
-        QColor colour;
-    } cases[] = {
-        {Quantity::Temperature, 10.0, QColor(0, 0, 128)},
-        {Quantity::Temperature, 25.0, QColor(255, 204, 0)},
-        {Quantity::DirectNormalRadiation, 400.0, QColor(255, 255, 0)},
-        {Quantity::GlobalHorizontalRadiation, 1000.0, QColor(216, 129, 0)},
-        {Quantity::GlobalHorizontalRadiation, 1300.0, QColor(255, 0, 0)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
-        Canvas canvas;
-        drawHourlyPoints(canvas, kChart, HourlyColumn(8760, {Kind::Number, c.value}),
-                         {-27.6, 48.5, 1, c.quantity, 45.0});
-        const int painted = countPainted(canvas.image());
-        EXPECT_GT(painted, 20000);
-        EXPECT_EQ(countPixels(canvas.image(), c.colour), painted);
-    }
-}
-
 TEST(HourlyOverlay, AShortColumnStopsWithTheLineNamedAndKeepsThePointsDrawn) {
     Canvas canvas;
     const OverlayResult result =

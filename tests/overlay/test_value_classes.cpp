@@ -31,25 +31,4 @@ TEST(ValueClass, AValueOnABoundBelongsToTheLowerClass) {
     }
 }
 
-TEST(Quantities, ItemsFieldsAndLegendShareOneTable) {
-    EXPECT_EQ(quantityFromItem(0), T);
-    EXPECT_EQ(quantityFromItem(1), G);
-    EXPECT_EQ(quantityFromItem(2), D);
-    EXPECT_EQ(quantityFromItem(7), D);
-    EXPECT_EQ(quantityFromItem(-1), D);
-    EXPECT_EQ(hourlyField(T), 3);
-    EXPECT_EQ(hourlyField(G), 15);
-    EXPECT_EQ(hourlyField(D), 17);
-    for (Quantity q : {T, G, D}) {
-        for (int c = 1; c <= kClassCount; ++c) {
-            EXPECT_EQ(legendRows(q)[static_cast<std::size_t>(c - 1)].colour, classColour(q, c));
-        }
-    }
-    EXPECT_EQ(legendRows(T)[0].caption, QString::fromUtf8("TBS <= 10°C"));
-    EXPECT_EQ(legendRows(T)[4].caption, QString::fromUtf8("TBS > 25°C"));
-    EXPECT_EQ(legendRows(G)[3].caption, QString::fromUtf8("850 < I <= 1000 W/m²"));
-    EXPECT_EQ(legendRows(D)[4].caption, QString::fromUtf8("1000 < Ib <= 1300 W/m²"));
-    EXPECT_EQ(rgbFromColourValue(0x800000) & 0xFFFFFF, 0x000080u);  // navy, not dark red
-}
-
 }  // namespace
