@@ -25,61 +25,16 @@ void paintSomething(Canvas& c) {
 
 using MainWindow = ZenitaFixture;
 
-TEST_F(MainWindow, HasItsCaptionClientAreaAndMenu) {
+TEST_F(MainWindow, StartsInTheChartViewWithNothingDrawnAndNoMaskTyped) {
     EXPECT_EQ(w().windowTitle(), "ZENITA 6.2");
-    QStringList captions;
-    for (QAction* a : w().controls().Arquivo->actions()) {
-        captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    }
-    EXPECT_EQ(captions,
-              QStringList({"&Carta Zenita", "&Rosa dos Ventos", "-", "I&ncluir Nova Cidade", "-",
-                           "Co&mparar", "-", "&Salvar imagem...", "&Exportar folha...",
-                           "Salvar &tabelas de ventos...", "-", "&Imprimir", "-", "&Fechar"}));
-    EXPECT_EQ(QStringList({w().controls().Arquivo->title(), w().controls().Editar1->title(),
-                           w().controls().Copiar1->text(), w().controls().Ajuda1->title(),
-                           w().controls().Sobre1->text()}),
-              QStringList({"&Arquivo", "&Editar", "&Copiar", "A&juda", "&Sobre"}));
     EXPECT_TRUE(w().controls().CartaZenita1->isChecked());
     EXPECT_FALSE(w().controls().RosadosVentos1->isChecked());
     EXPECT_FALSE(w().controls().Imprimir1->isEnabled());
     EXPECT_FALSE(w().controls().Copiar1->isEnabled());
     EXPECT_TRUE(w().controls().Comparar1->isEnabled());
-}
-
-TEST_F(MainWindow, ControlsHaveTheirCaptionsItemsAndInitialState) {
-    QStringList pages;
-    for (int i = 0; i < w().controls().PageControl1->count(); ++i) {
-        pages << w().controls().PageControl1->tabText(i);
-    }
-    // clang-format off
-    const std::pair<QString, const char*> texts[] = {
-        {w().controls().ckTrajetoria->text(), "Trajetória Zenita"}, {w().controls().editLatitude->text(), ""},
-        {w().controls().TransferidorCheck->text(), "Transferidor       Orientação :"},
-        {w().controls().cmbCidades->itemText(0), "Nenhum"},         {w().controls().rgAngulos->itemText(1), "Externa"},
-        {w().controls().cmbTipoDados->itemText(1), "Radiação Global Horizontal"},
-        {w().controls().rgPeriodo->itemText(1), "após 21 de Junho"},
-        {w().controls().rgVentos->itemText(1), "Frequência de ocorrência"},
-        {w().controls().plotar->text(), "Atualizar &Carta Zenita"}, {w().controls().novo->text(), "&Novo"},
-        {w().controls().btnPlotarVentos->text(), "&Rosa dos Ventos"},
-        {w().controls().btnVoltaParaCarta->text(), "Retornar para &Carta Zenita"},
-        {pages.join(","), "Alfa,Beta,Gama,Máscara"},
-        {w().controls().GamaD1Check->text(), "Ângulo Gama Direita 1:"},
-        {w().controls().Beta2bCheck->text(), "Ângulo Beta Esquerda 2 :"},
-        {w().controls().desMascCheck->toolTip(), "Clicar início e fim da reta."},
-        {w().controls().radioPreParcial->text(), "Parcial (amarelo)"},
-        {w().controls().btnFechaLegenda->text(), "Fechar Legenda"},
-        {w().controls().gridVentos->cell(3, 0), "O"},               {w().controls().gridVentos->cell(0, 3), "L"},
-        {w().controls().gridVentos2->cell(0, 2), "Manhã"},
-        {w().controls().lbVentosAusentes->text(), "Ventos Ausentes (%):"}};
-    // clang-format on
-    for (const auto& [text, want] : texts) {
-        EXPECT_EQ(text, QString::fromUtf8(want));
-    }
     EXPECT_EQ(w().controls().cmbCidades->count(), 4);
     EXPECT_TRUE(w().controls().ckTrajetoria->isChecked());
     EXPECT_TRUE(w().controls().TransferidorCheck->isChecked());
-    EXPECT_EQ(w().controls().editOrient->maxValue(), 360.0);
-    EXPECT_EQ(w().controls().editAlfa1->maxValue(), 90.0);
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              w().controls().pontos, w().controls().novo, w().controls().imagemCompleta,
              w().controls().pnlLegenda, w().controls().pnlDadosVentos, w().controls().pnlVentos}) {
@@ -265,10 +220,6 @@ TEST_F(MainWindow, NumbersUseThePointWhateverTheLocale) {
 
 TEST(Splash, ClosesByItselfAfterHalfASecond) {
     TSplashForm splash;
-    EXPECT_EQ(splash.size(), QSize(449, 399));
-    EXPECT_EQ(splash.Label1->text(), "6.2");
-    EXPECT_EQ(splash.Label1->pos(), QPoint(296, 152));
-    EXPECT_TRUE(splash.Label1->font().bold());
     bool closedByTest = false;
     QTimer::singleShot(5000, &splash, [&] {
         closedByTest = true;
