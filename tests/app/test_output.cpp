@@ -1,14 +1,9 @@
 #include "ZenitaFixture.h"
-#include "app/CommandLine.h"
 #include "support/ImageAsserts.h"
-#include "support/PdfTools.h"
 
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
-#include <string>
 
 namespace {
 
@@ -170,24 +165,4 @@ TEST_F(Output, RadiusBoxKeepsTheFocusWhileEmptyOrZero) {
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), dlgRaioCarta.OKBtn);
     dlgRaioCarta.hide();
-}
-
-TEST(PdfExport, HorizonMeasuresTheRadiusOnTheRenderedPage) {
-    if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) {
-        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    }
-    QTemporaryDir dir;
-    for (const char* radius : {"3", "7.5"}) {
-        const QString pdf = dir.filePath(QStringLiteral("carta-%1.pdf").arg(radius));
-        ASSERT_EQ(runCommandLine(
-                      {"zenita", "--export-chart", pdf, "--latitude", "-27.6", "--radius", radius},
-                      dir.path()),
-                  0);
-        constexpr int kDotsPerInch = 100;
-        const QImage page = renderPdfPage(pdf, kDotsPerInch);
-        ASSERT_FALSE(page.isNull());
-        const double diameterCm = longestVerticalDarkRun(page) * 2.54 / kDotsPerInch;
-        const double expected = 2 * std::stod(radius);
-        EXPECT_NEAR(diameterCm, expected, expected * 0.01) << radius;
-    }
 }
