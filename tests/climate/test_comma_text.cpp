@@ -85,30 +85,6 @@ TEST(JoinCommaText, SplitReadsBackWhatJoinWrote) {
     }
 }
 
-TEST(SplitCommaText, SurvivesRandomBytesAndItsFieldsSurviveJoining) {
-    std::mt19937 rng(12345);
-    std::uniform_int_distribution<int> length(0, 200);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::size_t totalFields = 0;
-    for (int round = 0; round < 20000; ++round) {
-        std::string line;
-        for (int n = length(rng); n > 0; --n) {
-            const int b = byte(rng);
-            line.push_back(b % 5 == 0 ? "\", \t"[b % 4] : static_cast<char>(b));
-        }
-        const Fields fields = SplitCommaText(line);
-        std::size_t bytes = 0;
-        for (const auto& f : fields) {
-            bytes += f.size();
-        }
-        ASSERT_LE(bytes, line.size());
-        ASSERT_LE(fields.size(), line.size() + 1);
-        ASSERT_EQ(SplitCommaText(JoinCommaText(fields)), fields) << "line: " << line;
-        totalFields += fields.size();
-    }
-    EXPECT_GT(totalFields, 0u);
-}
-
 TEST(FileKey, TrimsAndLowersOnlyAsciiCapitals) {
     const std::pair<std::string, std::string> cases[] = {
         {cp1252(" ÁGUA_BOA "), cp1252("Água_boa")},
