@@ -1,6 +1,7 @@
 // The projection, the circle family, the hour circles and the date paths.
 #include "ChartTestLayers.h"
 #include "chart/SunPathChart.h"
+#include "support/ImageAsserts.h"
 
 #include <gtest/gtest.h>
 
@@ -115,3 +116,18 @@ TEST(DatePath, NearZeroDivisorGivesTheStraightLineThroughNoon) {
     EXPECT_FALSE(equinoxAtEquator.straight);
     EXPECT_EQ(equinoxAtEquator.circle.radius, 0.0);
 }
+
+// Drawn, such a path is a line across the chart (here through the zenith).
+TEST(DatePath, ANearStraightPathIsDrawnAsALine) {
+    ChartTestLayers layers;
+    layers.draw(chartAt(-10.3132));
+    const chart::DatePath path = chart::datePath(layers.g, -10.3132, 0.18);
+    ASSERT_TRUE(path.straight);
+    const int y = static_cast<int>(path.lineY);
+    int black = 0;
+    for (int x = 60; x < 400; ++x) {
+        black += colourNear(layers.base.image(), QPoint(x, y), Qt::black, 1) ? 1 : 0;
+    }
+    EXPECT_EQ(black, 340);
+}
+
