@@ -2,7 +2,6 @@
 #include "CityFiles.h"
 #include "CommandRun.h"
 #include "ZenitaFixture.h"
-#include "app/Assets.h"
 #include "app/ChartPicture.h"
 #include "app/HeadlessChart.h"
 #include "support/ImageAsserts.h"
@@ -53,19 +52,6 @@ TEST_F(CommandLine, ExportsTheComposedChartOfTheWindow) {
     setAngles(4, "40");
     w().plotarClick();
     EXPECT_EQ(compareImages(exported, composeChartPicture(w()), "export"), "");
-}
-
-TEST_F(CommandLine, ExternaTakesTheExternalPictogramsAndNoPathsDrawsNoBlue) {
-    const QString file = out.filePath("carta.png");
-    ASSERT_EQ(
-        run({"--export-chart", file, "--latitude", "12,5", "--reference", "externa", "--no-paths"}),
-        0);
-    const QImage exported = rgb(file);
-    EXPECT_EQ(compareImages(exported.copy(380, 0, 80, 75), loadAsset("IAlfaExterno"), "externa"),
-              "");
-    EXPECT_EQ(countPixels(exported.copy(40, 100, 380, 260), QColor(0, 0, 255)), 0);
-    // Without --orientation the protractor is off: no red.
-    EXPECT_EQ(countPixels(exported.copy(40, 100, 380, 260), QColor(255, 0, 0)), 0);
 }
 
 // A chart command that shows an error dialog is a failure of the export.
