@@ -453,14 +453,6 @@ TEST_F(ImportTest, AMissingOrUnsafeIndexOrAChangedSourceStopsTheImport) {
     EXPECT_EQ(database(), unchanged);
 }
 
-TEST(ImportSteps, TheInvertedLongitudeIsInGeneralFormAndNeverMinusZero) {
-    for (const auto& [longitude, text] :
-         {std::pair{-51.22, "51.22"}, std::pair{48.55, "-48.55"}, std::pair{0.0, "0"},
-          std::pair{-0.0, "0"}, std::pair{-48.50, "48.5"}}) {
-        EXPECT_EQ(climate::invertedLongitudeText(longitude), text) << longitude;
-    }
-}
-
 TEST(ImportSteps, TheLatitudeLiesWithinItsBoundsAndMayHaveADecimalComma) {
     for (const char* text : {"-65", "65", "0", "-27,6", "12.5", "+3"}) {
         EXPECT_NO_THROW(climate::checkLatitudeText(text)) << text;
