@@ -26,7 +26,8 @@ double deg(double rad) {
 }  // namespace
 
 // North up, east right; the inverse gives back every direction on and above
-// the horizon, and a pixel beyond the horizon circle lies below it.
+// the horizon (and every pixel of the disc: the readout's tests), and a pixel
+// beyond the horizon circle lies below it.
 TEST(Projection, RoundTripsTheSkyAndKeepsTheCompass) {
     const chart::Projection p = kG.projection();
     EXPECT_NEAR(p.toPixel({0, 0}).y(), 230 - 192, 1e-9);
@@ -38,10 +39,6 @@ TEST(Projection, RoundTripsTheSkyAndKeepsTheCompass) {
             const chart::SkyDirection back = p.toSky(p.toPixel({alt, az}));
             EXPECT_NEAR(back.altitudeDeg, alt, 1e-9);
             EXPECT_NEAR(back.azimuthDeg, az, 1e-7);
-            const QPointF pixel(100 + alt, 300 - az / 2);
-            const QPointF again = p.toPixel(p.toSky(pixel));
-            EXPECT_NEAR(again.x(), pixel.x(), 1e-9);
-            EXPECT_NEAR(again.y(), pixel.y(), 1e-9);
         }
     }
     EXPECT_EQ(p.toSky({230, 230}).altitudeDeg, 90.0);

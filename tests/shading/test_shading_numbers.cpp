@@ -176,6 +176,11 @@ INSTANTIATE_TEST_SUITE_P(
                   onePair("40"),
                   [](const Angles& a) {
                       return a.side == chart::FacadeSide::Left && a.gammaDeg >= 40.0;
+                  }),
+        typedMask("GammaRight25Facing271", facade(271.0), &chart::ChartInputs::gammaRight,
+                  onePair("25"),
+                  [](const Angles& a) {
+                      return a.side == chart::FacadeSide::Right && a.gammaDeg >= 25.0;
                   })),
     [](const ::testing::TestParamInfo<TypedMaskCase>& param) { return param.param.name; });
 
