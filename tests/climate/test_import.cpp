@@ -316,13 +316,6 @@ TEST_F(ImportTest, ABrokenHeaderAnUnsafeNameOrABadLatitudeIsRefusedAtChoosing) {
             (std::string(line0) + "\r\n" + line1 + "\r\nlivre\r\n" + line3 + "\r\n1,1,1,20\r\n")
                 .c_str());
     };
-    const auto repeated = [](const char* text, int times) {
-        std::string all;
-        for (int i = 0; i < times; ++i) {
-            all += text;
-        }
-        return all;
-    };
     const auto located = [](const char* location) {
         SourceOptions options;
         options.location = location;
@@ -353,7 +346,8 @@ TEST_F(ImportTest, ABrokenHeaderAnUnsafeNameOrABadLatitudeIsRefusedAtChoosing) {
         {located("X,70,-51"), "Latitude inválida"},
         {located("X,-30,-181"), "Erro!"},
         {located((std::string(233, 'a') + ",-30,-51").c_str()), "longo demais"},
-        {located((repeated("ã", 117) + ",-30,-51").c_str()), "longo demais"},
+        {located((QString("ã").repeated(117) + ",-30,-51").toStdString().c_str()),
+         "longo demais"},
     };
     const auto before = database();
     for (std::size_t i = 0; i < std::size(cases); ++i) {
