@@ -3,6 +3,8 @@
 #include "climate/DatabaseSeed.h"
 #include "support/TempDatabase.h"
 
+#include "ClimateTestSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,21 +17,8 @@ namespace {
 
 // Every file under a folder, by its path inside it, with its bytes.
 std::map<QString, std::string> treeOf(const QString& folder) {
-    std::map<QString, std::string> tree;
-    const QDir root(folder);
-    std::vector<QString> pending{folder};
-    while (!pending.empty()) {
-        const QString current = pending.back();
-        pending.pop_back();
-        for (const QFileInfo& entry : QDir(current).entryInfoList(
-                 QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
-            if (entry.isDir() && !entry.isSymLink()) {
-                pending.push_back(entry.filePath());
-            } else {
-                tree[root.relativeFilePath(entry.filePath())] = TempDatabase::readBytes(entry.filePath());
-            }
-        }
-    }
+    auto tree = snapshot(folder);
+    std::erase_if(tree, [](const auto& entry) { return entry.second == "<dir>"; });
     return tree;
 }
 
