@@ -122,16 +122,6 @@ TEST_F(DatabaseLocation, TheBuildFolderKeepsItsDatabase) {
     EXPECT_FALSE(QFileInfo::exists(places.userFolder));
 }
 
-TEST_F(DatabaseLocation, InstalledTheFirstStartCopiesTheShippedDatabaseAndLaterStartsKeepTheUsers) {
-    DatabaseFolder chosen = openDatabaseFolder(std::nullopt, places);
-    EXPECT_EQ(chosen.path, places.userFolder);
-    EXPECT_EQ(indexOf(places.userFolder), "Bologna,44.5,s/a,s/a,-11.3\r\n");
-    writeIndex(places.userFolder, "Minha_Cidade,-10,s/a,s/a,40\r\n");
-    chosen = openDatabaseFolder(std::nullopt, places);
-    EXPECT_EQ(chosen.path, places.userFolder);
-    EXPECT_EQ(indexOf(places.userFolder), "Minha_Cidade,-10,s/a,s/a,40\r\n");
-}
-
 // A database beside an executable that cannot write it is the one copied.
 TEST_F(DatabaseLocation, AReadOnlyDatabaseBesideTheExecutableIsCopiedToTheUsersFolder) {
     writeIndex(places.executableFolder, "Aqui,1,s/a,s/a,1\r\n");
