@@ -88,12 +88,6 @@ TEST_F(CityList, MissingIndexWarnsAndItsOldItemsActAsNenhum) {
     EXPECT_EQ(compareImages(chart, pixels(w().controls().imagem), "design-time-item-chart"), "");
 }
 
-TEST_F(CityList, EmptyIndexGivesNenhumOnly) {
-    loadCities({});
-    EXPECT_EQ(itemsOf(w().controls().cmbCidades), QStringList({"Nenhum"}));
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
 TEST_F(CityList, AShortLineStopsWithErroKeepingTheLinesBeforeAligned) {
     loadCities({"A,1,s/a,s/a,2", "B,3,b.csv,s/a", "C,4,s/a,s/a,5"});
     expectOnlyMessage(MessageKind::Error, "Erro!");

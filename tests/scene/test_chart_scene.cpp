@@ -49,17 +49,3 @@ TEST(ChartScene, KeepsEverySunPositionDrawnOnTheProjection) {
                          static_cast<int>(noon.pixel.y()),
                          overlay::classColour(overlay::Quantity::Temperature, 3)));
 }
-
-// A file that ends early: the points up to there are kept and one warning
-// names the file and the line, as a value of the scene.
-TEST(ChartScene, ReportsAPartialOverlayAsAWarning) {
-    scene::ChartLayers layers;
-    const scene::ChartScene drawn =
-        scene::renderChart(requestWithOverlay(30.0, 24 * 100), layers.canvases());
-    ASSERT_EQ(drawn.warnings.size(), 1u);
-    EXPECT_EQ(drawn.warnings[0].text, QStringLiteral("Arquivo cidades/x.csv inválido!"));
-    EXPECT_TRUE(drawn.warnings[0].details.contains(QStringLiteral("linha 2401")))
-        << drawn.warnings[0].details.toStdString();
-    EXPECT_FALSE(drawn.sunPositions.empty());
-    EXPECT_LE(drawn.sunPositions.back().day, 100);
-}
