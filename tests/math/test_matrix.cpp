@@ -3,24 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <numbers>
 #include <utility>
 
 using math::matrix;
 using math::matrix_error;
-
-namespace {
-
-matrix rowOf(std::initializer_list<double> values) {
-    matrix m(1, values.size());
-    std::size_t c = 0;
-    for (double v : values) {
-        m(0, c++) = v;
-    }
-    return m;
-}
-
-}  // namespace
 
 TEST(Matrix, CopiesStayIndependentAfterAWrite) {
     matrix a(2, 2);
@@ -52,25 +38,4 @@ TEST(Matrix, ErrorsCarryTheirExactMessages) {
         StrEq("matrixT::operator*= : Inconsistent matrix sizes in multiplication!"));
     EXPECT_THAT([&] { a *= matrix(2, 3); }, sizes);
     EXPECT_THROW((void)(matrix(1, 3) * matrix(2, 3)), matrix_error);
-}
-
-TEST(Matrix, ProductOfNonSquareMatrices) {
-    matrix b(3, 2);
-    for (std::size_t r = 0; r < 3; ++r) {
-        b(r, 0) = static_cast<double>(r + 1);
-        b(r, 1) = 10.0;
-    }
-    const matrix c = rowOf({1, 2, 3}) * b;
-    ASSERT_EQ(c.rows(), 1u);
-    ASSERT_EQ(c.columns(), 2u);
-    EXPECT_EQ(c(0, 0), 14.0);
-    EXPECT_EQ(c(0, 1), 60.0);
-}
-
-// (x, y, 1) * R(90°): a point designed along north lands along east.
-TEST(Matrix, RowVectorTurnsClockwiseOnScreen) {
-    const matrix q = rowOf({0, 10, 1}) * math::rotation(std::numbers::pi / 2);
-    EXPECT_NEAR(q(0, 0), 10.0, 1e-12);
-    EXPECT_NEAR(q(0, 1), 0.0, 1e-12);
-    EXPECT_EQ(q(0, 2), 1.0);
 }
