@@ -88,24 +88,6 @@ TEST(SeasonWindStatistics, AnEmptySeasonIsAllZero) {
     EXPECT_EQ(cell(table, 10, 3), "4.00");
 }
 
-TEST(SeasonWindStatistics, SharesAreRoundedHalfAwayFromZero) {
-    // A season of 2184 lines, 546 of them with wind from L, the rest calm.
-    Lines lines{hourLine("1", "0", "0")};
-    for (int i = 0; i < 2184; ++i) {
-        lines.push_back(i < 546 ? hourLine("12", "2", "90") : hourLine("12", "0", "0"));
-    }
-    Lines table = SeasonWindStatistics(lines, {1, 0, 0, 0});
-    EXPECT_EQ(cell(table, 2, 0), "25.00");
-    EXPECT_EQ(cell(table, 17, 0), "75.00");
-    // Thirds, and a mean speed of exactly 2.125.
-    table = SeasonWindStatistics({hourLine("1", "0", "0"), hourLine("12", "2", "90"),
-                                  hourLine("12", "2.25", "180"), hourLine("12", "2", "180")},
-                                 {1, 0, 0, 0});
-    EXPECT_EQ(cell(table, 2, 0), "33.33");
-    EXPECT_EQ(cell(table, 4, 0), "66.67");
-    EXPECT_EQ(cell(table, 12, 0), "2.13");
-}
-
 TEST(SeasonWindStatistics, AMalformedLineNamesItsLine) {
     const std::pair<std::string, const char*> cases[] = {
         {hourLine("x", "0", "0"), "'x'"},
