@@ -100,12 +100,6 @@ TEST_F(CommandLine, TheWindExportIsTheWindowsRoseInTheChosenModeSpeedsByDefault)
         ASSERT_TRUE(w().windRoseDrawn());
         EXPECT_EQ(compareImages(rgb(file), pixels(w().controls().imVentos), mode), "");
     }
-    // A PDF goes through the wind rose's print command.
-    const QString pdf = out.filePath("rosa.pdf");
-    ASSERT_EQ(run({"--export-wind", pdf, "--city", "São_Paulo"}), 0);
-    QFile written(pdf);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(written.read(5) == "%PDF-");
 }
 
 // The exports draw from the request and the scene alone: no window is built,
