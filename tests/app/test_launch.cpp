@@ -65,13 +65,6 @@ TEST(LaunchArguments, TellTheWindowTheCommandLineAndTheAnswersApart) {
     }
 }
 
-TEST(LaunchArguments, TheCommandLineGetsItsArgumentsWithoutTheDatabase) {
-    EXPECT_EQ(withoutDatabaseOption({"zenita", "--import", "a.epw", "--database", "/b", "--replace"}),
-              QStringList({"zenita", "--import", "a.epw", "--replace"}));
-    EXPECT_EQ(withoutDatabaseOption({"zenita", "--import", "a.epw"}),
-              QStringList({"zenita", "--import", "a.epw"}));
-}
-
 // The usage and the man page keep up with the options the command line takes.
 TEST(HelpText, TheUsageAndTheManPageNameEveryOption) {
     QFile manPage(QStringLiteral(ZENITA_SOURCE_DATA_DIR "/../desktop/zenita.1"));
