@@ -52,8 +52,6 @@ TEST_F(MaskPerformanceWindow, SaysWhyUntilACityWithHourlyDataHasTheProtractorOn)
     EXPECT_EQ(form().lbSituacao->text().toStdString(),
               "Floripa, latitude -27.6, fachada de orientação 0.00°");
     EXPECT_TRUE(form().gridDesempenho->isVisible());
-    EXPECT_EQ(form().gridDesempenho->item(20, 0)->text(), "Ano");
-    EXPECT_EQ(form().gridDesempenho->item(20, 1)->text(), "Radiação direta na fachada");
     EXPECT_EQ(yearShaded(), 0.0);
 
     w().controls().TransferidorCheck->setChecked(false);

@@ -32,16 +32,6 @@ struct EditWindow {
 
 }  // namespace
 
-TEST(NumericEdit, ShowsValuesSetByTheProgramWithTwoDecimals) {
-    TFnpNumericEdit edit;
-    EXPECT_EQ(edit.text(), "0.00");
-    edit.setValue(90.0);
-    EXPECT_EQ(edit.text(), "90.00");
-    EXPECT_EQ(edit.value(), 90.0);
-    edit.setText(QStringLiteral("abc"));
-    EXPECT_ANY_THROW((void)edit.value());
-}
-
 TEST(NumericEdit, TakesOnlyDigitsThePointAndEditingKeysAndNoZeroAtTheVeryStart) {
     EditWindow w;
     const std::pair<const char*, const char*> cases[] = {{"1a2,-.5 x", "12.5"}, {"010", "10"}};
