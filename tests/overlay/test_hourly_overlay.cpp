@@ -84,20 +84,6 @@ TEST(HourlyOverlay, PaintsThePixelsOfTheStepByStepReading) {
     }
 }
 
-TEST(HourlyOverlay, AShortColumnStopsWithTheLineNamedAndKeepsThePointsDrawn) {
-    Canvas canvas;
-    const OverlayResult result =
-        drawHourlyPoints(canvas, kChart, HourlyColumn(24 * 100, {Kind::Number, 30.0}),
-                         {-27.6, 48.5, 0, Quantity::Temperature, 45.0});
-    ASSERT_FALSE(result.complete());
-    EXPECT_EQ(result.failure->reason, OverlayFailure::Reason::MissingLine);
-    EXPECT_EQ(result.failure->lineIndex, 2400u);
-    EXPECT_EQ(result.failure->day, 101);
-    EXPECT_GT(countPixels(canvas.image(), QColor(207, 0, 0)), 5000);  // the kept points
-    EXPECT_TRUE(describeOverlayFailure(*result.failure).contains(QStringLiteral("2401")));
-    EXPECT_EQ(canvas.brushColor(), QColor(Qt::white));
-}
-
 TEST(HourlyOverlay, EachHalfYearReadsOnlyItsDays) {
     const struct {
         const char* name;
