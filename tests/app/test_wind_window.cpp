@@ -63,9 +63,6 @@ TEST_F(WindWindow, TheTablesShowTheFileTextsAsWritten) {
     EXPECT_TRUE(w().windRoseDrawn());
     EXPECT_TRUE(w().controls().Imprimir1->isEnabled());
     EXPECT_TRUE(w().controls().Copiar1->isEnabled());
-    EXPECT_TRUE(w().controls().RosadosVentos1->isChecked());
-    EXPECT_FALSE(w().controls().pnlVentos->isHidden());
-    EXPECT_TRUE(w().controls().ckTrajetoria->isHidden());
 }
 
 // Speeds 4 m/s (2 units, 48 px) and frequencies 10 % (1 unit, 24 px); the
