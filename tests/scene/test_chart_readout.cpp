@@ -59,20 +59,6 @@ TEST_F(ChartReadoutOfAKnownChart, WritesTheLinesOfAPixel) {
                              "gama 21.1° esquerda; máscara: cobre (alfa, beta esquerda)"));
 }
 
-TEST_F(ChartReadoutOfAKnownChart, SaysWhatLiesBehindTheFacadeAndNothingOutsideTheHorizon) {
-    // South-west of the centre, behind a façade facing 30°.
-    const scene::ReadoutLines behind = readout().at({150, 300});
-    EXPECT_EQ(behind.facade, QStringLiteral("Transferidor: atrás da fachada"));
-    EXPECT_FALSE(behind.sky.isEmpty());
-    // Low in the south: no sun of this latitude passes there.
-    EXPECT_EQ(readout().at({230, 410}).sun,
-              QStringLiteral("Sol: não passa por este ponto nesta latitude"));
-    for (const QPoint outside : {QPoint(5, 5), QPoint(230, 423), QPoint(459, 230)}) {
-        EXPECT_TRUE(readout().at(outside).text().isEmpty()) << outside.x() << "," << outside.y();
-    }
-    EXPECT_TRUE(scene::ChartReadout().at({230, 230}).isEmpty());
-}
-
 // The freehand fills are read from the mask layer as it stands.
 TEST_F(ChartReadoutOfAKnownChart, NamesTheFreehandFillUnderThePointer) {
     layers.masks.setPenColor(chart::kPartialShadingYellow);
