@@ -68,20 +68,6 @@ TEST_F(TextFileTest, WritesAndReadsBackByteForByteAndKeepsThePermissions) {
     EXPECT_EQ(QFile::permissions(path("x.csv")) & ~userBits, kept);
 }
 
-TEST_F(TextFileTest, MissingUnreadableAndUnwritableFilesRaiseTheirErrors) {
-    try {
-        climate::readLines(path("none.csv"));
-        FAIL();
-    } catch (const climate::FileNotFoundError& e) {
-        EXPECT_EQ(e.file(), path("none.csv"));
-        EXPECT_NE(std::string(e.what()).find("none.csv"), std::string::npos);
-    }
-    QDir(dir.path()).mkdir("folder");
-    EXPECT_THROW(climate::readLines(path("folder")), climate::FileReadError);
-    EXPECT_THROW(climate::writeLines(path("missing/x.csv"), {"a"}), climate::FileWriteError);
-    EXPECT_FALSE(QFileInfo::exists(path("missing")));
-}
-
 TEST_F(TextFileTest, AFailureAtAnyStepOfACommitLeavesEveryFileAsBeforeOrAllAsAfter) {
     writeAll(path("a"), "old a");
     writeAll(path("c"), "old c");
