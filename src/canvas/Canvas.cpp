@@ -1,6 +1,7 @@
 #include "canvas/Canvas.h"
 
 #include "canvas/RasterCache.h"
+#include "canvas/VectorState.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -31,6 +32,12 @@ public:
         painter_.setRenderHint(QPainter::TextAntialiasing, false);
         painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     }
+    ~Painter() {
+        painter_.end();
+        canvas_internal::clearUpperVectorState();
+    }
+    Painter(const Painter&) = delete;
+    Painter& operator=(const Painter&) = delete;
     QPainter& operator*() { return painter_; }
     QPainter* operator->() { return &painter_; }
 
@@ -63,6 +70,7 @@ private:
 
 Canvas::Canvas(int width, int height) : image_(width, height, QImage::Format_RGB32) {
     image_.fill(Qt::white);
+    canvas_internal::clearUpperVectorState();
 }
 
 QRgb Canvas::pixel(int x, int y) const {
@@ -467,6 +475,7 @@ void Canvas::stretchDraw(int left, int top, int right, int bottom, const QImage&
     ++generation_;
     blank_ = false;
     stretchInto(image_, left, top, right, bottom, picture, transparent);
+    canvas_internal::clearUpperVectorState();
 }
 
 void Canvas::clear() {
@@ -475,6 +484,7 @@ void Canvas::clear() {
     }
     ++generation_;
     image_.fill(Qt::white);
+    canvas_internal::clearUpperVectorState();
     blank_ = true;
 }
 

@@ -1,0 +1,24 @@
+#include "canvas/VectorState.h"
+
+namespace canvas_internal {
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+
+namespace {
+// The instruction faults where the processor (or the system) has no AVX.
+const bool kHasAvx = __builtin_cpu_supports("avx");
+}  // namespace
+
+void clearUpperVectorState() {
+    if (kHasAvx) {
+        asm volatile("vzeroupper" ::: "memory");
+    }
+}
+
+#else
+
+void clearUpperVectorState() {}
+
+#endif
+
+}  // namespace canvas_internal
