@@ -102,8 +102,10 @@ void TFormZenita::ClearWindTables() {
 }
 
 void TFormZenita::novoClick() {
-    ClearChartLayers();
+    // First let go of the copy of the mask layer, so that clearing the layer
+    // does not copy its pixels for it.
     maskPerformance_.chartCleared();
+    ClearChartLayers();
     const int right = truncPx(2 * chartGeometry_.chartCentreX);
     const int bottom = truncPx(2 * chartGeometry_.chartCentreY);
     for (ImageLayer* layer : {imagem3, imagem4}) {

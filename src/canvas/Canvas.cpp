@@ -462,6 +462,19 @@ void Canvas::copyRect(int left, int top, int right, int bottom, const QImage& so
         }
         return;
     }
+    if (target == image_.rect() && source.size() == image_.size() &&
+        source.format() == image_.format() && source.dotsPerMeterX() == image_.dotsPerMeterX() &&
+        source.dotsPerMeterY() == image_.dotsPerMeterY() &&
+        source.devicePixelRatio() == image_.devicePixelRatio() &&
+        QRect(sourceLeft, sourceTop, sourceRight - sourceLeft, sourceBottom - sourceTop) ==
+            source.rect()) {
+        // A whole picture taken as it is: the pixels are shared until either
+        // side draws, which then copies them for itself.
+        ++generation_;
+        blank_ = false;
+        image_ = source;
+        return;
+    }
     Painter p(*this);
     // Copy through a detached image so a canvas may copy onto itself.
     const QImage part = source.copy(

@@ -149,6 +149,44 @@ TEST(CanvasCopy, WhitenessPaintsTheRectangleWhite) {
     EXPECT_EQ(paintedBoundingBox(c.image()), QRect(5, 5, 10, 10));
 }
 
+// A whole picture copied shares its pixels until a side draws: whatever
+// either side draws afterwards, and however, never shows on the other.
+TEST(CanvasCopy, WholePictureKeepsItsPixelsWhateverEitherSideDrawsLater) {
+    const std::vector<std::function<void(Canvas&)>> draws{
+        [](Canvas& k) { k.pixelsForWriting()[7] = 0xFF0000FF; },
+        [](Canvas& k) {
+            k.setBrushColor(kRed);
+            k.floodFill(1, 1, Qt::black);
+        },
+        [](Canvas& k) {
+            k.setPenColor(kBlue);
+            k.moveTo(0, 0);
+            k.lineTo(39, 29);
+        },
+        [](Canvas& k) {
+            k.setBrushColor(kYellow);
+            k.rectangle(2, 2, 20, 20);
+        },
+        [](Canvas& k) { k.clear(); }};
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        for (const bool drawOnSource : {true, false}) {
+            Canvas source(40, 30);
+            source.setPenColor(Qt::black);
+            source.setBrushColor(kBlue);
+            source.ellipse(5, 5, 25, 25);
+            Canvas copy(40, 30);
+            copy.copyRect(0, 0, 40, 30, source.image(), 0, 0, 40, 30);
+            ASSERT_EQ(copy.image(), source.image());
+            const QImage before = source.image().copy();
+            draws[i](drawOnSource ? source : copy);
+            const Canvas& untouched = drawOnSource ? copy : source;
+            EXPECT_EQ(untouched.image(), before)
+                << "draw " << i << (drawOnSource ? " on the source" : " on the copy");
+            EXPECT_NE((drawOnSource ? source : copy).image(), before) << "draw " << i;
+        }
+    }
+}
+
 // Each pixel of the stretched picture takes the nearest one of the source.
 TEST(CanvasStretch, SamplesTheNearestPixel) {
     QImage picture(2, 2, QImage::Format_RGB32);
