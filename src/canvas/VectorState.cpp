@@ -6,7 +6,12 @@ namespace canvas_internal {
 
 namespace {
 // The instruction faults where the processor (or the system) has no AVX.
-const bool kHasAvx = __builtin_cpu_supports("avx");
+// Asked during static initialisation, which may come before the runtime's
+// own look at the processor: hence the explicit init.
+const bool kHasAvx = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx") != 0;
+}();
 }  // namespace
 
 void clearUpperVectorState() {
